@@ -1,0 +1,22 @@
+// The device link: finding the reader among the drives, reading its identity
+// file and data window, and writing files. Failures are reported as 0.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+// Process-wide state of the link.
+extern char current_drive_letter;   // letter of every device path, 0 = none yet
+extern char driver_label[256];      // volume label of the drive probed last
+extern char device_firmware[256];   // identity text read at 0x8000 (16 bytes used)
+
+int find_reader_drive(char letter);
+int probe_drive(char letter);
+
+uint32_t read_aligned(const char *path, void *dst, uint32_t len, uint32_t offset);
+uint32_t read_identity_file(uint32_t offset, void *dst, uint32_t len);
+uint32_t read_data_window(uint32_t offset, void *dst, uint32_t len);
+uint32_t save_file(const char *path, const void *data, uint32_t len);
+
+// Formats "%c:\NAME" for the current drive into `out` (zero-filled first).
+void format_device_path(char *out, size_t size, const char *name);

@@ -1,0 +1,27 @@
+// Building simulated cartridges from images, and starting a program against
+// the simulated reader.
+#pragma once
+
+#include "simulator/cartridge.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace sim {
+
+class SimulatedReader;
+
+// Family names as the front ends spell them: "md", "sms", "msx", "sfc", "gb", "gba".
+// `mapper` is a hint for families whose image does not say how it is mapped
+// (the MSX mapper value, the SFC map mode); -1 lets the image decide.
+std::unique_ptr<Cartridge> make_cartridge(const std::string &family, std::vector<uint8_t> image,
+                                          int mapper, std::string *error);
+
+// QUORVEL_SIMULATE="family:IMAGE[:mapper]" starts the program against a
+// simulated reader holding that image. Returns the installed reader (owned by
+// the process), null when the variable is unset; sets `error` when it is set
+// but unusable.
+SimulatedReader *install_from_environment(std::string *error);
+
+} // namespace sim

@@ -1,0 +1,53 @@
+#include "support/harness.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+
+void RecordingPresets::record(const char *op, int value)
+{
+    const QString line = QStringLiteral("%1 %2").arg(QLatin1String(op)).arg(value);
+    calls << line;
+    if (trace)
+        *trace << line;
+}
+
+RunRecord runWorker(CartWorker &worker, int timeoutMs)
+{
+    RunRecord rec;
+    RecordingPresets presets;
+    presets.trace = &rec.trace;
+    if (auto *info = qobject_cast<InfoWorker *>(&worker))
+        info->presets = &presets;
+
+    QObject guard;
+    QObject::connect(&worker, &CartWorker::log, &guard, [&](const QString &t) {
+        rec.logs << t;
+        rec.trace << QStringLiteral("log ") + t;
+    });
+    QObject::connect(&worker, &CartWorker::set_progress, &guard, [&](int a, int b) {
+        rec.progress.append(qMakePair(a, b));
+        rec.trace << QStringLiteral("progress %1 %2").arg(a).arg(b);
+    });
+    QObject::connect(&worker, &CartWorker::error, &guard, [&](int e) {
+        rec.errors.append(e);
+        rec.trace << QStringLiteral("error %1").arg(e);
+    });
+
+    worker.start();
+    QElapsedTimer clock;
+    clock.start();
+    while (!worker.isFinished() && clock.elapsed() < timeoutMs) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        worker.wait(5);
+    }
+    rec.finished = worker.wait(0);
+    // Deliver everything the run queued before it ended.
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+    rec.presets = presets.calls;
+    if (auto *info = qobject_cast<InfoWorker *>(&worker))
+        info->presets = nullptr;
+    return rec;
+}

@@ -1,0 +1,43 @@
+// Runs a worker to its end on its own thread and records what it reported,
+// in order, so tests can compare exact log lines, progress and status.
+#pragma once
+
+#include "workers/presets.h"
+#include "workers/worker.h"
+
+#include <QObject>
+#include <QPair>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+// Presets that remember every request, carried out on the test's thread.
+class RecordingPresets : public QObject, public CartridgePresets {
+    Q_OBJECT
+public:
+    QStringList calls;   // "selectRomSize 524288", in order
+    QStringList *trace = nullptr;   // also appended here when set
+
+    void selectMMCType(int value) override { record("selectMMCType", value); }
+    void selectRomSize(int value) override { record("selectRomSize", value); }
+    void selectRamType(int value) override { record("selectRamType", value); }
+    void selectRamSize(int value) override { record("selectRamSize", value); }
+    QObject *presetContext() override { return this; }
+
+private:
+    void record(const char *op, int value);
+};
+
+struct RunRecord {
+    QStringList logs;                    // every log line
+    QVector<QPair<int, int>> progress;   // every set_progress
+    QVector<int> errors;                 // every error status
+    QStringList presets;                 // every preset request
+    QStringList trace;                   // all of the above in arrival order:
+                                         // "log X", "progress a b", "error n", "selectRomSize v"
+    bool finished = false;               // the thread ended within the time limit
+};
+
+// Starts `worker`, waits until its thread has finished and every queued
+// report has arrived. Info workers get fresh RecordingPresets.
+RunRecord runWorker(CartWorker &worker, int timeoutMs = 120000);

@@ -1,0 +1,105 @@
+// The frame shared by the twelve cartridge workers: signals, the cancel
+// slot, the device preamble of Info runs and the frame of Dump runs.
+#pragma once
+
+#include "device/command.h"
+#include "workers/presets.h"
+
+#include <QString>
+#include <QThread>
+#include <atomic>
+#include <cstdint>
+#include <vector>
+
+class CartWorker : public QThread {
+    Q_OBJECT
+public:
+    explicit CartWorker(QObject *parent = nullptr) : QThread(parent) {}
+
+    // Set by canceled(); cleared when a run starts. Dump runs check it
+    // between blocks.
+    std::atomic<int> cancelRequested{0};
+
+signals:
+    void log(QString text);
+    void set_progress(int ile, int max);
+    void error(int err);
+
+public slots:
+    void canceled();
+
+protected:
+    // `text` translated with the worker's own class name as context.
+    QString say(const char *text) const;
+    // Logs the translated `text`, followed by `rest` untranslated.
+    void note(const char *text, const QString &rest = QString());
+    // Logs text as it stands ("<hr><br>").
+    void noteRaw(const QString &text) { emit log(text); }
+    // The three lines of a run that identified nothing.
+    void noteNotDetected();
+};
+
+class InfoWorker : public CartWorker {
+    Q_OBJECT
+public:
+    explicit InfoWorker(QObject *parent = nullptr) : CartWorker(parent) {}
+
+    // Receives the detected options; not owned. May be null.
+    CartridgePresets *presets = nullptr;
+
+protected:
+    void run() override;
+    // The family's identification, after a successful preamble.
+    virtual void identify() = 0;
+
+    // Requests carried out on the presets' thread, in the order made.
+    void selectMMCType(int value);
+    void selectRomSize(int value);
+    void selectRamType(int value);
+    void selectRamSize(int value);
+
+private:
+    void preset(void (CartridgePresets::*op)(int), int value);
+};
+
+// A block read of a bank reader: the sectors to send first, one per send,
+// the data-window read, and the sectors that restore the mapper afterwards.
+struct BlockRead {
+    std::vector<CommandSector> before;
+    uint32_t windowOffset = 0;
+    uint32_t length = 0;          // 0: nothing is read
+    std::vector<CommandSector> after;
+};
+
+class DumpWorker : public CartWorker {
+    Q_OBJECT
+public:
+    explicit DumpWorker(QObject *parent = nullptr) : CartWorker(parent) {}
+
+    QString fileName;   // output path, kept exactly as chosen
+    int romSize = 0;    // bytes to read and save
+
+    // Hands over a run's inputs; families with a mapper input keep `mmcType`.
+    virtual void configure(const QString &file, int size, int mmcType);
+
+protected:
+    void run() override;
+
+    // Reads the image into `buffer` (bufferSize() bytes, zero-filled),
+    // emitting progress. False ends the run without a file: the helpers below
+    // record why, or the family has logged its own reason.
+    virtual bool readImage(uint8_t *buffer) = 0;
+    virtual uint32_t bufferSize() const { return uint32_t(romSize); }
+
+    // Helpers for readImage. Each returns false and records the failure.
+    bool send(const CommandSector &sector);           // "Device command error."
+    bool readWindow(uint32_t offset, uint8_t *dst, uint32_t len);  // "Read error at 0x…"
+    bool perform(const BlockRead &step, uint8_t *dst);
+    bool keepGoing();                                  // false once canceled
+
+private:
+    enum class Failure { None, Canceled, Read, Command };
+    Failure failure_ = Failure::None;
+    uint32_t failedOffset_ = 0;
+    bool save(const uint8_t *data, uint32_t len);
+};
