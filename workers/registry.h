@@ -1,0 +1,21 @@
+// The six families and their worker classes, for the front ends.
+#pragma once
+
+#include <QString>
+
+class InfoWorker;
+class DumpWorker;
+
+enum ConsoleCode : int {
+    md = 19,
+    sms = 18,
+    msx = 21,
+    sfc = 15,
+    gbc = 2,
+    gba = 3,
+};
+
+// A new Info or Dump worker of the family with that console code, without
+// parent; null for a code that names no family.
+InfoWorker *make_info_worker(int code);
+DumpWorker *make_dump_worker(int code);
