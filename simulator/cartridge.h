@@ -2,6 +2,7 @@
 // address space and mappers behind this interface.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -38,6 +39,10 @@ public:
 // Copies image bytes [offset, offset + len) into dst; bytes past the end of
 // the image read 0xFF.
 void copy_image(const std::vector<uint8_t> &image, uint64_t offset, uint8_t *dst, uint32_t len);
+
+// Rewrites data[pos, pos + 4) so that the CRC-32 of data[0, len) becomes
+// `target`: test and demonstration images can then hit a known title-table key.
+void force_crc32(uint8_t *data, size_t len, size_t pos, uint32_t target);
 
 // Mega Drive: ROM at window offset = address; reads past the ROM give 0xFF.
 class MdCartridge : public Cartridge {
