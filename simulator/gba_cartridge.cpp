@@ -1,0 +1,29 @@
+#include "simulator/gba_cartridge.h"
+
+namespace sim {
+
+namespace {
+constexpr uint8_t kGbaTarget = 3;
+constexpr uint8_t kAddress = 0x06;
+}
+
+void GbaCartridge::start(int bus)
+{
+    (void)bus;
+    base_ = 0;
+}
+
+void GbaCartridge::command(const uint8_t *sector)
+{
+    if (sector[1] != kGbaTarget || sector[2] != kAddress)
+        return;
+    base_ = uint32_t(sector[4]) | uint32_t(sector[5]) << 8 | uint32_t(sector[6]) << 16
+            | uint32_t(sector[7]) << 24;
+}
+
+void GbaCartridge::read(uint32_t offset, uint8_t *dst, uint32_t len)
+{
+    copy_image(rom_, uint64_t(base_) + offset, dst, len);
+}
+
+} // namespace sim

@@ -1,0 +1,27 @@
+// Game Boy Advance cartridges: the ROM read from the offset that the last
+// address command chose.
+#pragma once
+
+#include "simulator/cartridge.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace sim {
+
+class GbaCartridge : public Cartridge {
+public:
+    explicit GbaCartridge(std::vector<uint8_t> rom) : rom_(std::move(rom)) {}
+
+    int family() const override { return bus_gba; }
+    void start(int bus) override;
+    void command(const uint8_t *sector) override;
+    // Bytes past the end of the ROM read 0xFF.
+    void read(uint32_t offset, uint8_t *dst, uint32_t len) override;
+
+private:
+    std::vector<uint8_t> rom_;
+    uint32_t base_ = 0;
+};
+
+} // namespace sim

@@ -1,0 +1,137 @@
+#include "workers/gbc/gbc_protocol.h"
+
+#include <QCoreApplication>
+#include <cstring>
+
+namespace gbc {
+
+const uint8_t kLogo[kLogoSize] = {
+    0xCE, 0xED, 0x66, 0x66, 0xCC, 0x0D, 0x00, 0x0B, 0x03, 0x73, 0x00, 0x83,
+    0x00, 0x0C, 0x00, 0x0D, 0x00, 0x08, 0x11, 0x1F, 0x88, 0x89, 0x00, 0x0E,
+    0xDC, 0xCC, 0x6E, 0xE6, 0xDD, 0xDD, 0xD9, 0x99, 0xBB, 0xBB, 0x67, 0x63,
+    0x6E, 0x0E, 0xEC, 0xCC, 0xDD, 0xDC, 0x99, 0x9F, 0xBB, 0xB9, 0x33, 0x3E,
+};
+
+CommandSector console_selection()
+{
+    return make_command(kReaderTarget, kTarget);
+}
+
+CommandSector gb_start()
+{
+    return make_command(kTarget, kOpStart);
+}
+
+CommandSector register_write(uint32_t address, uint32_t value)
+{
+    CommandSector s = make_command(kTarget, kOpRegisterWrite);
+    s[3] = uint8_t(address & 0xFF);
+    s[4] = uint8_t((address >> 8) & 0xFF);
+    s[5] = uint8_t(value & 0xFF);
+    return s;
+}
+
+bool logo_matches(const uint8_t *header)
+{
+    return std::memcmp(header + kLogoOffset, kLogo, kLogoSize) == 0;
+}
+
+QString title(const uint8_t *header)
+{
+    const char *text = reinterpret_cast<const char *>(header + kTitleOffset);
+    int len = 0;
+    while (len < int(kTitleSize) && text[len] != 0)
+        ++len;
+    return QString::fromUtf8(text, len);
+}
+
+int mbc_for_type_code(uint8_t code)
+{
+    switch (code) {
+    case 0x00: case 0x08: case 0x09:
+        return mbc_none;
+    case 0x01: case 0x02: case 0x03: case 0x0B: case 0x0C: case 0xFF:
+        return mbc_1;
+    case 0x05: case 0x06:
+        return mbc_2;
+    case 0x0D: case 0x0F: case 0x10: case 0x11: case 0x12: case 0x13: case 0xFE:
+        return mbc_3;
+    default:
+        return mbc_5;
+    }
+}
+
+int rom_size_for_code(uint8_t code)
+{
+    if (code <= 8)
+        return 32768 << code;
+    if (code == 0x52 || code == 0x53 || code == 0x54)
+        return 2097152;
+    return 32768;
+}
+
+RamSize ram_size_for_code(uint8_t code)
+{
+    static const char *const kBytes = QT_TRANSLATE_NOOP("gbcThreadInfo", " Bytes");
+    static const char *const kKBytes = QT_TRANSLATE_NOOP("gbcThreadInfo", " KBytes");
+    switch (code) {
+    case 1: return {2048, 2, kKBytes};
+    case 2: return {8192, 8, kKBytes};
+    case 3: return {32768, 32, kKBytes};
+    case 4: return {131072, 128, kKBytes};
+    case 5: return {65536, 64, kKBytes};
+    case 6: return {262144, 256, kKBytes};
+    case 7: return {512, 512, kBytes};
+    case 8: return {1048576, 1024, kKBytes};
+    case 9: return {2097152, 2048, kKBytes};
+    default: return {0, 0, kBytes};
+    }
+}
+
+BlockRead bank_read(int mmcType, uint32_t offset, uint32_t length)
+{
+    BlockRead step;
+    step.length = length;
+    const uint32_t bank = offset / kBankSize;
+    const uint32_t inBank = offset % kBankSize;
+    if (bank == 0) {
+        step.windowOffset = offset;
+        return step;
+    }
+    step.windowOffset = 0x4000 + inBank;
+    switch (mmcType) {
+    case mbc_none:
+        step.windowOffset = offset % 0x10000;
+        break;
+    case mbc_1:
+        if ((bank & 0x1F) == 0) {
+            // The chip turns a zero in the low five bits into 1, so banks
+            // 0x20, 0x40 and 0x60 never appear at 0x4000. Mode 1 shows them
+            // at 0x0000 instead; mode 0 is restored for the banks after.
+            step.before.push_back(register_write(0x6000, 1));
+            step.before.push_back(register_write(0x4000, (bank >> 5) & 3));
+            step.windowOffset = inBank;
+            step.after.push_back(register_write(0x6000, 0));
+        } else {
+            step.before.push_back(register_write(0x6000, 0));
+            step.before.push_back(register_write(0x2000, bank & 0x1F));
+            step.before.push_back(register_write(0x4000, (bank >> 5) & 3));
+        }
+        break;
+    case mbc_2:
+        // The ROM bank register answers only with address bit 8 set;
+        // 0x2000 is the RAM enable of this chip.
+        step.before.push_back(register_write(0x2100, bank & 0xFF));
+        break;
+    case mbc_3:
+        step.before.push_back(register_write(0x2000, bank & 0xFF));
+        break;
+    default:
+        step.before.push_back(register_write(0x3000, (bank >> 8) & 0xFF));
+        step.before.push_back(register_write(0x2000, bank & 0xFF));
+        break;
+    }
+    return step;
+}
+
+} // namespace gbc

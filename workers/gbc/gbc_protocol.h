@@ -1,0 +1,58 @@
+// Game Boy / Game Boy Color: command sectors, header decoding and the bank
+// readers of the memory bank controllers.
+#pragma once
+
+#include <cstddef>   // before device/command.h, which uses size_t
+#include "device/command.h"
+#include "workers/worker.h"
+
+#include <QString>
+#include <cstdint>
+
+namespace gbc {
+
+constexpr uint8_t kTarget = 0x02;          // GB/GBC console code
+constexpr uint8_t kOpStart = 0x01;
+constexpr uint8_t kOpRegisterWrite = 0x0D;
+constexpr uint32_t kBankSize = 0x4000;
+constexpr uint32_t kHeaderReadSize = 8192;
+
+// Header fields, at their cartridge addresses.
+constexpr uint32_t kLogoOffset = 0x0104;
+constexpr uint32_t kLogoSize = 48;
+constexpr uint32_t kTitleOffset = 0x0134;
+constexpr uint32_t kTitleSize = 16;
+constexpr uint32_t kTypeOffset = 0x0147;
+constexpr uint32_t kRomSizeOffset = 0x0148;
+constexpr uint32_t kRamSizeOffset = 0x0149;
+
+// Values of the "MBC TYPE:" option row.
+enum Mbc : int { mbc_none = 0, mbc_1 = 1, mbc_2 = 2, mbc_3 = 3, mbc_5 = 4 };
+
+extern const uint8_t kLogo[kLogoSize];
+
+CommandSector console_selection();
+CommandSector gb_start();
+// One write cycle at a cartridge address; only the low 16 address bits and
+// the low 8 value bits travel.
+CommandSector register_write(uint32_t address, uint32_t value);
+
+// `header` holds the cartridge bytes from address 0 up to at least 0x014F.
+bool logo_matches(const uint8_t *header);
+QString title(const uint8_t *header);
+
+int mbc_for_type_code(uint8_t code);
+int rom_size_for_code(uint8_t code);
+
+struct RamSize {
+    int bytes;          // value for selectRamSize
+    int shown;          // number logged
+    const char *unit;   // " KBytes" or " Bytes", to be translated
+};
+RamSize ram_size_for_code(uint8_t code);
+
+// The steps that read `length` bytes of image offset `offset` (a multiple of
+// the bank size) with the controller `mmcType`.
+BlockRead bank_read(int mmcType, uint32_t offset, uint32_t length = kBankSize);
+
+} // namespace gbc
