@@ -1,0 +1,94 @@
+#include "app/tabdialog.h"
+
+#include "gui/console_table.h"
+#include "gui/tababout.h"
+#include "gui/tabgui.h"
+
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+// The icons are compiled into a static library: the linker keeps them only
+// when something asks for them by name, from outside any namespace.
+static void init_console_icons()
+{
+    Q_INIT_RESOURCE(resources);
+}
+
+namespace {
+
+const char kStyleSheet[] =
+    "QToolButton:hover{                         color:rgb(255, 255, 255);                        "
+    "min-height:20;                        border-style:solid;                        "
+    "border-top-left-radius:2px;                        border-top-right-radius:2px;          "
+    "              background: qlineargradient(x1: 0, y1: 0, x2: 0, y2: 1, stop:0 rgb(226,236,241),"
+    "                                                     stop: 0.3 rgb(160,160,160),          "
+    "                                            stop: 1 rgb(120,120,120));                        "
+    "border:1px;                        border-radius:5px;padding:2px 4px;                        "
+    "}QToolButton:pressed{color:rgb(255, 255, 255);min-height:20;border-style:solid;"
+    "border-top-left-radius:2px;border-top-right-radius:2px;background: qlineargradient(x1: 0, "
+    "y1: 0, x2: 0, y2: 1, stop:0 rgb(226,236,241),                             stop: 0.3 "
+    "rgb(190,190,190),                              stop: 1 rgb(160,160,160));border:1px;"
+    "border-radius:5px;padding:2px 4px;}";
+
+} // namespace
+
+TabDialog::TabDialog(QWidget *parent)
+    : QDialog(parent)
+{
+    init_console_icons();
+
+    setWindowTitle(tr("Varno Quorvel client build - ") + QStringLiteral(__DATE__));
+    setMinimumSize(400, 300);
+
+    tabs = new QTabWidget(this);
+    tabGui = new TabGui;
+    tabs->addTab(tabGui, tr("Dump"));
+    tabAbout = new TabAbout;
+    tabs->addTab(tabAbout, tr("About"));
+
+    auto *mainLayout = new QVBoxLayout;
+    auto *consoleBar = new QHBoxLayout;
+
+    for (int i = 0; i < kConsoleCount; ++i) {
+        QToolButton *button = new QToolButton(this);
+        button->setIcon(QIcon(QString::fromLatin1(consoleTable[i].icon)));
+        button->setIconSize(QSize(36, 36));
+        button->setToolTip(QString::fromLatin1(consoleTable[i].label));
+        consoleBar->addWidget(button);
+        consoleButtons[i] = button;
+    }
+    consoleBar->setSpacing(2);
+    setStyleSheet(QString::fromLatin1(kStyleSheet));
+    consoleBar->addStretch();
+    mainLayout->addLayout(consoleBar);
+    mainLayout->addWidget(tabs);
+    setLayout(mainLayout);
+
+    for (QToolButton *button : consoleButtons)
+        connect(button, SIGNAL(clicked()), this, SLOT(select_zuvava()));
+
+    tabs->setTabText(0, QString::fromLatin1(consoleTable[0].label));
+    tabs->setTabIcon(0, QIcon(QString::fromLatin1(consoleTable[0].icon)));
+}
+
+void TabDialog::select_zuvava()
+{
+    if (tabs->currentIndex() != 0)
+        return;
+    auto *button = qobject_cast<QToolButton *>(sender());
+    if (!button)
+        return;
+    const QString tip = button->toolTip();
+    for (const ConsoleEntry &row : consoleTable) {
+        if (tip == QString::fromLatin1(row.label)) {
+            tabs->setTabText(0, QString::fromLatin1(row.label));
+            tabs->setTabIcon(0, QIcon(QString::fromLatin1(row.icon)));
+            if (auto *gui = qobject_cast<TabGui *>(tabs->currentWidget()))
+                gui->selectConsole(row.code);
+            return;
+        }
+    }
+}

@@ -1,0 +1,24 @@
+// The main window: the bar of console buttons above the operation and
+// About tabs.
+#pragma once
+
+#include <QDialog>
+
+class QTabWidget;
+class QToolButton;
+class TabAbout;
+class TabGui;
+
+class TabDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit TabDialog(QWidget *parent = nullptr);
+
+    QToolButton *consoleButtons[6];
+    QTabWidget *tabs;
+    TabGui *tabGui;
+    TabAbout *tabAbout;
+
+public slots:
+    void select_zuvava();
+};

@@ -1,0 +1,14 @@
+// The log view of the operation and update tabs.
+#pragma once
+
+#include <QTextEdit>
+
+class Console : public QTextEdit {
+public:
+    using QTextEdit::QTextEdit;
+};
+
+// Read-only, "Courier" 9 pt on the blue-grey background of the log views.
+void style_log_view(Console *view);
+// Appends `text` as a new paragraph and keeps the newest line in view.
+void append_log_line(Console *view, const QString &text);

@@ -1,0 +1,179 @@
+#include "gui/settings.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace {
+
+struct RowSetup {
+    const char *caption;
+    const OptionEntry *list;   // notUsedList: the row is disabled
+};
+
+struct FamilyRows {
+    int code;
+    RowSetup rows[4];
+};
+
+const FamilyRows familyRows[] = {
+    {19, {{QT_TRANSLATE_NOOP("Settings", "MMC TYPE:"), mdMapperList},
+          {QT_TRANSLATE_NOOP("Settings", "ROM SIZE:"), mdRomSizeList},
+          {QT_TRANSLATE_NOOP("Settings", "RAM TYPE:"), mdRamTypeList},
+          {QT_TRANSLATE_NOOP("Settings", "RAM SIZE:"), mdRamSizeList}}},
+    {2, {{QT_TRANSLATE_NOOP("Settings", "MBC TYPE:"), gbMbcList},
+         {QT_TRANSLATE_NOOP("Settings", "ROM SIZE:"), gbRomSizeList},
+         {QT_TRANSLATE_NOOP("Settings", "Not Used:"), notUsedList},
+         {QT_TRANSLATE_NOOP("Settings", "RAM SIZE:"), gbRamSizeList}}},
+    {3, {{QT_TRANSLATE_NOOP("Settings", "Not Used:"), notUsedList},
+         {QT_TRANSLATE_NOOP("Settings", "ROM SIZE:"), gbaRomSizeList},
+         {QT_TRANSLATE_NOOP("Settings", "RAM TYPE:"), gbaSaveTypeList},
+         {QT_TRANSLATE_NOOP("Settings", "RAM SIZE:"), gbaSaveSizeList}}},
+    {15, {{QT_TRANSLATE_NOOP("Settings", "MMC TYPE:"), sfcMapModeList},
+          {QT_TRANSLATE_NOOP("Settings", "ROM SIZE:"), sfcRomSizeList},
+          {QT_TRANSLATE_NOOP("Settings", "Not Used:"), notUsedList},
+          {QT_TRANSLATE_NOOP("Settings", "RAM SIZE:"), sfcRamSizeList}}},
+    {18, {{QT_TRANSLATE_NOOP("Settings", "Not Used:"), notUsedList},
+          {QT_TRANSLATE_NOOP("Settings", "ROM SIZE:"), smsRomSizeList},
+          {QT_TRANSLATE_NOOP("Settings", "Not Used:"), notUsedList},
+          {QT_TRANSLATE_NOOP("Settings", "Not Used:"), notUsedList}}},
+    {21, {{QT_TRANSLATE_NOOP("Settings", "MMC TYPE:"), msxMapperList},
+          {QT_TRANSLATE_NOOP("Settings", "ROM SIZE:"), msxRomSizeList},
+          {QT_TRANSLATE_NOOP("Settings", "Not Used:"), notUsedList},
+          {QT_TRANSLATE_NOOP("Settings", "Not Used:"), notUsedList}}},
+};
+
+bool at_end(const OptionEntry &entry, int position)
+{
+    return entry.index == -1 || position >= kMaxOptions;
+}
+
+void fill_box(QComboBox *box, const OptionEntry *list)
+{
+    box->clear();
+    for (int i = 0; !at_end(list[i], i); ++i)
+        box->insertItem(i, QString::fromLatin1(list[i].name));
+    box->setCurrentIndex(0);
+}
+
+// The value of the record at `index`; false when the list is shorter.
+bool value_at(const OptionEntry *list, int index, int *value)
+{
+    if (index < 0)
+        return false;
+    for (int i = 0; !at_end(list[i], i); ++i) {
+        if (i == index) {
+            *value = list[i].value;
+            return true;
+        }
+    }
+    return false;
+}
+
+// Shows the first record carrying `value` and stores the value.
+void select_value(QComboBox *box, const OptionEntry *list, int value, int *field)
+{
+    for (int i = 0; !at_end(list[i], i); ++i) {
+        if (list[i].value == value) {
+            box->setCurrentIndex(list[i].index);
+            *field = value;
+            return;
+        }
+    }
+}
+
+} // namespace
+
+Settings::Settings(QWidget *parent)
+    : QGroupBox(tr("Settings"), parent)
+{
+    auto *mainLayout = new QVBoxLayout;
+    auto *rowsLayout = new QHBoxLayout;
+    auto *captionColumn = new QVBoxLayout;
+    auto *boxColumn = new QVBoxLayout;
+    auto *checkRow = new QHBoxLayout;
+
+    mmcTypeLabel = new QLabel(tr("MMC TYPE:"));
+    romSizeLabel = new QLabel(tr("ROM SIZE:"));
+    ramTypeLabel = new QLabel(tr("RAM TYPE:"));
+    ramSizeLabel = new QLabel(tr("RAM SIZE:"));
+
+    mmcTypeBox = new QComboBox;
+    romSizeBox = new QComboBox;
+    ramTypeBox = new QComboBox;
+    ramSizeBox = new QComboBox;
+
+    checkSizeBox = new QCheckBox(tr("Check file size"));
+    checkSizeBox2 = new QCheckBox(tr("Check file size"));
+    checkSizeBox->setChecked(true);
+    checkSizeBox2->setChecked(true);
+
+    captionColumn->addWidget(mmcTypeLabel);
+    captionColumn->addWidget(romSizeLabel);
+    captionColumn->addWidget(ramTypeLabel);
+    captionColumn->addWidget(ramSizeLabel);
+    boxColumn->addWidget(mmcTypeBox);
+    boxColumn->addWidget(romSizeBox);
+    boxColumn->addWidget(ramTypeBox);
+    boxColumn->addWidget(ramSizeBox);
+    rowsLayout->addLayout(captionColumn);
+    rowsLayout->addLayout(boxColumn);
+    checkRow->addWidget(checkSizeBox);
+    checkRow->addWidget(checkSizeBox2);
+    mainLayout->addLayout(rowsLayout);
+    mainLayout->addLayout(checkRow);
+    setLayout(mainLayout);
+
+    setConsole(19);
+
+    connect(mmcTypeBox, SIGNAL(activated (int)), this, SLOT(setMMCType (int)));
+    connect(romSizeBox, SIGNAL(activated (int)), this, SLOT(setRomSize (int)));
+    connect(ramTypeBox, SIGNAL(activated (int)), this, SLOT(setRamType (int)));
+    connect(ramSizeBox, SIGNAL(activated (int)), this, SLOT(setRamSize (int)));
+}
+
+void Settings::setConsole(int code)
+{
+    if (code == currentConsole)
+        return;
+    const FamilyRows *family = nullptr;
+    for (const FamilyRows &f : familyRows)
+        if (f.code == code)
+            family = &f;
+    if (!family)
+        return;
+
+    checkSizeBox->setEnabled(false);
+    checkSizeBox2->setEnabled(false);
+    checkSizeBox->setText(tr("Not Used       "));
+    checkSizeBox2->setText(tr("Not Used       "));
+
+    QLabel *labels[4] = {mmcTypeLabel, romSizeLabel, ramTypeLabel, ramSizeLabel};
+    QComboBox *boxes[4] = {mmcTypeBox, romSizeBox, ramTypeBox, ramSizeBox};
+    const OptionEntry **lists[4] = {&mmcTypeList, &romSizeList, &ramTypeList, &ramSizeList};
+    int *values[4] = {&mmcType, &romSize, &ramType, &ramSize};
+
+    for (int row = 0; row < 4; ++row) {
+        const RowSetup &setup = family->rows[row];
+        labels[row]->setText(tr(setup.caption));
+        boxes[row]->setEnabled(setup.list != notUsedList);
+        *lists[row] = setup.list;
+    }
+    for (int row = 0; row < 4; ++row) {
+        fill_box(boxes[row], *lists[row]);
+        *values[row] = (*lists[row])[0].value;
+    }
+    currentConsole = code;
+}
+
+void Settings::setMMCType(int index) { value_at(mmcTypeList, index, &mmcType); }
+void Settings::setRomSize(int index) { value_at(romSizeList, index, &romSize); }
+void Settings::setRamType(int index) { value_at(ramTypeList, index, &ramType); }
+void Settings::setRamSize(int index) { value_at(ramSizeList, index, &ramSize); }
+
+void Settings::selectMMCType(int value) { select_value(mmcTypeBox, mmcTypeList, value, &mmcType); }
+void Settings::selectRomSize(int value) { select_value(romSizeBox, romSizeList, value, &romSize); }
+void Settings::selectRamType(int value) { select_value(ramTypeBox, ramTypeList, value, &ramType); }
+void Settings::selectRamSize(int value) { select_value(ramSizeBox, ramSizeList, value, &ramSize); }

@@ -1,0 +1,231 @@
+#include "gui/tabgui.h"
+
+#include "gui/console.h"
+#include "gui/console_table.h"
+#include "gui/settings.h"
+#include "workers/registry.h"
+#include "workers/worker.h"
+
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+struct DumpRow {
+    int code;
+    const char *filter;
+};
+
+const DumpRow dumpRows[] = {
+    {18, QT_TRANSLATE_NOOP("TabGui", "SMS Rom (*.sms)")},
+    {15, QT_TRANSLATE_NOOP("TabGui", "SFC Rom (*.sfc)")},
+    {2, QT_TRANSLATE_NOOP("TabGui", "GB Rom (*.gb);;GBC Rom (*.gbc)")},
+    {3, QT_TRANSLATE_NOOP("TabGui", "GBA Rom (*.gba)")},
+    {21, QT_TRANSLATE_NOOP("TabGui", "MSX Rom (*.rom)")},
+    {19, QT_TRANSLATE_NOOP("TabGui", "MD Rom (*.md)")},
+};
+
+} // namespace
+
+TabGui::TabGui(QWidget *parent)
+    : QWidget(parent)
+    , saveFileDialog([](QWidget *p, const QString &caption, const QString &dir,
+                        const QString &filter) {
+        return QFileDialog::getSaveFileName(p, caption, dir, filter);
+    })
+{
+    settings = new Settings(this);
+
+    auto *mainLayout = new QVBoxLayout;
+    auto *topRow = new QHBoxLayout;
+    auto *buttonColumn = new QVBoxLayout;
+    auto *progressRow = new QHBoxLayout;
+
+    infoButton = new QPushButton(tr("Info"), this);
+    dumpButton = new QPushButton(tr("Dump"), this);
+    flashButton = new QPushButton(tr("Flash"), this);
+    readSramButton = new QPushButton(tr("Read SRAM"), this);
+    writeSramButton = new QPushButton(tr("Write SRAM"), this);
+
+    console = new Console(this);
+    style_log_view(console);
+    progressBar = new QProgressBar(this);
+    cancelButton = new QPushButton(tr("Cancel"), this);
+
+    buttonColumn->addSpacing(20);
+    buttonColumn->addWidget(infoButton);
+    buttonColumn->addWidget(dumpButton);
+    buttonColumn->addWidget(flashButton);
+    buttonColumn->addWidget(readSramButton);
+    buttonColumn->addWidget(writeSramButton);
+    topRow->addWidget(settings);
+    topRow->addLayout(buttonColumn);
+    progressRow->addWidget(progressBar);
+    progressRow->addWidget(cancelButton);
+    mainLayout->addLayout(topRow);
+    mainLayout->addWidget(console);
+    mainLayout->addLayout(progressRow);
+    mainLayout->addStretch();
+    setLayout(mainLayout);
+
+    setProgress(0, 1);
+    setButtonsEnabled(true);
+    consoleCode = 19;
+
+    sfcThreadInfo = make_info_worker(sfc);
+    sfcThreadDump = make_dump_worker(sfc);
+    gbcThreadInfo = make_info_worker(gbc);
+    gbcThreadDump = make_dump_worker(gbc);
+    gbaThreadInfo = make_info_worker(gba);
+    gbaThreadDump = make_dump_worker(gba);
+    smsThreadInfo = make_info_worker(sms);
+    smsThreadDump = make_dump_worker(sms);
+    msxThreadInfo = make_info_worker(msx);
+    msxThreadDump = make_dump_worker(msx);
+    mdThreadInfo = make_info_worker(md);
+    mdThreadDump = make_dump_worker(md);
+
+    QObject *workers[] = {sfcThreadInfo, sfcThreadDump, gbcThreadInfo, gbcThreadDump,
+                          gbaThreadInfo, gbaThreadDump, smsThreadInfo, smsThreadDump,
+                          msxThreadInfo, msxThreadDump, mdThreadInfo,  mdThreadDump};
+    for (QObject *worker : workers)
+        wire(worker);
+
+    connect(infoButton, SIGNAL(clicked(bool)), this, SLOT(push_info()));
+    connect(dumpButton, SIGNAL(clicked(bool)), this, SLOT(push_read_rom()));
+    connect(readSramButton, SIGNAL(clicked(bool)), this, SLOT(push_read_ram()));
+    connect(flashButton, SIGNAL(clicked(bool)), this, SLOT(push_write_flash()));
+    connect(writeSramButton, SIGNAL(clicked(bool)), this, SLOT(push_write_ram()));
+
+    info(tr("Please select a console"));
+    info(tr("Default is MD\r\n"));
+}
+
+void TabGui::wire(QObject *worker)
+{
+    if (!worker)
+        return;
+    connect(worker, SIGNAL(set_progress (int, int)), this, SLOT(setProgress (int, int)));
+    connect(worker, SIGNAL(error (int)), this, SLOT(print_error (int)));
+    connect(worker, SIGNAL(log (QString)), this, SLOT(info (QString)));
+    connect(cancelButton, SIGNAL(clicked ()), worker, SLOT(canceled ()));
+    // Info runs send no final status: their thread's end frees the device.
+    if (qobject_cast<InfoWorker *>(worker))
+        connect(worker, SIGNAL(finished ()), this, SLOT(infoFinished ()));
+}
+
+InfoWorker *TabGui::infoWorkerFor(int code) const
+{
+    switch (code) {
+    case 15: return sfcThreadInfo;
+    case 2: return gbcThreadInfo;
+    case 3: return gbaThreadInfo;
+    case 18: return smsThreadInfo;
+    case 21: return msxThreadInfo;
+    case 19: return mdThreadInfo;
+    default: return nullptr;
+    }
+}
+
+DumpWorker *TabGui::dumpWorkerFor(int code) const
+{
+    switch (code) {
+    case 15: return sfcThreadDump;
+    case 2: return gbcThreadDump;
+    case 3: return gbaThreadDump;
+    case 18: return smsThreadDump;
+    case 21: return msxThreadDump;
+    case 19: return mdThreadDump;
+    default: return nullptr;
+    }
+}
+
+void TabGui::setButtonsEnabled(bool enabled)
+{
+    infoButton->setEnabled(enabled);
+    dumpButton->setEnabled(enabled);
+    flashButton->setEnabled(enabled);
+    readSramButton->setEnabled(enabled);
+    writeSramButton->setEnabled(enabled);
+    cancelButton->setEnabled(!enabled);
+}
+
+void TabGui::selectConsole(int code)
+{
+    if (const ConsoleEntry *row = find_console(code))
+        info(QStringLiteral("Select : ") + QString::fromLatin1(row->label));
+    settings->setConsole(code);
+    consoleCode = code;
+}
+
+void TabGui::setProgress(int ile, int max)
+{
+    progressBar->setMinimum(0);
+    progressBar->setMaximum(max);
+    progressBar->setValue(ile);
+}
+
+void TabGui::info(QString text)
+{
+    append_log_line(console, text);
+}
+
+void TabGui::print_error(int err)
+{
+    if (err == 0)
+        info(tr(">Operation failure."));
+    else if (err == 1)
+        info(tr(">Success!"));
+    info(QStringLiteral("<hr><br>"));
+    setProgress(0, 1);
+    setButtonsEnabled(true);
+}
+
+void TabGui::push_info()
+{
+    InfoWorker *worker = infoWorkerFor(consoleCode);
+    if (!worker || worker->isRunning())
+        return;
+    worker->presets = settings;
+    // One run at a time uses the reader: the buttons come back when the
+    // Info thread has ended. Info runs do not look at Cancel.
+    setButtonsEnabled(false);
+    cancelButton->setEnabled(false);
+    worker->start(QThread::NormalPriority);
+}
+
+void TabGui::infoFinished()
+{
+    setButtonsEnabled(true);
+}
+
+void TabGui::push_read_rom()
+{
+    const DumpRow *row = nullptr;
+    for (const DumpRow &r : dumpRows)
+        if (r.code == consoleCode)
+            row = &r;
+    DumpWorker *worker = dumpWorkerFor(consoleCode);
+    if (!row || !worker)
+        return;
+
+    const QString name = saveFileDialog(this, tr("Read ROM to..."), QStringLiteral("."),
+                                        tr(row->filter));
+    if (name.isEmpty())
+        return;
+
+    // A run that has sent its status may still be returning; its inputs
+    // must not change under it, and start() would do nothing.
+    worker->wait();
+    worker->configure(name, settings->romSize, settings->mmcType);
+    setButtonsEnabled(false);
+    worker->start(QThread::NormalPriority);
+    info(tr("Reading data from ROM to file:") + QStringLiteral("\n") + name);
+}
+
+void TabGui::push_read_ram() {}
+void TabGui::push_write_flash() {}
+void TabGui::push_write_ram() {}

@@ -1,0 +1,74 @@
+// The operation tab: settings panel, action buttons, log, progress and
+// Cancel; starts the selected family's Info and Dump workers.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <functional>
+
+class Console;
+class DumpWorker;
+class InfoWorker;
+class QProgressBar;
+class QPushButton;
+class Settings;
+
+class TabGui : public QWidget {
+    Q_OBJECT
+public:
+    explicit TabGui(QWidget *parent = nullptr);
+
+    void selectConsole(int code);
+    void setButtonsEnabled(bool enabled);
+
+    // Asks for the output file; replaceable so that a test can answer it.
+    using SaveDialog = std::function<QString(QWidget *parent, const QString &caption,
+                                             const QString &dir, const QString &filter)>;
+    SaveDialog saveFileDialog;
+
+    Settings *settings;
+    QPushButton *infoButton;
+    QPushButton *dumpButton;
+    QPushButton *flashButton;
+    QPushButton *readSramButton;
+    QPushButton *writeSramButton;
+    Console *console;
+    QProgressBar *progressBar;
+    QPushButton *cancelButton;
+
+    // Created without parent and kept for the life of the process. Null for
+    // a family whose workers are not available.
+    InfoWorker *smsThreadInfo = nullptr;
+    DumpWorker *smsThreadDump = nullptr;
+    InfoWorker *msxThreadInfo = nullptr;
+    DumpWorker *msxThreadDump = nullptr;
+    InfoWorker *mdThreadInfo = nullptr;
+    DumpWorker *mdThreadDump = nullptr;
+    InfoWorker *sfcThreadInfo = nullptr;
+    DumpWorker *sfcThreadDump = nullptr;
+    InfoWorker *gbcThreadInfo = nullptr;
+    DumpWorker *gbcThreadDump = nullptr;
+    InfoWorker *gbaThreadInfo = nullptr;
+    DumpWorker *gbaThreadDump = nullptr;
+
+    int consoleCode = 19;
+
+    InfoWorker *infoWorkerFor(int code) const;
+    DumpWorker *dumpWorkerFor(int code) const;
+
+public slots:
+    void setProgress(int ile, int max);
+    void info(QString text);
+    void print_error(int err);
+    void push_info();
+    void push_read_rom();
+    void push_read_ram();
+    void push_write_flash();
+    void push_write_ram();
+
+private slots:
+    void infoFinished();
+
+private:
+    void wire(QObject *worker);
+};

@@ -1,0 +1,122 @@
+#!/usr/bin/env python3
+"""Draws the six console icons of the console bar into resources/.
+
+Each icon is a 48x48 RGBA PNG: a rounded tile in the family's colour, a
+cartridge outline of the family's shape and its short name. Standard library
+only (zlib + struct), so the output is reproducible anywhere.
+
+    python3 tools/make_icons.py [output-folder]
+"""
+import os
+import struct
+import sys
+import zlib
+
+SIZE = 48
+
+# 5x7 glyphs for the letters the short names use.
+GLYPHS = {
+    "A": ["01110", "10001", "10001", "11111", "10001", "10001", "10001"],
+    "B": ["11110", "10001", "10001", "11110", "10001", "10001", "11110"],
+    "C": ["01111", "10000", "10000", "10000", "10000", "10000", "01111"],
+    "D": ["11110", "10001", "10001", "10001", "10001", "10001", "11110"],
+    "F": ["11111", "10000", "10000", "11110", "10000", "10000", "10000"],
+    "G": ["01111", "10000", "10000", "10011", "10001", "10001", "01111"],
+    "M": ["10001", "11011", "10101", "10101", "10001", "10001", "10001"],
+    "S": ["01111", "10000", "10000", "01110", "00001", "00001", "11110"],
+    "X": ["10001", "10001", "01010", "00100", "01010", "10001", "10001"],
+}
+
+# file name, short name, tile colour, cartridge (x0, y0, x1, y1), notch corner
+FAMILIES = [
+    ("md.png", "MD", (40, 40, 48), (9, 5, 39, 24), None),
+    ("sms.png", "SMS", (200, 40, 40), (12, 4, 36, 25), None),
+    ("msx.png", "MSX", (40, 110, 190), (10, 6, 38, 24), None),
+    ("sfc.png", "SFC", (120, 90, 170), (8, 5, 40, 24), None),
+    ("gb.png", "GB", (90, 140, 60), (14, 3, 34, 25), "br"),
+    ("gba.png", "GBA", (60, 60, 150), (11, 8, 37, 24), "tr"),
+]
+
+
+def rounded_tile(x, y, colour):
+    """Tile colour with a vertical shade; transparent outside the corners."""
+    r = 7
+    cx = min(max(x, r), SIZE - 1 - r)
+    cy = min(max(y, r), SIZE - 1 - r)
+    if (x - cx) ** 2 + (y - cy) ** 2 > r * r:
+        return (0, 0, 0, 0)
+    shade = 1.25 - 0.5 * y / (SIZE - 1)
+    return tuple(min(255, int(c * shade)) for c in colour) + (255,)
+
+
+def draw_icon(name, colour, cart, notch):
+    px = [[rounded_tile(x, y, colour) for x in range(SIZE)] for y in range(SIZE)]
+
+    def put(x, y, rgba):
+        if 0 <= x < SIZE and 0 <= y < SIZE and px[y][x][3]:
+            px[y][x] = rgba
+
+    # Cartridge: light body, dark label area, contact ridges at the bottom.
+    x0, y0, x1, y1 = cart
+    body = (225, 225, 230, 255)
+    edge = (30, 30, 35, 255)
+    for y in range(y0, y1 + 1):
+        for x in range(x0, x1 + 1):
+            cut = False
+            if notch == "br":
+                cut = (x1 - x) + (y1 - y) < 5
+            elif notch == "tr":
+                cut = (x1 - x) + (y - y0) < 5
+            if cut:
+                continue
+            border = x in (x0, x1) or y in (y0, y1)
+            put(x, y, edge if border else body)
+    label = tuple(max(0, c - 20) for c in colour) + (255,)
+    for y in range(y0 + 3, y1 - 4):
+        for x in range(x0 + 4, x1 - 3):
+            put(x, y, label)
+    for x in range(x0 + 3, x1 - 2, 3):
+        put(x, y1 - 2, edge)
+
+    # Short name, 2x scaled, white with a dark shadow.
+    scale = 2
+    width = len(name) * 5 * scale + (len(name) - 1) * scale
+    left = (SIZE - width) // 2
+    top = SIZE - 7 * scale - 5
+    for shadow, rgba in ((1, (0, 0, 0, 255)), (0, (255, 255, 255, 255))):
+        for n, ch in enumerate(name):
+            rows = GLYPHS[ch]
+            gx = left + n * 6 * scale
+            for gy, row in enumerate(rows):
+                for bx, bit in enumerate(row):
+                    if bit == "1":
+                        for dy in range(scale):
+                            for dx in range(scale):
+                                put(gx + bx * scale + dx + shadow,
+                                    top + gy * scale + dy + shadow, rgba)
+    return px
+
+
+def png_bytes(px):
+    raw = b"".join(b"\x00" + bytes(c for p in row for c in p) for row in px)
+
+    def chunk(kind, data):
+        body = kind + data
+        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body) & 0xFFFFFFFF)
+
+    header = struct.pack(">IIBBBBB", SIZE, SIZE, 8, 6, 0, 0, 0)
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header)
+            + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
+
+
+def main():
+    here = os.path.dirname(os.path.abspath(__file__))
+    out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "..", "resources")
+    os.makedirs(out, exist_ok=True)
+    for file_name, name, colour, cart, notch in FAMILIES:
+        with open(os.path.join(out, file_name), "wb") as f:
+            f.write(png_bytes(draw_icon(name, colour, cart, notch)))
+
+
+if __name__ == "__main__":
+    main()
