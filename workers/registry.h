@@ -6,7 +6,8 @@
 class InfoWorker;
 class DumpWorker;
 
-enum ConsoleCode : int {
+// Scoped, since the family namespaces carry the same names.
+enum class ConsoleCode : int {
     md = 19,
     sms = 18,
     msx = 21,
@@ -14,6 +15,8 @@ enum ConsoleCode : int {
     gbc = 2,
     gba = 3,
 };
+
+constexpr int code(ConsoleCode c) { return static_cast<int>(c); }
 
 // A new Info or Dump worker of the family with that console code, without
 // parent; null for a code that names no family.

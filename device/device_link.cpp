@@ -1,0 +1,110 @@
+#include "device/device_link.h"
+
+#include "device/platform.h"
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+char current_drive_letter = 0;
+char driver_label[256] = {};
+char device_firmware[256] = {};
+
+namespace {
+
+constexpr uint32_t kAlignMask = 0x3FF;
+constexpr uint32_t kBounceSize = 2048;
+
+bool letter_present(uint32_t mask, char letter)
+{
+    return (mask >> (letter - 'A')) & 1u;
+}
+
+} // namespace
+
+void format_device_path(char *out, size_t size, const char *name)
+{
+    std::memset(out, 0, size);
+    std::snprintf(out, size, "%c:\\%s", current_drive_letter, name);
+}
+
+int probe_drive(char letter)
+{
+    current_drive_letter = letter;
+    platform::Platform &os = platform::current();
+    if (os.drive_type(letter) != platform::drive_removable)
+        return 0;
+    char label[sizeof driver_label] = {};
+    // A label that cannot be read leaves the previous one in place.
+    if (os.volume_label(letter, label, sizeof label))
+        std::memcpy(driver_label, label, sizeof label - 1);
+    if (read_identity_file(0x8000, device_firmware, 16) == 0)
+        return 0;
+    return 1;
+}
+
+int find_reader_drive(char letter)
+{
+    // The remembered drive first; a reader that was re-plugged under another
+    // letter, or plugged in after a failed scan, is found by scanning again.
+    if (letter != 0 && probe_drive(letter))
+        return 1;
+    const uint32_t mask = platform::current().present_drives();
+    for (char l = 'D'; l <= 'Z'; ++l) {
+        if (l == letter || !letter_present(mask, l))
+            continue;
+        if (probe_drive(l))
+            return 1;
+    }
+    current_drive_letter = 0;
+    return 0;
+}
+
+uint32_t read_aligned(const char *path, void *dst, uint32_t len, uint32_t offset)
+{
+    if (!dst)
+        return 0;
+    std::unique_ptr<platform::File> file = platform::current().open_read(path);
+    if (!file)
+        return 0;
+    const uint32_t remainder = offset & kAlignMask;
+    file->seek(remainder ? offset & 0xFFFC00u : offset);
+    uint32_t got = 0;
+    if (len > kAlignMask) {
+        if (!file->read(dst, len, &got))
+            return 0;
+        return got;
+    }
+    // Small reads go through a bounce buffer that is cleared first, so a read
+    // that ends early never hands on stale bytes.
+    alignas(4096) unsigned char bounce[kBounceSize] = {};
+    if (!file->read(bounce, kBounceSize, &got))
+        return 0;
+    std::memcpy(dst, bounce + remainder, len);
+    return len;
+}
+
+uint32_t read_identity_file(uint32_t offset, void *dst, uint32_t len)
+{
+    char path[260];
+    format_device_path(path, sizeof path, "V-DRIVER.DMP");
+    return read_aligned(path, dst, len, offset);
+}
+
+uint32_t read_data_window(uint32_t offset, void *dst, uint32_t len)
+{
+    char path[260];
+    format_device_path(path, sizeof path, "DUMP.ROM");
+    return read_aligned(path, dst, len, offset);
+}
+
+uint32_t save_file(const char *path, const void *data, uint32_t len)
+{
+    std::unique_ptr<platform::File> file = platform::current().create_write(path);
+    if (!file)
+        return 0;
+    uint32_t written = 0;
+    if (len && !file->write(data, len, &written))
+        return 0;
+    return written;
+}

@@ -1,0 +1,50 @@
+// Super Famicom cartridges behind the SFC start, register-write and
+// half-select commands: LoROM, HiROM, ExHiROM and S-DD1 address decoding.
+#pragma once
+
+#include "simulator/cartridge.h"
+
+#include <array>
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+namespace sim {
+
+class SfcCartridge : public Cartridge {
+public:
+    enum class Mapping { LoRom, HiRom, ExHiRom, Sdd1 };
+
+    SfcCartridge(std::vector<uint8_t> rom, Mapping mapping);
+
+    // The mapping for an MMC TYPE value (1 LoROM, or S-DD1 above 4 MiB;
+    // 2 HiROM; 3 ExHiROM); any other value lets the image's header decide.
+    static Mapping mapping_for(int mmcType, const std::vector<uint8_t> &rom);
+    static Mapping guess_mapping(const std::vector<uint8_t> &rom);
+
+    int family() const override { return bus_sfc; }
+    void start(int bus) override;
+    void command(const uint8_t *sector) override;
+    void read(uint32_t offset, uint8_t *dst, uint32_t len) override;
+
+    Mapping mapping() const { return mapping_; }
+    // Every register write received (address, value), in order, across starts.
+    const std::vector<std::pair<uint32_t, uint8_t>> &register_writes() const { return writes_; }
+    // Register writes to one address, values in order.
+    std::vector<uint8_t> writes_to(uint32_t address) const;
+    // Half chosen by the last half select (0 or 1).
+    int half() const { return half_; }
+
+private:
+    // ROM offset for a 24-bit cartridge address, or -1 where no ROM answers.
+    int64_t rom_offset(uint32_t address) const;
+
+    std::vector<uint8_t> rom_;
+    Mapping mapping_;
+    int half_ = 0;
+    uint32_t next_block_ = 0;                       // LoROM block counter
+    std::array<uint8_t, 4> sdd1_pages_{{0, 1, 2, 3}};   // 0x4804..0x4807
+    std::vector<std::pair<uint32_t, uint8_t>> writes_;
+};
+
+} // namespace sim

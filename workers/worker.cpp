@@ -1,0 +1,197 @@
+#include "workers/worker.h"
+
+#include "device/checksum.h"
+#include "device/device_link.h"
+
+#include <QCoreApplication>
+#include <QMetaObject>
+#include <QSaveFile>
+#include <QtGlobal>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+// Image buffers are aligned for direct I/O and start out all zero, so no
+// byte of a file can come from memory that was never read.
+struct AlignedBuffer {
+    explicit AlignedBuffer(size_t size)
+        : data(static_cast<uint8_t *>(qMallocAligned(size ? size : 1, 4096)))
+    {
+        if (data)
+            std::memset(data, 0, size);
+    }
+    ~AlignedBuffer() { qFreeAligned(data); }
+    AlignedBuffer(const AlignedBuffer &) = delete;
+    AlignedBuffer &operator=(const AlignedBuffer &) = delete;
+    uint8_t *data;
+};
+
+QString deviceText(const char *buffer, size_t size)
+{
+    return QString::fromUtf8(buffer, int(strnlen(buffer, size)));
+}
+
+} // namespace
+
+void CartWorker::canceled()
+{
+    cancelRequested = 1;
+}
+
+QString CartWorker::say(const char *text) const
+{
+    return QCoreApplication::translate(metaObject()->className(), text);
+}
+
+void CartWorker::note(const char *text, const QString &rest)
+{
+    emit log(say(text) + rest);
+}
+
+void CartWorker::noteNotDetected()
+{
+    note("Can not auto detect cartridge information");
+    note("Please set ROM SIZE by yourself to dump the ROM");
+    note("\r\n");
+}
+
+void InfoWorker::run()
+{
+    cancelRequested = 0;
+    if (!find_reader_drive(current_drive_letter)) {
+        note("Can not open dump device.");
+        return;
+    }
+    note("--Device information--");
+    note("Driver label: ", deviceText(driver_label, sizeof driver_label));
+    note("Device firmware: ", deviceText(device_firmware, sizeof device_firmware));
+    note("\r\n");
+    identify();
+}
+
+void InfoWorker::preset(void (CartridgePresets::*op)(int), int value)
+{
+    CartridgePresets *target = presets;
+    if (!target)
+        return;
+    // Queued like the log lines, so each request takes effect after the line
+    // that precedes it.
+    QMetaObject::invokeMethod(
+        target->presetContext(), [target, op, value] { (target->*op)(value); }, Qt::QueuedConnection);
+}
+
+void InfoWorker::selectMMCType(int value) { preset(&CartridgePresets::selectMMCType, value); }
+void InfoWorker::selectRomSize(int value) { preset(&CartridgePresets::selectRomSize, value); }
+void InfoWorker::selectRamType(int value) { preset(&CartridgePresets::selectRamType, value); }
+void InfoWorker::selectRamSize(int value) { preset(&CartridgePresets::selectRamSize, value); }
+
+void DumpWorker::configure(const QString &file, int size, int mmcType)
+{
+    Q_UNUSED(mmcType);
+    fileName = file;
+    romSize = size;
+}
+
+bool DumpWorker::send(const CommandSector &sector)
+{
+    if (send_command(sector))
+        return true;
+    failure_ = Failure::Command;
+    return false;
+}
+
+bool DumpWorker::readWindow(uint32_t offset, uint8_t *dst, uint32_t len)
+{
+    if (read_data_window(offset, dst, len) == len)
+        return true;
+    failure_ = Failure::Read;
+    failedOffset_ = offset;
+    return false;
+}
+
+bool DumpWorker::perform(const BlockRead &step, uint8_t *dst)
+{
+    for (const CommandSector &s : step.before)
+        if (!send(s))
+            return false;
+    if (step.length && !readWindow(step.windowOffset, dst, step.length))
+        return false;
+    for (const CommandSector &s : step.after)
+        if (!send(s))
+            return false;
+    return true;
+}
+
+bool DumpWorker::keepGoing()
+{
+    if (!cancelRequested)
+        return true;
+    failure_ = Failure::Canceled;
+    return false;
+}
+
+bool DumpWorker::save(const uint8_t *data, uint32_t len)
+{
+    // The image replaces the target only once it is complete on disk.
+    QSaveFile out(fileName);
+    if (!out.open(QIODevice::WriteOnly))
+        return false;
+    if (out.write(reinterpret_cast<const char *>(data), qint64(len)) != qint64(len)) {
+        out.cancelWriting();
+        out.commit();
+        return false;
+    }
+    return out.commit();
+}
+
+void DumpWorker::run()
+{
+    cancelRequested = 0;
+    failure_ = Failure::None;
+    if (!find_reader_drive(current_drive_letter)) {
+        note("Can not open dump device.");
+        emit set_progress(1, 1);
+        emit error(0);
+        return;
+    }
+
+    bool saved = false;
+    if (romSize > 0) {
+        AlignedBuffer buffer(bufferSize());
+        if (!buffer.data) {
+            note("Save file error.", fileName);
+            emit set_progress(1, 1);
+            emit error(0);
+            return;
+        }
+        if (!readImage(buffer.data) || !keepGoing()) {
+            switch (failure_) {
+            case Failure::Canceled:
+                note("Dump canceled.");
+                break;
+            case Failure::Read:
+                note("Read error at 0x", QString::number(failedOffset_, 16));
+                break;
+            case Failure::Command:
+                note("Device command error.");
+                break;
+            case Failure::None:
+                break;   // the family logged its own reason
+            }
+            emit set_progress(1, 1);
+            emit error(0);
+            return;
+        }
+        saved = save(buffer.data, uint32_t(romSize));
+        if (saved) {
+            const uint32_t crc = crc32_buffer(buffer.data, uint32_t(romSize));
+            note("Save file success.", fileName);
+            note("File CRC: 0x", QString::number(crc, 16));
+        }
+    }
+    if (!saved)
+        note("Save file error.", fileName);
+    emit set_progress(1, 1);
+    emit error(saved ? 1 : 0);
+}
