@@ -1,0 +1,325 @@
+#include "workers/verify/verify.h"
+
+#include "device/checksum.h"
+
+#include <QCryptographicHash>
+#include <QtEndian>
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+namespace verify {
+
+namespace detail {
+extern const unsigned char catalogue_data[];
+extern const std::size_t catalogue_data_size;
+} // namespace detail
+
+namespace {
+
+constexpr int kSha1Size = 20;
+
+// Bounds-checked reader over the packed record stream.
+class Reader {
+public:
+    explicit Reader(const QByteArray &data) : m_data(data) {}
+
+    bool take(int n, const char **out)
+    {
+        if (n < 0 || m_data.size() - m_pos < n)
+            return false;
+        *out = m_data.constData() + m_pos;
+        m_pos += n;
+        return true;
+    }
+    bool u8(quint8 *v)
+    {
+        const char *p;
+        if (!take(1, &p))
+            return false;
+        *v = quint8(*p);
+        return true;
+    }
+    bool u16(quint16 *v)
+    {
+        const char *p;
+        if (!take(2, &p))
+            return false;
+        *v = qFromBigEndian<quint16>(p);
+        return true;
+    }
+    bool u32(quint32 *v)
+    {
+        const char *p;
+        if (!take(4, &p))
+            return false;
+        *v = qFromBigEndian<quint32>(p);
+        return true;
+    }
+    bool atEnd() const { return m_pos == m_data.size(); }
+
+private:
+    const QByteArray &m_data;
+    int m_pos = 0;
+};
+
+const uchar *bytes(const QByteArray &image)
+{
+    return reinterpret_cast<const uchar *>(image.constData());
+}
+
+quint32 byte_sum(const uchar *p, quint32 n)
+{
+    quint32 sum = 0;
+    for (quint32 i = 0; i < n; ++i)
+        sum += p[i];
+    return sum;
+}
+
+quint32 highest_power_of_two_at_most(quint32 n)
+{
+    quint32 p = 1;
+    while (p <= n / 2)
+        p <<= 1;
+    return p;
+}
+
+// Sum over the image as the console's address space presents it: a size
+// that is not a power of two is filled up to the next one by repeating its
+// tail, which may itself be such a size.
+quint32 snes_mirrored_sum(const uchar *p, quint32 len)
+{
+    if (len == 0)
+        return 0;
+    const quint32 head = highest_power_of_two_at_most(len);
+    if (head == len)
+        return byte_sum(p, len);
+    const quint32 tailLen = len - head;
+    quint32 tailSpan = highest_power_of_two_at_most(tailLen);
+    if (tailSpan < tailLen)
+        tailSpan <<= 1;
+    return byte_sum(p, head) + snes_mirrored_sum(p + head, tailLen) * (head / tailSpan);
+}
+
+HeaderCheck check_gb(const QByteArray &image)
+{
+    if (image.size() < 0x150)
+        return HeaderCheck::None;
+    const uchar *p = bytes(image);
+
+    quint8 header = 0;
+    for (int i = 0x134; i <= 0x14C; ++i)
+        header = quint8(header - p[i] - 1);
+
+    const quint16 stored = quint16((p[0x14E] << 8) | p[0x14F]);
+    const quint16 global = quint16(byte_sum(p, quint32(image.size())) - p[0x14E] - p[0x14F]);
+
+    return header == p[0x14D] && global == stored ? HeaderCheck::Ok : HeaderCheck::Mismatch;
+}
+
+HeaderCheck check_gba(const QByteArray &image)
+{
+    if (image.size() < 0xC0)
+        return HeaderCheck::None;
+    const uchar *p = bytes(image);
+    quint8 sum = 0;
+    for (int i = 0xA0; i <= 0xBC; ++i)
+        sum = quint8(sum - p[i]);
+    sum = quint8(sum - 0x19);
+    return sum == p[0xBD] ? HeaderCheck::Ok : HeaderCheck::Mismatch;
+}
+
+HeaderCheck check_md(const QByteArray &image)
+{
+    if (image.size() < 0x200)
+        return HeaderCheck::None;
+    const uchar *p = bytes(image);
+    const int n = image.size();
+    quint16 sum = 0;
+    int i = 0x200;
+    for (; i + 1 < n; i += 2)
+        sum = quint16(sum + ((p[i] << 8) | p[i + 1]));
+    if (i < n) // an odd last byte counts as the high half of a word
+        sum = quint16(sum + (p[i] << 8));
+    const quint16 stored = quint16((p[0x18E] << 8) | p[0x18F]);
+    return sum == stored ? HeaderCheck::Ok : HeaderCheck::Mismatch;
+}
+
+struct SnesLocation {
+    quint32 base;
+    bool (*modeFits)(quint8 mode);
+};
+
+bool lorom_mode(quint8 mode)
+{
+    const int kind = mode & 0x0F;
+    return (mode & 0xE0) == 0x20 && (kind == 0x0 || kind == 0x2 || kind == 0x3);
+}
+bool hirom_mode(quint8 mode)
+{
+    const int kind = mode & 0x0F;
+    return (mode & 0xE0) == 0x20 && (kind == 0x1 || kind == 0xA);
+}
+bool exhirom_mode(quint8 mode)
+{
+    return (mode & 0xE0) == 0x20 && (mode & 0x0F) == 0x5;
+}
+
+HeaderCheck check_sfc(const QByteArray &image)
+{
+    static const std::array<SnesLocation, 3> locations{{
+        {0x7FC0, lorom_mode},
+        {0xFFC0, hirom_mode},
+        {0x40FFC0, exhirom_mode},
+    }};
+    const quint32 n = quint32(image.size());
+    if (n < locations[0].base + 0x40)
+        return HeaderCheck::None;
+    const uchar *p = bytes(image);
+    const quint16 sum = quint16(snes_mirrored_sum(p, n));
+
+    // The header is where a complementary pair sits, preferably one that
+    // matches the image and next to a map mode byte that belongs there.
+    int bestScore = -1;
+    bool bestOk = false;
+    for (const SnesLocation &loc : locations) {
+        if (n < loc.base + 0x40)
+            break;
+        const uchar *h = p + loc.base;
+        const quint16 complement = quint16(h[0x1C] | (h[0x1D] << 8));
+        const quint16 checksum = quint16(h[0x1E] | (h[0x1F] << 8));
+        const bool pair = (checksum ^ complement) == 0xFFFF;
+        const bool ok = pair && checksum == sum;
+        const int score = (ok ? 4 : 0) + (pair ? 2 : 0) + (loc.modeFits(h[0x15]) ? 1 : 0);
+        if (score > bestScore) {
+            bestScore = score;
+            bestOk = ok;
+        }
+    }
+    return bestOk ? HeaderCheck::Ok : HeaderCheck::Mismatch;
+}
+
+} // namespace
+
+Catalogue::Catalogue(std::vector<CatalogueEntry> entries) : m_entries(std::move(entries))
+{
+    m_byCrc.reserve(m_entries.size());
+    for (size_t i = 0; i < m_entries.size(); ++i)
+        m_byCrc.emplace_back(m_entries[i].crc32, int(i));
+    std::sort(m_byCrc.begin(), m_byCrc.end());
+}
+
+Catalogue Catalogue::fromPacked(const QByteArray &packed)
+{
+    Reader in(packed);
+    const char *magic;
+    quint32 count;
+    if (!in.take(4, &magic) || std::memcmp(magic, "QVC1", 4) != 0 || !in.u32(&count))
+        return {};
+    // Each record takes at least 31 bytes; a count beyond that is corrupt.
+    if (count > quint32(packed.size()) / 31)
+        return {};
+
+    std::vector<CatalogueEntry> entries;
+    entries.reserve(count);
+    for (quint32 i = 0; i < count; ++i) {
+        CatalogueEntry e;
+        quint8 family;
+        quint16 titleLen;
+        const char *sha1;
+        const char *title;
+        if (!in.u32(&e.crc32) || !in.u32(&e.size) || !in.u8(&family)
+            || !in.take(kSha1Size, &sha1) || !in.u16(&titleLen) || !in.take(titleLen, &title))
+            return {};
+        e.family = family;
+        e.sha1 = QByteArray(sha1, kSha1Size);
+        e.title = QString::fromUtf8(title, titleLen);
+        entries.push_back(std::move(e));
+    }
+    if (!in.atEnd())
+        return {};
+    return Catalogue(std::move(entries));
+}
+
+std::optional<CatalogueEntry> Catalogue::find(const QByteArray &image, int preferredFamily) const
+{
+    const quint32 crc = crc32_buffer(image.constData(), size_t(image.size()));
+    auto it = std::lower_bound(m_byCrc.begin(), m_byCrc.end(), std::make_pair(crc, 0));
+
+    QByteArray sha1; // computed once, only when a CRC and size agree
+    const CatalogueEntry *first = nullptr;
+    for (; it != m_byCrc.end() && it->first == crc; ++it) {
+        const CatalogueEntry &e = m_entries[size_t(it->second)];
+        if (qint64(e.size) != qint64(image.size()))
+            continue;
+        if (sha1.isEmpty())
+            sha1 = QCryptographicHash::hash(image, QCryptographicHash::Sha1);
+        if (e.sha1 != sha1)
+            continue;
+        if (e.family == preferredFamily)
+            return e;
+        if (!first)
+            first = &e;
+    }
+    if (first)
+        return *first;
+    return std::nullopt;
+}
+
+const Catalogue &builtin()
+{
+    static const Catalogue catalogue = [] {
+        const QByteArray packed = qUncompress(detail::catalogue_data,
+                                              int(detail::catalogue_data_size));
+        Catalogue c = Catalogue::fromPacked(packed);
+        if (c.size() == 0)
+            qWarning("verify: the built-in catalogue is unreadable; no image will verify");
+        return c;
+    }();
+    return catalogue;
+}
+
+HeaderCheck check_header(int consoleCode, const QByteArray &image)
+{
+    switch (consoleCode) {
+    case 2:
+        return check_gb(image);
+    case 3:
+        return check_gba(image);
+    case 15:
+        return check_sfc(image);
+    case 19:
+        return check_md(image);
+    default:
+        return HeaderCheck::None;
+    }
+}
+
+Verdict verify_image(int consoleCode, const QByteArray &image, const Catalogue &catalogue)
+{
+    return {catalogue.find(image, consoleCode), check_header(consoleCode, image)};
+}
+
+QStringList verification_lines(int consoleCode, const QByteArray &image, const Catalogue &catalogue)
+{
+    const Verdict verdict = verify_image(consoleCode, image, catalogue);
+    QStringList lines;
+    if (verdict.entry)
+        lines << QStringLiteral("Verified: ") + verdict.entry->title;
+    else
+        lines << QStringLiteral("Not in the catalogue.");
+
+    switch (verdict.header) {
+    case HeaderCheck::Ok:
+        lines << QStringLiteral("Header checksum OK.");
+        break;
+    case HeaderCheck::Mismatch:
+        lines << QStringLiteral("Header checksum mismatch.");
+        break;
+    case HeaderCheck::None:
+        break;
+    }
+    return lines;
+}
+
+} // namespace verify
