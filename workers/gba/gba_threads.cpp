@@ -1,0 +1,69 @@
+#include "workers/gba/gba_threads.h"
+
+#include "device/device_link.h"
+
+#include <QByteArray>
+
+gbaThreadInfo::gbaThreadInfo(QObject *parent)
+    : InfoWorker(parent), table(gba::kTitleTable), tableSize(gba::kTitleTableSize) {}
+
+void gbaThreadInfo::identify()
+{
+    send_command(gba::console_selection());
+    send_command(gba::gba_start());
+    send_command(gba::address_select(0));
+    QByteArray page(gba::kHeaderReadSize, '\0');
+    read_data_window(0, page.data(), gba::kHeaderReadSize);
+    const auto *header = reinterpret_cast<const uint8_t *>(page.constData());
+
+    if (!gba::logo_matches(header)) {
+        note("Can not detect gameboy advance logo.");
+        note("Maybe it's not a standard cartridge.");
+        note("\r\n");
+    }
+
+    int matched = 0;
+    for (size_t i : gba::find_rows(table, tableSize, gba::game_code(header))) {
+        const gba::TitleRow &row = table[i];
+        note("--GBA Cartridge information--");
+        note("Title: ", gba::text(row.title));
+        note("Company: ", gba::text(row.publisher));
+        note("Year: ", gba::text(row.year));
+
+        const int romSize = gba::parse_rom_size(gba::text(row.romSize));
+        note("ROM SIZE: ", QString::number(uint32_t(romSize) / 131072) + say("Mbit"));
+        selectRomSize(romSize);
+
+        const gba::SaveType save = gba::save_type_for(gba::text(row.saveType));
+        note("RAM SIZE: ", QString::number(save.shown) + say(save.unit));
+        noteRaw(QStringLiteral("<hr><br>"));
+        selectRamSize(save.ramSize);
+        selectRamType(save.ramType);
+        matched = romSize;
+    }
+    if (matched == 0)
+        noteNotDetected();
+}
+
+void gbaThreadDump::configure(const QString &file, int size, int mmc)
+{
+    DumpWorker::configure(file, size, mmc);
+    mmcType = mmc;
+}
+
+bool gbaThreadDump::readImage(uint8_t *buffer)
+{
+    if (!send(gba::console_selection()) || !send(gba::gba_start()))
+        return false;
+    const uint32_t size = uint32_t(romSize);
+    emit set_progress(1, romSize);
+    for (uint32_t offset = 0; offset < size; offset += gba::kBlockSize) {
+        // A size that is not a whole number of blocks ends in a short read
+        // rather than past the buffer.
+        const uint32_t length = qMin(gba::kBlockSize, size - offset);
+        if (!keepGoing() || !perform(gba::block_read(offset, length), buffer + offset))
+            return false;
+        emit set_progress(int(offset + length), romSize);
+    }
+    return true;
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "workers/gba/gba_protocol.h"
+#include "workers/worker.h"
+
+class gbaThreadInfo : public InfoWorker {
+    Q_OBJECT
+public:
+    explicit gbaThreadInfo(QObject *parent = nullptr);
+
+    // The table searched; tests hand in their own.
+    const gba::TitleRow *table;
+    size_t tableSize;
+
+protected:
+    void identify() override;
+};
+
+class gbaThreadDump : public DumpWorker {
+    Q_OBJECT
+public:
+    using DumpWorker::DumpWorker;
+
+    int mmcType = 0;   // kept from the settings panel; GBA reads do not need it
+
+    void configure(const QString &file, int size, int mmcType) override;
+
+protected:
+    bool readImage(uint8_t *buffer) override;
+};

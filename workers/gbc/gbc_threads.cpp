@@ -1,0 +1,56 @@
+#include "workers/gbc/gbc_threads.h"
+
+#include "device/device_link.h"
+
+#include <QByteArray>
+
+void gbcThreadInfo::identify()
+{
+    send_command(gbc::console_selection());
+    send_command(gbc::gb_start());
+    QByteArray page(gbc::kHeaderReadSize, '\0');
+    read_data_window(0, page.data(), gbc::kHeaderReadSize);
+    const auto *header = reinterpret_cast<const uint8_t *>(page.constData());
+
+    if (!gbc::logo_matches(header)) {
+        note("Can not detect gameboy logo.");
+        note("Maybe it's not a standard cartridge.");
+        note("\r\n");
+    }
+    note("--GB/GBC Cartridge information--");
+    note("Title: ", gbc::title(header));
+
+    selectMMCType(gbc::mbc_for_type_code(header[gbc::kTypeOffset]));
+
+    const int romSize = gbc::rom_size_for_code(header[gbc::kRomSizeOffset]);
+    note("ROM SIZE: ", QString::number(romSize / 1024) + say(" KB"));
+    selectRomSize(romSize);
+
+    const gbc::RamSize ram = gbc::ram_size_for_code(header[gbc::kRamSizeOffset]);
+    note("RAM SIZE: ", QString::number(ram.shown) + say(ram.unit));
+    selectRamSize(ram.bytes);
+}
+
+void gbcThreadDump::configure(const QString &file, int size, int mmc)
+{
+    DumpWorker::configure(file, size, mmc);
+    mmcType = mmc;
+}
+
+bool gbcThreadDump::readImage(uint8_t *buffer)
+{
+    if (!send(gbc::console_selection()) || !send(gbc::gb_start()))
+        return false;
+    const int mmc = mmcType;
+    const uint32_t size = uint32_t(romSize);
+    emit set_progress(1, romSize);
+    for (uint32_t offset = 0; offset < size; offset += gbc::kBankSize) {
+        // A size that is not a whole number of banks ends in a short read
+        // rather than past the buffer.
+        const uint32_t length = qMin(gbc::kBankSize, size - offset);
+        if (!keepGoing() || !perform(gbc::bank_read(mmc, offset, length), buffer + offset))
+            return false;
+        emit set_progress(int(offset + length), romSize);
+    }
+    return true;
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "workers/gbc/gbc_protocol.h"
+#include "workers/worker.h"
+
+class gbcThreadInfo : public InfoWorker {
+    Q_OBJECT
+public:
+    using InfoWorker::InfoWorker;
+
+protected:
+    void identify() override;
+};
+
+class gbcThreadDump : public DumpWorker {
+    Q_OBJECT
+public:
+    using DumpWorker::DumpWorker;
+
+    int mmcType = gbc::mbc_none;   // value of the "MBC TYPE:" option
+
+    void configure(const QString &file, int size, int mmcType) override;
+
+protected:
+    bool readImage(uint8_t *buffer) override;
+};
