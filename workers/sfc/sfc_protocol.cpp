@@ -1,0 +1,228 @@
+#include "workers/sfc/sfc_protocol.h"
+
+#include <QChar>
+#include <QTextCodec>
+#include <cstring>
+
+namespace sfc {
+
+CommandSector start_command()
+{
+    return make_command(kTarget, kOpStart);
+}
+
+CommandSector register_write(uint32_t address, uint8_t value)
+{
+    CommandSector s = make_command(kTarget, kOpRegisterWrite);
+    s[3] = uint8_t(address);
+    s[4] = uint8_t(address >> 8);
+    s[5] = uint8_t(address >> 16);
+    s[7] = value;
+    return s;
+}
+
+CommandSector half_select(uint32_t address)
+{
+    CommandSector s = make_command(kTarget, kOpHalfSelect);
+    s[3] = uint8_t((address >> 23) & 1);
+    return s;
+}
+
+BlockRead read_at(uint32_t address, uint32_t length)
+{
+    BlockRead step;
+    step.before.push_back(half_select(address));
+    step.windowOffset = window_offset(address);
+    step.length = length;
+    return step;
+}
+
+uint32_t ram_size_from_code(uint8_t code)
+{
+    if (code == 0 || code == 0xFF)
+        return 0;
+    if (code > 20)   // 1024 << 21 no longer fits an int
+        return 0;
+    return 1024u << code;
+}
+
+QString decode_title(const uint8_t *field, size_t length)
+{
+    QTextCodec *codec = QTextCodec::codecForName("Shift-JIS");
+    QString text;
+    for (size_t i = 0; i < length && field[i] != 0; ++i) {
+        const char byte = char(field[i]);
+        // One byte at a time: JIS X 0201 has no double-byte characters, so a
+        // Shift-JIS lead byte must not swallow the letter after it.
+        QString ch = codec ? codec->toUnicode(&byte, 1) : QString();
+        if (ch.isEmpty()) {
+            if (field[i] < 0x80)
+                ch = QChar(field[i]);
+            else if (field[i] >= 0xA1 && field[i] <= 0xDF)
+                ch = QChar(0xFF61 + (field[i] - 0xA1));
+            else
+                ch = QChar(QChar::ReplacementCharacter);
+        }
+        text += ch;
+    }
+    return text;
+}
+
+namespace {
+
+RamRule ram_rule_by_type(uint8_t type)
+{
+    switch (type) {
+    case 0x13:
+    case 0x14:
+    case 0x15:
+    case 0x1A:
+        return RamRule::SuperFx;
+    default:
+        return RamRule::Standard;
+    }
+}
+
+void set_size(HeaderAnalysis &a, SizeRule rule, uint32_t megabits, uint32_t bytes)
+{
+    a.sizeRule = rule;
+    a.megabits = megabits;
+    a.romBytes = bytes;
+}
+
+} // namespace
+
+HeaderAnalysis analyse_header(const uint8_t *page, const ByteReader &readByte)
+{
+    HeaderAnalysis a;
+    const uint8_t mode = page[kMapModeOffset];
+    const uint8_t type = page[kTypeOffset];
+    const uint8_t code = page[kRomCodeOffset];
+    const uint8_t *title = page + kTitleOffset;
+
+    if (mode >= 0x20 && mode <= 0x3F) {
+        if (mode == 0x35) {
+            a.hiRom = true;
+            a.oddMode = false;
+        } else if (mode == 0x3A) {
+            a.hiRom = true;
+            a.oddMode = true;
+        } else {
+            a.hiRom = a.oddMode = (mode & 1) != 0;
+        }
+    }
+
+    a.ramRule = ram_rule_by_type(type);
+    if (type == 0x45) {
+        set_size(a, SizeRule::Type45, 48, 0x600000);
+        a.hiRom = true;
+        a.ramRule = RamRule::Standard;
+    } else if (type == 0xF3) {
+        const uint8_t digit = title[9] & 0x0F;
+        if (digit == 2)
+            set_size(a, SizeRule::TypeF3, 12, 0x180000);
+        else if (digit == 3)
+            set_size(a, SizeRule::TypeF3, 16, 0x200000);
+        else
+            set_size(a, SizeRule::TypeF3, 0, 0);
+        a.ramRule = RamRule::Standard;
+    } else if (type == 0xF5 && a.oddMode) {
+        set_size(a, SizeRule::TypeF5Odd, 24, 0x300000);
+        a.ramRule = RamRule::Standard;
+    } else if (type == 0xF5 && code == 7) {
+        set_size(a, SizeRule::TypeF5Code7, 1, 0x20000);
+        a.ramRule = RamRule::Standard;
+    } else if (type == 0xF9 && a.oddMode) {
+        set_size(a, SizeRule::TypeF9Odd, 40, 0x500000);
+    } else if (code == 7) {
+        set_size(a, SizeRule::Code7, 1, 0x20000);
+    } else if (code >= 8 && code <= 20) {
+        const uint32_t megabits = 1u << (code - 7);
+        set_size(a, SizeRule::CodeRange, megabits, megabits * 131072u);
+    } else {
+        set_size(a, SizeRule::Unknown, 0, 0);
+    }
+
+    if (a.ramRule == RamRule::Standard) {
+        a.ramBytes = ram_size_from_code(readByte(kRamCodeAddress));
+    } else if (readByte(kMakerCodeAddress) == kExtendedHeaderMaker) {
+        a.ramBytes = ram_size_from_code(readByte(kExpansionRamAddress));
+    } else {
+        a.ramBytes = std::memcmp(title, "STARFOX2", 8) == 0 ? 65536 : 32768;
+    }
+    return a;
+}
+
+const TitleRecord *find_title(const TitleRecord *table, size_t count, uint32_t key)
+{
+    for (size_t i = 0; i < count; ++i) {
+        if (table[i].key == key)
+            return &table[i];
+    }
+    return nullptr;
+}
+
+Reader reader_for(int mmcType, int romSize)
+{
+    switch (mmcType) {
+    case 1:
+        return uint32_t(romSize) == kSdd1RomSize ? Reader::Sdd1 : Reader::LoRom;
+    case 2:
+    case 3:
+        return Reader::HiRom;
+    default:
+        // "96M ROM" (4) has no way of being read yet, like the Homebrew entries.
+        return Reader::None;
+    }
+}
+
+BlockRead lorom_block(uint32_t offset, uint32_t length)
+{
+    // Every block is read at 0x8000: the reader moves on to the next 32 KiB
+    // by itself, and expects these two writes at the 2 MiB mark.
+    BlockRead step;
+    if (offset == kLoRomSwitchOffset) {
+        step.before.push_back(register_write(kLoRomSwitchAddress, 0));
+        step.before.push_back(register_write(kLoRomSwitchAddress, 1));
+    }
+    BlockRead read = read_at(0x8000, length);
+    step.before.insert(step.before.end(), read.before.begin(), read.before.end());
+    step.windowOffset = read.windowOffset;
+    step.length = read.length;
+    return step;
+}
+
+BlockRead sdd1_block(uint32_t offset, uint32_t length)
+{
+    BlockRead step;
+    if (offset % kSdd1PageSize == 0)
+        step.before.push_back(register_write(kSdd1BankAddress, uint8_t(offset / kSdd1PageSize)));
+    BlockRead read = read_at(0xC00000 | (offset % kSdd1PageSize), length);
+    step.before.insert(step.before.end(), read.before.begin(), read.before.end());
+    step.windowOffset = read.windowOffset;
+    step.length = read.length;
+    return step;
+}
+
+BlockRead hirom_block(uint32_t offset, uint32_t length)
+{
+    const uint32_t address = offset < 0x400000 ? 0xC00000 + offset : 0x800000 | (offset & 0x3FFFFF);
+    return read_at(address, length);
+}
+
+BlockRead block_for(Reader reader, uint32_t offset, uint32_t length)
+{
+    switch (reader) {
+    case Reader::LoRom:
+        return lorom_block(offset, length);
+    case Reader::Sdd1:
+        return sdd1_block(offset, length);
+    case Reader::HiRom:
+        return hirom_block(offset, length);
+    case Reader::None:
+        break;
+    }
+    return BlockRead{};
+}
+
+} // namespace sfc

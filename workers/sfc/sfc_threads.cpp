@@ -1,0 +1,114 @@
+#include "workers/sfc/sfc_threads.h"
+
+#include "device/checksum.h"
+#include "device/command.h"
+#include "device/device_link.h"
+#include "workers/sfc/sfc_protocol.h"
+
+#include <algorithm>
+#include <vector>
+
+sfcThreadInfo::sfcThreadInfo(QObject *parent)
+    : InfoWorker(parent), table_(sfc::kTitleTable), tableCount_(sfc::kTitleCount)
+{
+}
+
+void sfcThreadInfo::setTitleTable(const sfc::TitleRecord *table, size_t count)
+{
+    table_ = table;
+    tableCount_ = count;
+}
+
+void sfcThreadInfo::sfcRead(uint32_t address, uint8_t *dst, uint32_t len)
+{
+    // Identification goes on with what it has: a failed read leaves zeros,
+    // which no header rule takes for a size.
+    send_command(sfc::half_select(address));
+    read_data_window(sfc::window_offset(address), dst, len);
+}
+
+void sfcThreadInfo::identify()
+{
+    send_command(sfc::start_command());
+
+    std::vector<uint8_t> page(sfc::kHeaderPageSize, 0);
+    sfcRead(sfc::kHeaderPageAddress, page.data(), uint32_t(page.size()));
+    const uint32_t crc = crc32_buffer(page.data(), page.size());
+
+    if (const sfc::TitleRecord *row = sfc::find_title(table_, tableCount_, crc)) {
+        if (reportTitle(*row))
+            return;
+    }
+    reportHeader(page.data());
+}
+
+bool sfcThreadInfo::reportTitle(const sfc::TitleRecord &row)
+{
+    note("--SFC/SNES Cartridge information--");
+    note("Title: ", QString::fromUtf16(row.title));
+    note("Company: ", QString::fromUtf16(row.company));
+    note("Year: ", QString::fromUtf16(row.year));
+    note("Alt name: ", QString::fromUtf16(row.altName));
+    note("ROM SIZE: ", QString::number(row.romSize / 131072) + say("Mbit"));
+    note("RAM SIZE: ", QString::number(row.ramSize / 1024) + say("Kbytes"));
+    noteRaw(QStringLiteral("<hr><br>"));
+
+    selectRomSize(int(row.romSize));
+    selectRamSize(int(row.ramSize));
+    if (row.map >= 1 && row.map <= 4)
+        selectMMCType(int(row.map));
+    return row.romSize != 0;
+}
+
+void sfcThreadInfo::reportHeader(const uint8_t *page)
+{
+    const sfc::HeaderAnalysis header = sfc::analyse_header(page, [this](uint32_t address) {
+        uint8_t byte = 0;
+        sfcRead(address, &byte, 1);
+        return byte;
+    });
+
+    note("--SFC/SNES Cartridge information--");
+    note("Title: ", sfc::decode_title(page + sfc::kTitleOffset));
+    note("ROM SIZE: ", QString::number(header.megabits) + say("Mbit"));
+    note("RAM SIZE: ", QString::number(header.ramBytes / 1024) + say("Kbytes"));
+    noteRaw(QStringLiteral("<hr><br>"));
+
+    selectRomSize(int(header.romBytes));
+    selectRamSize(int(header.ramBytes));
+    selectMMCType(header.hiRom ? 2 : 1);
+
+    if (header.romBytes == 0)
+        noteNotDetected();
+}
+
+void sfcThreadDump::configure(const QString &file, int size, int mapper)
+{
+    DumpWorker::configure(file, size, mapper);
+    mmcType = mapper;
+}
+
+bool sfcThreadDump::readImage(uint8_t *buffer)
+{
+    if (!send(sfc::start_command()))
+        return false;
+
+    const sfc::Reader reader = sfc::reader_for(mmcType, romSize);
+    if (reader == sfc::Reader::None) {
+        note("Unknow mapper:", QString::number(mmcType));
+        return false;
+    }
+
+    const uint32_t size = romSize > 0 ? uint32_t(romSize) : 0;
+    emit set_progress(1, romSize);
+    for (uint32_t offset = 0; offset < size; offset += sfc::kBlockSize) {
+        if (!keepGoing())
+            return false;
+        // A size that is not a whole number of blocks ends with a short read.
+        const uint32_t length = std::min(sfc::kBlockSize, size - offset);
+        if (!perform(sfc::block_for(reader, offset, length), buffer + offset))
+            return false;
+        emit set_progress(int(offset + length), romSize);
+    }
+    return true;
+}

@@ -1,0 +1,42 @@
+// The Super Famicom / SNES workers: identification by title table or header,
+// and the dump through the bank reader of the chosen MMC TYPE.
+#pragma once
+
+#include "workers/sfc/sfc_table.h"
+#include "workers/worker.h"
+
+#include <cstddef>
+#include <cstdint>
+
+class sfcThreadInfo : public InfoWorker {
+    Q_OBJECT
+public:
+    explicit sfcThreadInfo(QObject *parent = nullptr);
+
+    // The title table searched by identify(): the built-in one unless replaced.
+    void setTitleTable(const sfc::TitleRecord *table, size_t count);
+
+protected:
+    void identify() override;
+
+private:
+    void sfcRead(uint32_t address, uint8_t *dst, uint32_t len);
+    bool reportTitle(const sfc::TitleRecord &row);
+    void reportHeader(const uint8_t *page);
+
+    const sfc::TitleRecord *table_;
+    size_t tableCount_;
+};
+
+class sfcThreadDump : public DumpWorker {
+    Q_OBJECT
+public:
+    explicit sfcThreadDump(QObject *parent = nullptr) : DumpWorker(parent) {}
+
+    int mmcType = 1;   // MMC TYPE value: 1 LoROM, 2 HiROM, 3 ExHiROM
+
+    void configure(const QString &file, int size, int mapper) override;
+
+protected:
+    bool readImage(uint8_t *buffer) override;
+};
