@@ -1,0 +1,49 @@
+// Master System cartridges: the reader firmware gate, command sectors and
+// the slot and bank reads of the Sega mapper.
+#pragma once
+
+#include "device/command.h"
+#include "workers/sms/sms_table.h"
+#include "workers/worker.h"
+
+#include <cstddef>
+#include <cstdint>
+
+namespace sms {
+
+constexpr uint8_t kTarget = 0x12;   // the SMS console code
+constexpr uint8_t kOpStart = 0x01;
+constexpr uint8_t kOpRegisterWrite = 0x03;
+constexpr uint32_t kBankSize = 16384;
+constexpr uint32_t kHeadSize = 8192;
+// Up to this size the three slots are read as they stand after power-on.
+constexpr uint32_t kSlotsSize = 3 * kBankSize;
+// First firmware whose SMS start command the reader knows.
+constexpr int kFirstSmsFirmware = 310;
+
+// Mapper registers.
+constexpr uint32_t kControl = 0xFFFC;
+constexpr uint32_t kSlot0 = 0xFFFD;
+constexpr uint32_t kSlot1 = 0xFFFE;
+constexpr uint32_t kSlot2 = 0xFFFF;
+
+// True when the identity text names the one board that reads this console.
+bool board_supported(const char *firmware);
+// The firmware version: the decimal digits from byte 12 of the identity
+// text up to the first non-digit; 0 when there are none.
+int firmware_version(const char *firmware);
+
+CommandSector start_sector();
+// One write cycle of the low 8 bits of `value` at `address`.
+CommandSector register_write(uint32_t address, uint32_t value);
+
+// Small images: slot `slot` (0-2) read as power-on left it.
+BlockRead slot_read(int slot);
+// Large images: bank `bank` mapped into slot 2 and read there; `length` is
+// at most one bank.
+BlockRead bank_read(uint32_t bank, uint32_t length);
+
+// The first row of `table` whose first-8 KiB CRC equals `crc`; null when none.
+const TitleRecord *find_title(const TitleRecord *table, size_t count, uint32_t crc);
+
+} // namespace sms
