@@ -75,18 +75,18 @@ TabGui::TabGui(QWidget *parent)
     setButtonsEnabled(true);
     consoleCode = 19;
 
-    sfcThreadInfo = make_info_worker(sfc);
-    sfcThreadDump = make_dump_worker(sfc);
-    gbcThreadInfo = make_info_worker(gbc);
-    gbcThreadDump = make_dump_worker(gbc);
-    gbaThreadInfo = make_info_worker(gba);
-    gbaThreadDump = make_dump_worker(gba);
-    smsThreadInfo = make_info_worker(sms);
-    smsThreadDump = make_dump_worker(sms);
-    msxThreadInfo = make_info_worker(msx);
-    msxThreadDump = make_dump_worker(msx);
-    mdThreadInfo = make_info_worker(md);
-    mdThreadDump = make_dump_worker(md);
+    sfcThreadInfo = make_info_worker(static_cast<int>(ConsoleCode::sfc));
+    sfcThreadDump = make_dump_worker(static_cast<int>(ConsoleCode::sfc));
+    gbcThreadInfo = make_info_worker(static_cast<int>(ConsoleCode::gbc));
+    gbcThreadDump = make_dump_worker(static_cast<int>(ConsoleCode::gbc));
+    gbaThreadInfo = make_info_worker(static_cast<int>(ConsoleCode::gba));
+    gbaThreadDump = make_dump_worker(static_cast<int>(ConsoleCode::gba));
+    smsThreadInfo = make_info_worker(static_cast<int>(ConsoleCode::sms));
+    smsThreadDump = make_dump_worker(static_cast<int>(ConsoleCode::sms));
+    msxThreadInfo = make_info_worker(static_cast<int>(ConsoleCode::msx));
+    msxThreadDump = make_dump_worker(static_cast<int>(ConsoleCode::msx));
+    mdThreadInfo = make_info_worker(static_cast<int>(ConsoleCode::md));
+    mdThreadDump = make_dump_worker(static_cast<int>(ConsoleCode::md));
 
     QObject *workers[] = {sfcThreadInfo, sfcThreadDump, gbcThreadInfo, gbcThreadDump,
                           gbaThreadInfo, gbaThreadDump, smsThreadInfo, smsThreadDump,
