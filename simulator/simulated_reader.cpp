@@ -155,6 +155,12 @@ void SimulatedReader::refuse_writes(bool refuse)
     refuse_writes_ = refuse;
 }
 
+void SimulatedReader::set_read_hook(std::function<void(const Event &)> hook)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    read_hook_ = std::move(hook);
+}
+
 std::vector<Event> SimulatedReader::events() const
 {
     std::lock_guard<std::mutex> lock(mutex_);
@@ -267,6 +273,8 @@ bool SimulatedReader::read_file(Kind kind, uint32_t offset, uint8_t *dst, uint32
     e.offset = offset;
     e.length = len;
     events_.push_back(e);
+    if (kind == Kind::Window && read_hook_)
+        read_hook_(e);
     if (!present_)
         return false;
     const uint32_t size = kind == Kind::Identity ? kIdentitySize : kWindowSize;

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -62,6 +63,9 @@ public:
     void fail_read(int n);              // the nth DUMP.ROM read from now fails (0 = off)
     void set_read_limit(uint32_t max);  // DUMP.ROM reads deliver at most `max` bytes (0 = off)
     void refuse_writes(bool refuse);    // CMD.CMD cannot be created
+    // Called on every DUMP.ROM read before it is served, with the reader
+    // locked: tests use it to act at an exact point of a run (a cancel click).
+    void set_read_hook(std::function<void(const Event &)> hook);
 
     // What was asked of the drive.
     std::vector<Event> events() const;
@@ -98,6 +102,7 @@ private:
     int fail_countdown_ = 0;
     uint32_t read_limit_ = 0;
     bool refuse_writes_ = false;
+    std::function<void(const Event &)> read_hook_;
     int rejected_ = 0;
     std::vector<Event> events_;
 };
