@@ -2,7 +2,10 @@
 
 #include <QFont>
 #include <QPalette>
+#include <QTextBlockFormat>
+#include <QTextCharFormat>
 #include <QTextCursor>
+#include <QTextDocument>
 
 void style_log_view(Console *view)
 {
@@ -16,7 +19,17 @@ void style_log_view(Console *view)
 
 void append_log_line(Console *view, const QString &text)
 {
-    view->append(text);
+    if (text == QLatin1String("<hr><br>")) {
+        view->append(text);
+    } else {
+        // Titles and paths may hold '<' or '&': shown as they are, never
+        // taken for markup.
+        QTextCursor cursor(view->document());
+        cursor.movePosition(QTextCursor::End);
+        if (!view->document()->isEmpty())
+            cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
+        cursor.insertText(text);
+    }
     QTextCursor cursor = view->textCursor();
     cursor.movePosition(QTextCursor::End);
     view->setTextCursor(cursor);

@@ -104,6 +104,23 @@ TabGui::TabGui(QWidget *parent)
     info(tr("Default is MD\r\n"));
 }
 
+TabGui::~TabGui()
+{
+    // The tab goes with the window at the end of the program; a run still
+    // going is asked to stop and waited for, since a running thread must
+    // not be destroyed.
+    CartWorker *workers[] = {sfcThreadInfo, sfcThreadDump, gbcThreadInfo, gbcThreadDump,
+                             gbaThreadInfo, gbaThreadDump, smsThreadInfo, smsThreadDump,
+                             msxThreadInfo, msxThreadDump, mdThreadInfo,  mdThreadDump};
+    for (CartWorker *worker : workers) {
+        if (!worker)
+            continue;
+        worker->canceled();
+        worker->wait();
+        delete worker;
+    }
+}
+
 void TabGui::wire(QObject *worker)
 {
     if (!worker)

@@ -17,6 +17,7 @@ class TabGui : public QWidget {
     Q_OBJECT
 public:
     explicit TabGui(QWidget *parent = nullptr);
+    ~TabGui() override;
 
     void selectConsole(int code);
     void setButtonsEnabled(bool enabled);
