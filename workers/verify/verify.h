@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QtGlobal>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace verify {
