@@ -1,0 +1,143 @@
+#include "simulator/sms_cartridge.h"
+#include "workers/sms/sms_protocol.h"
+
+#include <QtTest>
+#include <vector>
+
+namespace {
+
+// Every 1 KiB starts with the number of its 16 KiB bank.
+std::vector<uint8_t> numberedRom(uint32_t banks)
+{
+    std::vector<uint8_t> rom(size_t(banks) * sms::kBankSize, 0x33);
+    for (size_t at = 0; at < rom.size(); at += 1024)
+        rom[at] = uint8_t(at / sms::kBankSize);
+    return rom;
+}
+
+} // namespace
+
+class TestSmsProtocol : public QObject {
+    Q_OBJECT
+private slots:
+    void gate_data()
+    {
+        QTest::addColumn<QByteArray>("firmware");
+        QTest::addColumn<bool>("board");
+        QTest::addColumn<int>("version");
+        QTest::newRow("reference") << QByteArray("QXB_RDR07_FW310") << true << 310;
+        QTest::newRow("older") << QByteArray("QXB_RDR07_FW309") << true << 309;
+        QTest::newRow("four digits") << QByteArray("QXB_RDR07_FW1024") << true << 1024;
+        QTest::newRow("digits end early") << QByteArray("QXB_RDR07_FW31b") << true << 31;
+        QTest::newRow("bytes 10-11 not examined") << QByteArray("QXB_RDR07_xx311") << true << 311;
+        QTest::newRow("no version") << QByteArray("QXB_RDR07_FW") << true << 0;
+        QTest::newRow("other board") << QByteArray("QXB_RDR08_FW310") << false << 310;
+        QTest::newRow("short text") << QByteArray("QXB_RDR07") << false << 0;
+        QTest::newRow("empty") << QByteArray("") << false << 0;
+    }
+    void gate()
+    {
+        QFETCH(QByteArray, firmware);
+        QFETCH(bool, board);
+        QFETCH(int, version);
+        // As the link holds it: a zero-filled buffer longer than the text.
+        char identity[256] = {};
+        std::copy(firmware.begin(), firmware.end(), identity);
+        QCOMPARE(sms::board_supported(identity), board);
+        QCOMPARE(sms::firmware_version(identity), version);
+    }
+
+    void versionStaysInsideTheIdentityText()
+    {
+        // Digits past the 16 identity bytes are not part of the version.
+        char identity[256] = {};
+        const char text[] = "QXB_RDR07_FW3109999999999999";
+        std::copy(text, text + sizeof text - 1, identity);
+        QCOMPARE(sms::firmware_version(identity), 3109);
+    }
+
+    void registerWriteLayout()
+    {
+        const CommandSector s = sms::register_write(0xFFFF, 0x1A5);
+        QCOMPARE(int(s[1]), 0x12);
+        QCOMPARE(int(s[2]), 0x03);
+        QCOMPARE(int(s[3]), 0);
+        QCOMPARE(int(s[4]), 0xFF);
+        QCOMPARE(int(s[5]), 0xFF);
+        QCOMPARE(int(s[6]), 0);
+        QCOMPARE(int(s[7]), 0);
+        QCOMPARE(int(s[8]), 1);
+        QCOMPARE(int(s[12]), 0xA5);
+        const CommandSector start = sms::start_sector();
+        QCOMPARE(int(start[1]), 0x12);
+        QCOMPARE(int(start[2]), 0x01);
+    }
+
+    void bankSteps()
+    {
+        const BlockRead bank = sms::bank_read(26, sms::kBankSize);
+        QCOMPARE(int(bank.before.size()), 1);
+        QCOMPARE(int(bank.before[0][4] | bank.before[0][5] << 8), 0xFFFF);
+        QCOMPARE(int(bank.before[0][12]), 26);
+        QCOMPARE(bank.windowOffset, 0x8000u);
+        const BlockRead slot = sms::slot_read(2);
+        QVERIFY(slot.before.empty());
+        QCOMPARE(slot.windowOffset, 0x8000u);
+        QCOMPARE(slot.length, sms::kBankSize);
+    }
+
+    void firstRowWins()
+    {
+        const sms::TitleRecord table[] = {
+            {"One", 32768, 0x10, 0x1},
+            {"Two", 131072, 0x20, 0x2},
+            {"Three", 262144, 0x20, 0x3},
+        };
+        QCOMPARE(QString(sms::find_title(table, 3, 0x20)->name), QStringLiteral("Two"));
+        QVERIFY(!sms::find_title(table, 3, 0x30));
+        QCOMPARE(QString(sms::kTitleTable[0].name), QStringLiteral("20 em 1 (Brazil)"));
+    }
+
+    void cartridgeMapper_data()
+    {
+        QTest::addColumn<uint32_t>("reg");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QList<int>>("banks");   // bank seen at 0x0000, 0x0400, 0x4000, 0x8000
+        QTest::newRow("power-on") << 0u << 0 << QList<int>{0, 0, 1, 2};
+        QTest::newRow("slot 0 keeps its first 1 KiB") << 0xFFFDu << 5 << QList<int>{0, 5, 1, 2};
+        QTest::newRow("slot 1") << 0xFFFEu << 7 << QList<int>{0, 0, 7, 2};
+        QTest::newRow("slot 2") << 0xFFFFu << 26 << QList<int>{0, 0, 1, 26};
+        QTest::newRow("banks wrap at the ROM size") << 0xFFFFu << 28 << QList<int>{0, 0, 1, 1};
+    }
+    void cartridgeMapper()
+    {
+        QFETCH(uint32_t, reg);
+        QFETCH(int, value);
+        QFETCH(QList<int>, banks);
+        sim::SmsCartridge cart(numberedRom(27));
+        if (reg)
+            cart.command(sms::register_write(reg, uint32_t(value)).data());
+        QList<int> seen;
+        for (uint32_t a : {0x0000u, 0x0400u, 0x4000u, 0x8000u})
+            seen << cart.peek(a);
+        QCOMPARE(seen, banks);
+        cart.start(sim::bus_md);
+        QCOMPARE(int(cart.peek(0x8000)), 2);
+    }
+
+    void cartridgeRamInSlot2()
+    {
+        sim::SmsCartridge cart(numberedRom(8));
+        cart.write(0xFFFC, 0x08);
+        cart.write(0x8000, 0x42);
+        QCOMPARE(int(cart.peek(0x8000)), 0x42);
+        cart.write(0xFFFC, 0x00);
+        QCOMPARE(int(cart.peek(0x8000)), 2);
+        QVERIFY(cart.on_bus(sim::bus_sms));
+        QVERIFY(cart.on_bus(sim::bus_md));
+        QVERIFY(!cart.on_bus(sim::bus_msx));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSmsProtocol)
+#include "test_sms_protocol.moc"
