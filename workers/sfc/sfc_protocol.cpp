@@ -112,11 +112,12 @@ HeaderAnalysis analyse_header(const uint8_t *page, const ByteReader &readByte)
         }
     }
 
+    // The chip types with a size rule of their own are never SuperFX types,
+    // so the RAM rule always follows the type.
     a.ramRule = ram_rule_by_type(type);
     if (type == 0x45) {
         set_size(a, SizeRule::Type45, 48, 0x600000);
         a.hiRom = true;
-        a.ramRule = RamRule::Standard;
     } else if (type == 0xF3) {
         const uint8_t digit = title[9] & 0x0F;
         if (digit == 2)
@@ -125,13 +126,10 @@ HeaderAnalysis analyse_header(const uint8_t *page, const ByteReader &readByte)
             set_size(a, SizeRule::TypeF3, 16, 0x200000);
         else
             set_size(a, SizeRule::TypeF3, 0, 0);
-        a.ramRule = RamRule::Standard;
     } else if (type == 0xF5 && a.oddMode) {
         set_size(a, SizeRule::TypeF5Odd, 24, 0x300000);
-        a.ramRule = RamRule::Standard;
     } else if (type == 0xF5 && code == 7) {
         set_size(a, SizeRule::TypeF5Code7, 1, 0x20000);
-        a.ramRule = RamRule::Standard;
     } else if (type == 0xF9 && a.oddMode) {
         set_size(a, SizeRule::TypeF9Odd, 40, 0x500000);
     } else if (code == 7) {
