@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build and the tests need, only those
+# missing. Run as root (or with sudo available).
+set -euo pipefail
+
+packages=(cmake make g++ pkg-config qtbase5-dev qtbase5-dev-tools zlib1g-dev python3)
+# The screenshot script wants a few more; pass --screenshots to get them.
+if [[ "${1:-}" == "--screenshots" ]]; then
+    packages+=(xvfb xdotool imagemagick x11-utils fonts-dejavu-core)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$p")
+    fi
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+sudo=()
+if [[ $(id -u) -ne 0 ]]; then
+    sudo=(sudo)
+fi
+echo "Installing: ${missing[*]}"
+"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
