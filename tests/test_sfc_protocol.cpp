@@ -69,19 +69,6 @@ private slots:
         QCOMPARE(sector, expected);
     }
 
-    void readsSelectTheirHalf()
-    {
-        const BlockRead high = sfc::read_at(0xC0FFC0, 64);
-        QCOMPARE(int(high.before.size()), 1);
-        QCOMPARE(int(high.before[0][2]), 0x04);
-        QCOMPARE(int(high.before[0][3]), 1);
-        QCOMPARE(high.windowOffset, 0x40FFC0u);
-        QCOMPARE(high.length, 64u);
-        const BlockRead low = sfc::read_at(0x7FDA, 1);
-        QCOMPARE(int(low.before[0][3]), 0);
-        QCOMPARE(low.windowOffset, 0x7FDAu);
-    }
-
     void headerAnalysis_data()
     {
         QTest::addColumn<int>("mode");
@@ -254,49 +241,6 @@ private slots:
         QFETCH(int, mmcType);
         QFETCH(int, romSize);
         QTEST(int(sfc::reader_for(mmcType, romSize)), "reader");
-    }
-
-    // The simulated cartridges decode addresses as the dump expects.
-    void simulatedAddressing_data()
-    {
-        QTest::addColumn<Mapping>("mapping");
-        QTest::addColumn<int>("sdd1Page");   // value written to 0x4804 first, -1 none
-        QTest::addColumn<int>("address");
-        QTest::addColumn<int>("romOffset");
-        QTest::newRow("LoROM header") << Mapping::LoRom << -1 << 0xFFC0 << 0x7FC0;
-        QTest::newRow("LoROM maker code") << Mapping::LoRom << -1 << 0x7FDA << 0x7FDA;
-        QTest::newRow("LoROM bank 3") << Mapping::LoRom << -1 << 0x839000 << 0x19000;
-        QTest::newRow("HiROM header") << Mapping::HiRom << -1 << 0xFFC0 << 0xFFC0;
-        QTest::newRow("HiROM linear") << Mapping::HiRom << -1 << 0xD23456 << 0x123456;
-        QTest::newRow("HiROM beyond 4 MiB") << Mapping::HiRom << -1 << 0x812345 << 0x412345;
-        QTest::newRow("ExHiROM header") << Mapping::ExHiRom << -1 << 0xFFC0 << 0x40FFC0;
-        QTest::newRow("ExHiROM first part") << Mapping::ExHiRom << -1 << 0xC10000 << 0x10000;
-        QTest::newRow("ExHiROM rest") << Mapping::ExHiRom << -1 << 0x810000 << 0x410000;
-        QTest::newRow("S-DD1 header") << Mapping::Sdd1 << -1 << 0xFFC0 << 0x7FC0;
-        QTest::newRow("S-DD1 page 0") << Mapping::Sdd1 << -1 << 0xC01234 << 0x1234;
-        QTest::newRow("S-DD1 page 5") << Mapping::Sdd1 << 5 << 0xC01234 << 0x501234;
-    }
-    void simulatedAddressing()
-    {
-        QFETCH(Mapping, mapping);
-        QFETCH(int, sdd1Page);
-        QFETCH(int, address);
-        QFETCH(int, romOffset);
-        // Each 16-bit word holds its own ROM offset / 2.
-        std::vector<uint8_t> rom(0x600000);
-        for (size_t i = 0; i < rom.size(); i += 4) {
-            const uint32_t v = uint32_t(i);
-            std::memcpy(&rom[i], &v, 4);
-        }
-        sim::SfcCartridge cart(rom, mapping);
-        cart.start(sim::bus_sfc);
-        if (sdd1Page >= 0)
-            cart.command(sfc::register_write(sfc::kSdd1BankAddress, uint8_t(sdd1Page)).data());
-        cart.command(sfc::half_select(uint32_t(address)).data());
-        uint8_t got[4] = {};
-        cart.read(sfc::window_offset(uint32_t(address)), got, 4);
-        QCOMPARE(QByteArray(reinterpret_cast<const char *>(got), 4),
-                 QByteArray(reinterpret_cast<const char *>(&rom[size_t(romOffset)]), 4));
     }
 
     void guessedMapping_data()

@@ -391,21 +391,6 @@ private slots:
         QCOMPARE(fileBytes(path), QByteArray("earlier dump"));
         QVERIFY(windowReads(rig.reader).empty());
     }
-
-    void readFailureSavesNothing()
-    {
-        Rig rig(noise(0x100000, 5), Mapping::HiRom);
-        rig.reader.fail_read(3);
-        QTemporaryDir dir;
-        const QString path = dir.filePath("broken.sfc");
-        sfcThreadDump dump;
-        dump.configure(path, 0x100000, 2);
-        const RunRecord rec = runWorker(dump);
-        QCOMPARE(rec.errors, QVector<int>{0});
-        QCOMPARE(rec.logs.last(), QStringLiteral("Read error at 0x") + QString::number(0x410000, 16));
-        QCOMPARE(rec.progress.last(), qMakePair(1, 1));
-        QVERIFY(!QFile::exists(path));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestSfcWorkers)
