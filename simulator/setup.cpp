@@ -1,7 +1,12 @@
 #include "simulator/setup.h"
 
 #include "device/platform.h"
+#include "simulator/gba_cartridge.h"
+#include "simulator/gbc_cartridge.h"
+#include "simulator/msx_cartridge.h"
+#include "simulator/sfc_cartridge.h"
 #include "simulator/simulated_reader.h"
+#include "simulator/sms_cartridge.h"
 
 #include <cstdlib>
 #include <fstream>
@@ -9,10 +14,23 @@
 
 namespace sim {
 
+namespace {
+
+// A plain MSX ROM of up to 16 KiB whose header starts it from the upper
+// page lives at 0x8000; everything else at 0x4000.
+uint16_t msx_plain_base(const std::vector<uint8_t> &image)
+{
+    if (image.size() > 0x4000 || image.size() < 4 || image[0] != 'A' || image[1] != 'B')
+        return 0x4000;
+    const unsigned init = image[2] | image[3] << 8;
+    return init >= 0x8000 && init < 0xC000 ? 0x8000 : 0x4000;
+}
+
+} // namespace
+
 std::unique_ptr<Cartridge> make_cartridge(const std::string &family, std::vector<uint8_t> image,
                                           int mapper, std::string *error)
 {
-    (void)mapper;
     if (image.empty()) {
         if (error)
             *error = "the cartridge image is empty";
@@ -20,6 +38,20 @@ std::unique_ptr<Cartridge> make_cartridge(const std::string &family, std::vector
     }
     if (family == "md")
         return std::make_unique<MdCartridge>(std::move(image));
+    if (family == "sms")
+        return std::make_unique<SmsCartridge>(std::move(image));
+    if (family == "gb")
+        return std::make_unique<GbCartridge>(std::move(image), mapper);
+    if (family == "gba")
+        return std::make_unique<GbaCartridge>(std::move(image));
+    if (family == "sfc") {
+        const SfcCartridge::Mapping mapping = SfcCartridge::mapping_for(mapper, image);
+        return std::make_unique<SfcCartridge>(std::move(image), mapping);
+    }
+    if (family == "msx") {
+        const uint16_t base = msx_plain_base(image);
+        return std::make_unique<MsxCartridge>(std::move(image), mapper < 0 ? 0 : mapper, base);
+    }
     if (error)
         *error = "unknown family \"" + family + "\" (md, sms, msx, sfc, gb or gba)";
     return nullptr;
