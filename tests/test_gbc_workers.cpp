@@ -295,19 +295,6 @@ private slots:
         // Nothing is read after the failure.
         QCOMPARE(int(rig.reader.window_reads().size()), 2);
     }
-
-    void noReader()
-    {
-        sim::SimulatedReader reader;
-        sim::ScopedPlatform scope(reader);
-        reader.unplug();
-        QTemporaryDir dir;
-        const RunRecord rec = dump(dir.filePath("x.gb"), 0x8000, 1);
-        QCOMPARE(rec.logs, QStringList{"Can not open dump device."});
-        QCOMPARE(rec.progress, (QVector<QPair<int, int>>{{1, 1}}));
-        QCOMPARE(rec.errors, QVector<int>{0});
-        QVERIFY(reader.commands().empty());
-    }
 };
 
 QTEST_GUILESS_MAIN(TestGbcWorkers)
