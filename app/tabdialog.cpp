@@ -1,6 +1,6 @@
 #include "app/tabdialog.h"
 
-#include "gui/console_table.h"
+#include "workers/console_table.h"
 #include "gui/tababout.h"
 #include "gui/tabgui.h"
 

@@ -2,7 +2,7 @@
 // selected family, and the values a Dump takes from them.
 #pragma once
 
-#include "gui/option_lists.h"
+#include "workers/option_lists.h"
 #include "workers/presets.h"
 
 #include <QGroupBox>

@@ -1,7 +1,7 @@
 #include "gui/tabgui.h"
 
 #include "gui/console.h"
-#include "gui/console_table.h"
+#include "workers/console_table.h"
 #include "gui/settings.h"
 #include "workers/registry.h"
 #include "workers/worker.h"

@@ -1,4 +1,4 @@
-#include "gui/console_table.h"
+#include "workers/console_table.h"
 
 const ConsoleEntry consoleTable[kConsoleCount] = {
     {0, 19, ":/images/md.png", "MD/GEN"},

@@ -1,4 +1,4 @@
-#include "gui/option_lists.h"
+#include "workers/option_lists.h"
 
 #define END_OF_LIST {-1, 0, "END"}
 

@@ -1,0 +1,40 @@
+// The constant option lists of the settings panel, one set per family.
+#pragma once
+
+#include <cstdint>
+
+// One option of a row. A list ends with the record whose index is -1.
+struct OptionEntry {
+    int32_t index;
+    int32_t value;
+    char name[32];
+};
+static_assert(sizeof(OptionEntry) == 40, "option records are 40 bytes");
+
+// No list is walked past this many records, end record or not.
+constexpr int kMaxOptions = 256;
+
+extern const OptionEntry mdMapperList[];
+extern const OptionEntry mdRomSizeList[];
+extern const OptionEntry mdRamTypeList[];
+extern const OptionEntry mdRamSizeList[];
+
+extern const OptionEntry gbMbcList[];
+extern const OptionEntry gbRomSizeList[];
+extern const OptionEntry gbRamSizeList[];
+
+extern const OptionEntry gbaRomSizeList[];
+extern const OptionEntry gbaSaveTypeList[];
+extern const OptionEntry gbaSaveSizeList[];
+
+extern const OptionEntry sfcMapModeList[];
+extern const OptionEntry sfcRomSizeList[];
+extern const OptionEntry sfcRamSizeList[];
+
+extern const OptionEntry smsRomSizeList[];
+
+extern const OptionEntry msxMapperList[];
+extern const OptionEntry msxRomSizeList[];
+
+// The single record shown by every disabled row.
+extern const OptionEntry notUsedList[];
