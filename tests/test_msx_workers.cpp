@@ -425,16 +425,6 @@ private slots:
         QVERIFY(!QFile::exists(bench.path()));
         QVERIFY(bench.reader.commands().empty());
     }
-
-    void readFailureWritesNoFile()
-    {
-        Bench bench(cartridge(makeImage(128 * K), 5));
-        bench.reader.fail_read(3);
-        const RunRecord rec = bench.dump(128 * K, 5);
-        QCOMPARE(rec.errors, QVector<int>{0});
-        QCOMPARE(rec.logs.last(), QStringLiteral("Read error at 0x4000"));
-        QVERIFY(!QFile::exists(bench.path()));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestMsxWorkers)
