@@ -41,7 +41,9 @@ RunRecord runWorker(CartWorker &worker, int timeoutMs)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         worker.wait(5);
     }
-    rec.finished = worker.wait(0);
+    // isFinished() turns true a moment before the thread has fully left;
+    // wait for that, within what is left of the time limit.
+    rec.finished = worker.wait(ulong(qMax<qint64>(1, timeoutMs - clock.elapsed())));
     // Deliver everything the run queued before it ended.
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents();
