@@ -66,7 +66,9 @@ TabGui::TabGui(QWidget *parent)
     progressRow->addWidget(progressBar);
     progressRow->addWidget(cancelButton);
     mainLayout->addLayout(topRow);
-    mainLayout->addWidget(console);
+    // The log takes the room the window gains; the stretch keeps the rows
+    // together at the top when the log cannot grow.
+    mainLayout->addWidget(console, 1);
     mainLayout->addLayout(progressRow);
     mainLayout->addStretch();
     setLayout(mainLayout);
