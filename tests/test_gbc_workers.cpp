@@ -189,8 +189,8 @@ private slots:
         const RunRecord rec = dump(path, size, mbc);
         QCOMPARE(rec.errors, QVector<int>{1});
         QVERIFY(readFile(path) == bytes(rom, rom.size()));
-        QCOMPARE(rec.logs.at(rec.logs.size() - 2), "Save file success." + path);
-        QCOMPARE(rec.logs.last(), "File CRC: 0x" + QString::number(crc32_buffer(rom.data(), rom.size()), 16));
+        const QStringList tail = savedLines(path, rom, 2);
+        QCOMPARE(rec.logs.mid(rec.logs.size() - tail.size()), tail);
     }
 
     // Banks 0x20, 0x40 and 0x60 go through mode 1 at 0x0000; mode 0 is back

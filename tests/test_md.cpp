@@ -7,6 +7,10 @@
 #include "support/harness.h"
 #include "workers/md/md_table.h"
 #include "workers/md/md_threads.h"
+#include "workers/verify/verify.h"
+
+#include <QCryptographicHash>
+#include <cstring>
 
 #include <QtTest>
 #include <QTemporaryDir>
@@ -150,12 +154,45 @@ private slots:
         mdThreadDump dump;
         dump.configure(out, 0x20000, 7);
         const RunRecord r = runWorker(dump);
-        const QStringList expected{"Save file success." + out, crcLine(rom)};
+        // Random bytes: unknown to the catalogue, and no valid header.
+        const QStringList expected{"Save file success." + out, crcLine(rom), "Not in the catalogue.",
+                                   "Header checksum mismatch."};
         QCOMPARE(r.logs, expected);
         const QVector<QPair<int, int>> progress{{1, 131072}, {0, 131072}, {1, 1}};
         QCOMPARE(r.progress, progress);
         QCOMPARE(r.errors, QVector<int>{1});
         QCOMPARE(fileBytes(out), QByteArray(reinterpret_cast<const char *>(rom.data()), int(rom.size())));
+    }
+
+    // A saved image is looked up in the catalogue and its header checked.
+    void dumpIsVerified()
+    {
+        sim::SimulatedReader reader;
+        sim::ScopedPlatform scope(reader);
+        std::vector<uint8_t> rom = romWithKey(0x40000, 0x66666666);
+        std::memcpy(rom.data() + 0x100, "SEGA MEGA DRIVE ", 16);
+        uint16_t sum = 0;
+        for (size_t i = 0x200; i < rom.size(); i += 2)
+            sum = uint16_t(sum + (rom[i] << 8 | rom[i + 1]));
+        rom[0x18E] = uint8_t(sum >> 8);
+        rom[0x18F] = uint8_t(sum);
+        reader.insert(std::make_unique<sim::MdCartridge>(rom));
+        const QByteArray bytes(reinterpret_cast<const char *>(rom.data()), int(rom.size()));
+        const verify::Catalogue catalogue({{"Test Cart (World)", crc32_buffer(rom.data(), rom.size()),
+                                            QCryptographicHash::hash(bytes, QCryptographicHash::Sha1),
+                                            quint32(rom.size()), 19}});
+        const QString out = tmp.filePath("verified.md");
+        mdThreadDump dump;
+        dump.catalogue = &catalogue;
+        dump.configure(out, int(rom.size()), 0);
+        RunRecord r = runWorker(dump);
+        QCOMPARE(r.logs.mid(2), (QStringList{"Verified: Test Cart (World)", "Header checksum OK."}));
+        // One byte off: neither the catalogue nor the checksum agree.
+        rom[0x30000] ^= 0x01;
+        reader.insert(std::make_unique<sim::MdCartridge>(rom));
+        r = runWorker(dump);
+        QCOMPARE(r.logs.mid(2), (QStringList{"Not in the catalogue.", "Header checksum mismatch."}));
+        QCOMPARE(r.errors, QVector<int>{1});
     }
 
     void dumpReadsAPartialLastBlock()

@@ -197,3 +197,25 @@ const OptionEntry notUsedList[] = {
     {0, 0, "NOT USED"},
     END_OF_LIST,
 };
+
+const OptionEntry *option_list(int consoleCode, int row)
+{
+    struct FamilyRows {
+        int code;
+        const OptionEntry *rows[4];
+    };
+    static const FamilyRows families[] = {
+        {19, {mdMapperList, mdRomSizeList, mdRamTypeList, mdRamSizeList}},
+        {2, {gbMbcList, gbRomSizeList, notUsedList, gbRamSizeList}},
+        {3, {notUsedList, gbaRomSizeList, gbaSaveTypeList, gbaSaveSizeList}},
+        {15, {sfcMapModeList, sfcRomSizeList, notUsedList, sfcRamSizeList}},
+        {18, {notUsedList, smsRomSizeList, notUsedList, notUsedList}},
+        {21, {msxMapperList, msxRomSizeList, notUsedList, notUsedList}},
+    };
+    if (row < 1 || row > 4)
+        return nullptr;
+    for (const FamilyRows &f : families)
+        if (f.code == consoleCode)
+            return f.rows[row - 1];
+    return nullptr;
+}

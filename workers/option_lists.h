@@ -38,3 +38,8 @@ extern const OptionEntry msxRomSizeList[];
 
 // The single record shown by every disabled row.
 extern const OptionEntry notUsedList[];
+
+// The list a family shows in `row` (1 MMC/MBC TYPE, 2 ROM SIZE, 3 RAM TYPE,
+// 4 RAM SIZE): notUsedList where the family leaves the row unused, null for
+// a code that names no family or a row outside 1..4.
+const OptionEntry *option_list(int consoleCode, int row);

@@ -2,6 +2,7 @@
 
 #include "device/checksum.h"
 #include "device/device_link.h"
+#include "workers/verify/verify.h"
 
 #include <QCoreApplication>
 #include <QMetaObject>
@@ -145,6 +146,21 @@ bool DumpWorker::save(const uint8_t *data, uint32_t len)
     return out.commit();
 }
 
+void DumpWorker::noteVerification(const uint8_t *data, uint32_t len)
+{
+    const QByteArray image = QByteArray::fromRawData(reinterpret_cast<const char *>(data), int(len));
+    const verify::Verdict verdict =
+        verify::verify_image(consoleCode(), image, catalogue ? *catalogue : verify::builtin());
+    if (verdict.entry)
+        note("Verified: ", verdict.entry->title);
+    else
+        note("Not in the catalogue.");
+    if (verdict.header == verify::HeaderCheck::Ok)
+        note("Header checksum OK.");
+    else if (verdict.header == verify::HeaderCheck::Mismatch)
+        note("Header checksum mismatch.");
+}
+
 void DumpWorker::run()
 {
     cancelRequested = 0;
@@ -188,6 +204,7 @@ void DumpWorker::run()
             const uint32_t crc = crc32_buffer(buffer.data, uint32_t(romSize));
             note("Save file success.", fileName);
             note("File CRC: 0x", QString::number(crc, 16));
+            noteVerification(buffer.data, uint32_t(romSize));
         }
     }
     if (!saved)

@@ -11,6 +11,10 @@
 #include <cstdint>
 #include <vector>
 
+namespace verify {
+class Catalogue;
+}
+
 class CartWorker : public QThread {
     Q_OBJECT
 public:
@@ -81,6 +85,11 @@ public:
 
     // Hands over a run's inputs; families with a mapper input keep `mmcType`.
     virtual void configure(const QString &file, int size, int mmcType);
+    // The family's console code, for the checks of a saved image.
+    virtual int consoleCode() const = 0;
+
+    // Known images a saved dump is checked against; null: the built-in one.
+    const verify::Catalogue *catalogue = nullptr;
 
 protected:
     void run() override;
@@ -102,4 +111,5 @@ private:
     Failure failure_ = Failure::None;
     uint32_t failedOffset_ = 0;
     bool save(const uint8_t *data, uint32_t len);
+    void noteVerification(const uint8_t *data, uint32_t len);
 };

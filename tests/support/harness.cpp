@@ -1,5 +1,8 @@
 #include "support/harness.h"
 
+#include "device/checksum.h"
+#include "workers/verify/verify.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -52,4 +55,12 @@ RunRecord runWorker(CartWorker &worker, int timeoutMs)
     if (auto *info = qobject_cast<InfoWorker *>(&worker))
         info->presets = nullptr;
     return rec;
+}
+
+QStringList savedLines(const QString &path, const std::vector<uint8_t> &image, int console)
+{
+    QStringList lines{QStringLiteral("Save file success.") + path,
+                      QStringLiteral("File CRC: 0x") + QString::number(crc32_buffer(image.data(), image.size()), 16)};
+    const QByteArray bytes(reinterpret_cast<const char *>(image.data()), int(image.size()));
+    return lines + verify::verification_lines(console, bytes);
 }

@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include <cstdint>
+#include <vector>
 
 // Presets that remember every request, carried out on the test's thread.
 class RecordingPresets : public QObject, public CartridgePresets {
@@ -37,6 +39,10 @@ struct RunRecord {
                                          // "log X", "progress a b", "error n", "selectRomSize v"
     bool finished = false;               // the thread ended within the time limit
 };
+
+// The closing log lines of a successful dump of `image` saved at `path`:
+// the save and CRC lines, then the verification lines of that family.
+QStringList savedLines(const QString &path, const std::vector<uint8_t> &image, int console);
 
 // Starts `worker`, waits until its thread has finished and every queued
 // report has arrived. Info workers get fresh RecordingPresets.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "workers/gba/gba_protocol.h"
+#include "workers/registry.h"
 #include "workers/worker.h"
 
 class gbaThreadInfo : public InfoWorker {
@@ -19,6 +20,7 @@ protected:
 class gbaThreadDump : public DumpWorker {
     Q_OBJECT
 public:
+    int consoleCode() const override { return code(ConsoleCode::gba); }
     using DumpWorker::DumpWorker;
 
     int mmcType = 0;   // kept from the settings panel; GBA reads do not need it

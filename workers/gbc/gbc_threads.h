@@ -1,6 +1,7 @@
 #pragma once
 
 #include "workers/gbc/gbc_protocol.h"
+#include "workers/registry.h"
 #include "workers/worker.h"
 
 class gbcThreadInfo : public InfoWorker {
@@ -15,6 +16,7 @@ protected:
 class gbcThreadDump : public DumpWorker {
     Q_OBJECT
 public:
+    int consoleCode() const override { return code(ConsoleCode::gbc); }
     using DumpWorker::DumpWorker;
 
     int mmcType = gbc::mbc_none;   // value of the "MBC TYPE:" option

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "workers/md/md_protocol.h"
+#include "workers/registry.h"
 #include "workers/worker.h"
 
 class mdThreadInfo : public InfoWorker {
@@ -19,6 +20,7 @@ protected:
 class mdThreadDump : public DumpWorker {
     Q_OBJECT
 public:
+    int consoleCode() const override { return code(ConsoleCode::md); }
     using DumpWorker::DumpWorker;
 
 protected:

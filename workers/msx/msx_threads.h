@@ -1,6 +1,7 @@
 #pragma once
 
 #include "workers/msx/msx_protocol.h"
+#include "workers/registry.h"
 #include "workers/worker.h"
 
 class msxThreadInfo : public InfoWorker {
@@ -19,6 +20,7 @@ protected:
 class msxThreadDump : public DumpWorker {
     Q_OBJECT
 public:
+    int consoleCode() const override { return code(ConsoleCode::msx); }
     using DumpWorker::DumpWorker;
 
     int mmcType = 0;   // MMC TYPE value

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "workers/sfc/sfc_table.h"
+#include "workers/registry.h"
 #include "workers/worker.h"
 
 #include <cstddef>
@@ -31,6 +32,7 @@ private:
 class sfcThreadDump : public DumpWorker {
     Q_OBJECT
 public:
+    int consoleCode() const override { return code(ConsoleCode::sfc); }
     explicit sfcThreadDump(QObject *parent = nullptr) : DumpWorker(parent) {}
 
     int mmcType = 1;   // MMC TYPE value: 1 LoROM, 2 HiROM, 3 ExHiROM

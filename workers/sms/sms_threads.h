@@ -1,6 +1,7 @@
 #pragma once
 
 #include "workers/sms/sms_protocol.h"
+#include "workers/registry.h"
 #include "workers/worker.h"
 
 class smsThreadInfo : public InfoWorker {
@@ -19,6 +20,7 @@ protected:
 class smsThreadDump : public DumpWorker {
     Q_OBJECT
 public:
+    int consoleCode() const override { return code(ConsoleCode::sms); }
     using DumpWorker::DumpWorker;
 
 protected:
