@@ -1,0 +1,269 @@
+#include "cli/app.h"
+
+#include "cli/options.h"
+#include "cli/output.h"
+#include "cli/presets.h"
+#include "cli/report.h"
+#include "device/device_link.h"
+#include "device/platform.h"
+#include "simulator/demo.h"
+#include "simulator/setup.h"
+#include "simulator/simulated_reader.h"
+#include "workers/registry.h"
+#include "workers/worker.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <memory>
+
+namespace cli {
+
+namespace {
+
+const char kProgram[] = "quorvel-cli";
+const char kVersion[] = "1.0";
+// The largest ROM SIZE option of any family.
+const qint64 kMaxImageSize = 64 * 1024 * 1024;
+
+QString tab_text(const char *text)
+{
+    return QCoreApplication::translate("TabGui", text);
+}
+
+// Runs a worker to its end, printing what it reports. Returns the last
+// status it sent, -1 for none.
+int run_worker(CartWorker &worker, Printer &printer)
+{
+    int status = -1;
+    QEventLoop loop;
+    QObject::connect(&worker, &CartWorker::log, &loop, [&](const QString &t) { printer.log(t); });
+    QObject::connect(&worker, &CartWorker::set_progress, &loop,
+                     [&](int done, int total) { printer.progress(done, total); });
+    QObject::connect(&worker, &CartWorker::error, &loop, [&](int e) { status = e; });
+    // Queued behind every report the run made before it ended.
+    QObject::connect(&worker, &QThread::finished, &loop, &QEventLoop::quit, Qt::QueuedConnection);
+    worker.start();
+    loop.exec();
+    worker.wait();
+    printer.clearProgress();
+    return status;
+}
+
+// The simulated reader of a --simulate run, installed while it lives.
+class Simulation {
+public:
+    ~Simulation()
+    {
+        if (reader_)
+            platform::install(previous_);
+    }
+
+    bool start(const Options &o, QString *error)
+    {
+        std::vector<uint8_t> image;
+        int hint = -1;
+        if (o.simulate == QLatin1String("demo")) {
+            image = sim::demo_image(o.family.toStdString(), &hint);
+        } else {
+            QFile file(o.simulate);
+            if (!file.open(QIODevice::ReadOnly)) {
+                *error = QStringLiteral("cannot read the cartridge image %1: %2")
+                             .arg(o.simulate, file.errorString());
+                return false;
+            }
+            if (file.size() > kMaxImageSize) {
+                *error = QStringLiteral("the cartridge image %1 is larger than any cartridge (%2 bytes at most)")
+                             .arg(o.simulate)
+                             .arg(kMaxImageSize);
+                return false;
+            }
+            const QByteArray bytes = file.readAll();
+            image.assign(bytes.begin(), bytes.end());
+            // These families' images do not say how they are mapped.
+            if (o.hasMapper && (o.family == QLatin1String("msx") || o.family == QLatin1String("sfc")))
+                hint = o.mapper;
+        }
+        std::string why;
+        std::unique_ptr<sim::Cartridge> cart =
+            sim::make_cartridge(o.family.toStdString(), std::move(image), hint, &why);
+        if (!cart) {
+            *error = QStringLiteral("cannot simulate %1: %2").arg(o.simulate, QString::fromStdString(why));
+            return false;
+        }
+        reader_ = std::make_unique<sim::SimulatedReader>();
+        reader_->insert(std::move(cart));
+        previous_ = &platform::current();
+        platform::install(reader_.get());
+        return true;
+    }
+
+private:
+    std::unique_ptr<sim::SimulatedReader> reader_;
+    platform::Platform *previous_ = nullptr;
+};
+
+QString drive_type_name(unsigned type)
+{
+    switch (type) {
+    case platform::drive_removable:
+        return QStringLiteral("removable");
+    case platform::drive_fixed:
+        return QStringLiteral("fixed");
+    case 4:
+        return QStringLiteral("network");
+    case 5:
+        return QStringLiteral("optical");
+    case 6:
+        return QStringLiteral("RAM disk");
+    case platform::drive_no_root:
+        return QStringLiteral("no volume");
+    default:
+        return QStringLiteral("unknown");
+    }
+}
+
+QString c_text(const char *buffer, size_t size)
+{
+    return QString::fromUtf8(buffer, int(strnlen(buffer, size)));
+}
+
+int list_drives(Printer &printer)
+{
+    platform::Platform &p = platform::current();
+    const uint32_t present = p.present_drives();
+    int shown = 0, readers = 0;
+    for (char letter = 'D'; letter <= 'Z'; ++letter) {
+        if (!(present & (1u << (letter - 'A'))))
+            continue;
+        ++shown;
+        const unsigned type = p.drive_type(letter);
+        char label[256] = {};
+        p.volume_label(letter, label, sizeof label);
+        QString text = QStringLiteral("%1:  %2  label \"%3\"")
+                           .arg(QLatin1Char(letter))
+                           .arg(drive_type_name(type))
+                           .arg(c_text(label, sizeof label));
+        // Only removable drives can be the reader; probing one reads its
+        // identity file and nothing else.
+        if (type == platform::drive_removable) {
+            if (probe_drive(letter)) {
+                ++readers;
+                text += QStringLiteral("  reader, firmware \"%1\"")
+                            .arg(c_text(device_firmware, sizeof device_firmware));
+            } else {
+                text += QStringLiteral("  not a reader");
+            }
+        }
+        printer.line(text);
+    }
+    if (!shown)
+        printer.line(QStringLiteral("No drives from D: to Z:."));
+    else if (!readers)
+        printer.line(QStringLiteral("No reader among them."));
+    return exit_success;
+}
+
+int dump(const Options &o, int romSize, int mapper, Printer &printer)
+{
+    std::unique_ptr<DumpWorker> worker(make_dump_worker(o.console));
+    worker->configure(o.output, romSize, mapper);
+    printer.line(tab_text("Reading data from ROM to file:"));
+    printer.line(o.output);
+    const int status = run_worker(*worker, printer);
+    printer.line(status == 1 ? tab_text(">Success!") : tab_text(">Operation failure."));
+    printer.log(QStringLiteral("<hr><br>"));
+    if (status != 1) {
+        printer.error(QStringLiteral("%1: the dump failed; %2 was not written")
+                          .arg(QLatin1String(kProgram), o.output));
+        return exit_failure;
+    }
+    if (o.report.isEmpty())
+        return exit_success;
+
+    QFile saved(o.output);
+    if (!saved.open(QIODevice::ReadOnly)) {
+        printer.error(QStringLiteral("%1: cannot read back %2 for the report: %3")
+                          .arg(QLatin1String(kProgram), o.output, saved.errorString()));
+        return exit_failure;
+    }
+    const QByteArray image = saved.readAll();
+    const QString text = dump_report(o.console, o.output, image, verify::builtin(),
+                                     QDateTime::currentDateTimeUtc());
+    QString why;
+    if (!write_text_file(o.report, text, &why)) {
+        printer.error(QStringLiteral("%1: the image was saved, but the report %2 could not be written: %3")
+                          .arg(QLatin1String(kProgram), o.report, why));
+        return exit_failure;
+    }
+    return exit_success;
+}
+
+} // namespace
+
+int run(const QStringList &args, QTextStream &out, QTextStream &err, bool progressLine)
+{
+    Printer printer(out, err, progressLine);
+    Options o;
+    QString error;
+    if (!parse_arguments(args, &o, &error)) {
+        printer.error(QStringLiteral("%1: %2").arg(QLatin1String(kProgram), error));
+        printer.error(QStringLiteral("Try '%1 --help'.").arg(QLatin1String(kProgram)));
+        return exit_usage;
+    }
+    if (o.command == Command::Help) {
+        out << usage_text();
+        out.flush();
+        return exit_success;
+    }
+    if (o.command == Command::Version) {
+        out << kProgram << ' ' << kVersion << '\n';
+        out.flush();
+        return exit_success;
+    }
+
+    Simulation simulation;
+    if (!o.simulate.isEmpty() && !simulation.start(o, &error)) {
+        printer.error(QStringLiteral("%1: %2").arg(QLatin1String(kProgram), error));
+        return exit_usage;
+    }
+    // Each command line starts with no reader known, as a new process does.
+    current_drive_letter = 0;
+
+    if (o.command == Command::ListDrives)
+        return list_drives(printer);
+
+    if (!find_reader_drive(current_drive_letter)) {
+        printer.error(QStringLiteral("%1: no cartridge reader found among the drives D: to Z:")
+                          .arg(QLatin1String(kProgram)));
+        return exit_failure;
+    }
+
+    if (o.command == Command::Dump) {
+        const int mapper = o.hasMapper ? o.mapper : Presets(o.console).mmcType();
+        return dump(o, o.romSize, mapper, printer);
+    }
+
+    Presets presets(o.console);
+    std::unique_ptr<InfoWorker> info(make_info_worker(o.console));
+    info->presets = &presets;
+    run_worker(*info, printer);
+    info->presets = nullptr;
+    if (o.command == Command::Info)
+        return exit_success;
+
+    // auto: what the user gave wins over what was detected; a mapper
+    // nobody gave is the family's first option, as in the settings panel.
+    if (!o.hasSize && !presets.detected(2)) {
+        printer.error(QStringLiteral("%1: no ROM size was detected; give one with --size (%2)")
+                          .arg(QLatin1String(kProgram), option_choices(option_list(o.console, 2))));
+        return exit_failure;
+    }
+    const int romSize = o.hasSize ? o.romSize : presets.romSize();
+    const int mapper = o.hasMapper ? o.mapper : presets.mmcType();
+    return dump(o, romSize, mapper, printer);
+}
+
+} // namespace cli

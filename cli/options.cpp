@@ -1,0 +1,350 @@
+#include "cli/options.h"
+
+#include "workers/console_table.h"
+
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace cli {
+
+namespace {
+
+struct FamilyName {
+    const char *name;
+    int code;
+};
+
+const FamilyName kFamilies[] = {
+    {"md", 19}, {"sms", 18}, {"msx", 21}, {"sfc", 15}, {"gb", 2}, {"gba", 3},
+};
+
+constexpr int kRomSizeRow = 2;
+constexpr int kMapperRow = 1;
+
+bool at_end(const OptionEntry &entry, int position)
+{
+    return entry.index == -1 || position >= kMaxOptions;
+}
+
+QString family_choices()
+{
+    QStringList names;
+    for (const FamilyName &f : kFamilies)
+        names << QString::fromLatin1(f.name);
+    return names.join(QStringLiteral(", "));
+}
+
+// Bytes per unit of a size suffix; 0 for an unknown suffix.
+qint64 unit_bytes(const QString &suffix)
+{
+    const QString s = suffix.toLower();
+    if (s.isEmpty() || s == QLatin1String("b") || s == QLatin1String("bytes"))
+        return 1;
+    if (s == QLatin1String("k") || s == QLatin1String("kb") || s == QLatin1String("kib")
+        || s == QLatin1String("kbytes"))
+        return 1024;
+    if (s == QLatin1String("m") || s == QLatin1String("mb") || s == QLatin1String("mib")
+        || s == QLatin1String("mbytes"))
+        return 1024 * 1024;
+    if (s == QLatin1String("mbit") || s == QLatin1String("mbits"))
+        return 1024 * 1024 / 8;
+    return 0;
+}
+
+bool list_has_value(const OptionEntry *list, qint64 value)
+{
+    for (int i = 0; !at_end(list[i], i); ++i)
+        if (list[i].value == value)
+            return true;
+    return false;
+}
+
+// Decimal, or hexadecimal with 0x; false for anything else.
+bool parse_integer(const QString &text, qint64 *value)
+{
+    bool ok = false;
+    const QString t = text.trimmed();
+    if (t.startsWith(QLatin1String("0x"), Qt::CaseInsensitive))
+        *value = t.mid(2).toLongLong(&ok, 16);
+    else if (!t.isEmpty() && t.at(0).isDigit())
+        *value = t.toLongLong(&ok, 10);
+    return ok;
+}
+
+const char kSizeForms[] = "bytes (524288), K or KiB (512K), M or MiB (4M), or Mbit (32Mbit)";
+
+} // namespace
+
+int console_for_family(const QString &name)
+{
+    const QString n = name.trimmed().toLower();
+    for (const FamilyName &f : kFamilies)
+        if (n == QLatin1String(f.name))
+            return f.code;
+    return 0;
+}
+
+QString family_for_console(int code)
+{
+    for (const FamilyName &f : kFamilies)
+        if (f.code == code)
+            return QString::fromLatin1(f.name);
+    return QString();
+}
+
+QString console_label(int code)
+{
+    const ConsoleEntry *row = find_console(code);
+    return row ? QString::fromLatin1(row->label) : QString();
+}
+
+QString option_choices(const OptionEntry *list)
+{
+    QStringList items;
+    for (int i = 0; list && !at_end(list[i], i); ++i)
+        items << QStringLiteral("\"%1\" (%2)")
+                     .arg(QString::fromLatin1(list[i].name).trimmed())
+                     .arg(list[i].value);
+    return items.join(QStringLiteral(", "));
+}
+
+bool parse_size(const QString &text, int consoleCode, int *bytes, QString *error)
+{
+    const OptionEntry *list = option_list(consoleCode, kRomSizeRow);
+    if (!list) {
+        *error = QStringLiteral("no family chosen for the size; give --console (%1)").arg(family_choices());
+        return false;
+    }
+    static const QRegularExpression form(QStringLiteral("^\\s*(\\d{1,12})\\s*([A-Za-z]*)\\s*$"));
+    const QRegularExpressionMatch m = form.match(text);
+    const qint64 unit = m.hasMatch() ? unit_bytes(m.captured(2)) : 0;
+    if (!unit) {
+        *error = QStringLiteral("\"%1\" is not a size; write %2. ROM SIZE options of %3: %4")
+                     .arg(text, QLatin1String(kSizeForms), console_label(consoleCode),
+                          option_choices(list));
+        return false;
+    }
+    const qint64 value = m.captured(1).toLongLong() * unit;
+    if (!list_has_value(list, value)) {
+        *error = QStringLiteral("%1 is not a ROM SIZE option of %2; choose one of: %3")
+                     .arg(text.trimmed(), console_label(consoleCode), option_choices(list));
+        return false;
+    }
+    *bytes = int(value);
+    return true;
+}
+
+bool parse_mapper(const QString &text, int consoleCode, int *value, QString *error)
+{
+    const OptionEntry *list = option_list(consoleCode, kMapperRow);
+    if (!list) {
+        *error = QStringLiteral("no family chosen for the mapper; give --console (%1)").arg(family_choices());
+        return false;
+    }
+    const QString wanted = text.trimmed();
+    for (int i = 0; !at_end(list[i], i); ++i) {
+        if (QString::fromLatin1(list[i].name).trimmed().compare(wanted, Qt::CaseInsensitive) == 0) {
+            *value = list[i].value;
+            return true;
+        }
+    }
+    qint64 number = 0;
+    if (parse_integer(wanted, &number) && list_has_value(list, number)) {
+        *value = int(number);
+        return true;
+    }
+    *error = QStringLiteral("\"%1\" is not an MMC TYPE option of %2; give a name or a value: %3")
+                 .arg(text, console_label(consoleCode), option_choices(list));
+    return false;
+}
+
+bool parse_arguments(const QStringList &args, Options *options, QString *error)
+{
+    Options o;
+    QStringList positional;
+    QString console, size, mapper;
+    bool haveConsole = false, haveSize = false, haveMapper = false, haveSimulate = false,
+         haveReport = false;
+    bool help = false, version = false;
+
+    struct Valued {
+        const char *name;
+        QString *target;
+        bool *seen;
+    };
+    const Valued valued[] = {
+        {"--console", &console, &haveConsole}, {"--size", &size, &haveSize},
+        {"--mapper", &mapper, &haveMapper},    {"--simulate", &o.simulate, &haveSimulate},
+        {"--report", &o.report, &haveReport},
+    };
+
+    bool optionsEnded = false;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString &arg = args.at(i);
+        if (optionsEnded || !arg.startsWith(QLatin1Char('-')) || arg == QLatin1String("-")) {
+            positional << arg;
+            continue;
+        }
+        if (arg == QLatin1String("--")) {
+            optionsEnded = true;
+            continue;
+        }
+        if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
+            help = true;
+            continue;
+        }
+        if (arg == QLatin1String("--version")) {
+            version = true;
+            continue;
+        }
+        const int eq = arg.indexOf(QLatin1Char('='));
+        const QString name = eq < 0 ? arg : arg.left(eq);
+        const Valued *option = nullptr;
+        for (const Valued &v : valued)
+            if (name == QLatin1String(v.name))
+                option = &v;
+        if (!option) {
+            *error = QStringLiteral("unknown option %1; the options are --console, --size, "
+                                    "--mapper, --simulate, --report, --help and --version")
+                         .arg(name);
+            return false;
+        }
+        if (*option->seen) {
+            *error = QStringLiteral("%1 is given twice").arg(name);
+            return false;
+        }
+        QString value;
+        if (eq >= 0) {
+            value = arg.mid(eq + 1);
+        } else if (i + 1 < args.size() && !args.at(i + 1).startsWith(QLatin1String("--"))) {
+            value = args.at(++i);
+        } else {
+            *error = QStringLiteral("%1 needs a value").arg(name);
+            return false;
+        }
+        if (value.trimmed().isEmpty()) {
+            *error = QStringLiteral("%1 needs a value").arg(name);
+            return false;
+        }
+        *option->target = value;
+        *option->seen = true;
+    }
+
+    if (help || version) {
+        o.command = help ? Command::Help : Command::Version;
+        *options = o;
+        return true;
+    }
+    if (positional.isEmpty()) {
+        *error = QStringLiteral("no command given; the commands are info, dump, auto and list-drives");
+        return false;
+    }
+    const QString command = positional.takeFirst();
+    if (command == QLatin1String("info"))
+        o.command = Command::Info;
+    else if (command == QLatin1String("dump"))
+        o.command = Command::Dump;
+    else if (command == QLatin1String("auto"))
+        o.command = Command::Auto;
+    else if (command == QLatin1String("list-drives"))
+        o.command = Command::ListDrives;
+    else {
+        *error = QStringLiteral("unknown command \"%1\"; the commands are info, dump, auto and list-drives")
+                     .arg(command);
+        return false;
+    }
+
+    const bool writesImage = o.command == Command::Dump || o.command == Command::Auto;
+    if (writesImage) {
+        if (positional.isEmpty()) {
+            *error = QStringLiteral("%1 needs the OUTPUT file to write the image to").arg(command);
+            return false;
+        }
+        o.output = positional.takeFirst();
+    }
+    if (!positional.isEmpty()) {
+        *error = QStringLiteral("unexpected argument \"%1\" after %2").arg(positional.first(), command);
+        return false;
+    }
+
+    if (haveConsole) {
+        o.console = console_for_family(console);
+        if (!o.console) {
+            *error = QStringLiteral("unknown console \"%1\"; choose one of: %2").arg(console, family_choices());
+            return false;
+        }
+        o.family = family_for_console(o.console);
+    } else if (o.command != Command::ListDrives || haveSimulate) {
+        *error = QStringLiteral("%1 needs --console (%2)")
+                     .arg(haveSimulate && o.command == Command::ListDrives ? QStringLiteral("--simulate")
+                                                                            : command,
+                          family_choices());
+        return false;
+    }
+
+    if (haveSize && !writesImage) {
+        *error = QStringLiteral("%1 takes no --size").arg(command);
+        return false;
+    }
+    if (haveReport && !writesImage) {
+        *error = QStringLiteral("%1 takes no --report; it is for dump and auto").arg(command);
+        return false;
+    }
+    if (haveMapper && !o.console) {
+        *error = QStringLiteral("--mapper needs --console (%1)").arg(family_choices());
+        return false;
+    }
+    if (o.command == Command::Dump && !haveSize) {
+        *error = QStringLiteral("dump needs --size; ROM SIZE options of %1: %2")
+                     .arg(console_label(o.console), option_choices(option_list(o.console, kRomSizeRow)));
+        return false;
+    }
+    if (haveSize) {
+        if (!parse_size(size, o.console, &o.romSize, error))
+            return false;
+        o.hasSize = true;
+    }
+    if (haveMapper) {
+        if (!parse_mapper(mapper, o.console, &o.mapper, error))
+            return false;
+        o.hasMapper = true;
+    }
+    if (haveReport && QFileInfo(o.report).absoluteFilePath() == QFileInfo(o.output).absoluteFilePath()) {
+        *error = QStringLiteral("--report must name another file than OUTPUT, which it would overwrite");
+        return false;
+    }
+    *options = o;
+    return true;
+}
+
+QString usage_text()
+{
+    return QStringLiteral(
+        "Usage: quorvel-cli COMMAND [OPTIONS]\n"
+        "\n"
+        "Commands:\n"
+        "  info --console FAMILY                  identify the cartridge in the reader\n"
+        "  dump --console FAMILY --size SIZE [--mapper MAPPER] OUTPUT\n"
+        "                                         copy the cartridge ROM into OUTPUT\n"
+        "  auto --console FAMILY [--size SIZE] [--mapper MAPPER] OUTPUT\n"
+        "                                         identify, then dump with what was detected\n"
+        "  list-drives                            show the drives D: to Z: and the reader\n"
+        "\n"
+        "Options:\n"
+        "  --console FAMILY   md, sms, msx, sfc, gb or gba\n"
+        "  --size SIZE        a ROM SIZE option of the family, in bytes (524288),\n"
+        "                     K or KiB (512K), M or MiB (4M), or Mbit (32Mbit)\n"
+        "  --mapper MAPPER    an MMC TYPE option of the family, by name or value;\n"
+        "                     with --simulate IMAGE also how the image is mapped\n"
+        "                     (MSX mapper, SFC map mode)\n"
+        "  --simulate IMAGE   use the simulated reader with IMAGE as the cartridge;\n"
+        "                     \"demo\" takes the family's demonstration cartridge\n"
+        "  --report FILE      after a successful dump, write its hashes and\n"
+        "                     verification to FILE\n"
+        "  --help             show this text\n"
+        "  --version          show the version\n"
+        "\n"
+        "Exit status: 0 success, 1 failure, 2 bad usage.\n");
+}
+
+} // namespace cli

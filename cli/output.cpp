@@ -1,0 +1,112 @@
+#include "cli/output.h"
+
+namespace cli {
+
+namespace {
+
+const int kRuleWidth = 40;
+
+QString clock_text(qint64 seconds)
+{
+    if (seconds >= 3600)
+        return QStringLiteral("%1:%2:%3")
+            .arg(seconds / 3600)
+            .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
+            .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+    return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+QString log_text(const QString &line)
+{
+    if (line == QLatin1String("<hr><br>"))
+        return QString(kRuleWidth, QLatin1Char('-'));
+    if (line == QLatin1String("\r\n"))
+        return QString();
+    QString text = line;
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return text;
+}
+
+QString progress_text(qint64 done, qint64 total, qint64 elapsedMs)
+{
+    if (total <= 0)
+        return QString();
+    done = qBound<qint64>(0, done, total);
+    const int percent = int(done * 100 / total);
+    QString speed = QStringLiteral("-- KiB/s");
+    QString left = QStringLiteral("--:-- left");
+    if (elapsedMs > 0 && done > 0) {
+        const double bytesPerMs = double(done) / double(elapsedMs);
+        speed = QStringLiteral("%1 KiB/s").arg(qint64(bytesPerMs * 1000.0 / 1024.0));
+        left = clock_text(qint64(double(total - done) / bytesPerMs / 1000.0 + 0.5))
+            + QStringLiteral(" left");
+    }
+    return QStringLiteral("%1%  %2  %3").arg(percent, 3).arg(speed, left);
+}
+
+Printer::Printer(QTextStream &out, QTextStream &err, bool progressLine)
+    : out_(out), err_(err), enabled_(progressLine)
+{
+}
+
+Printer::~Printer()
+{
+    clearProgress();
+}
+
+void Printer::line(const QString &text)
+{
+    // The progress line shares the terminal: take it away, print, put it back.
+    const bool redraw = shown_;
+    clearProgress();
+    out_ << text << '\n';
+    out_.flush();
+    if (redraw) {
+        err_ << lastText_;
+        err_.flush();
+        shown_ = true;
+    }
+}
+
+void Printer::log(const QString &workerLine)
+{
+    line(log_text(workerLine));
+}
+
+void Printer::error(const QString &text)
+{
+    clearProgress();
+    err_ << text << '\n';
+    err_.flush();
+}
+
+void Printer::progress(int done, int total)
+{
+    // (1, 1) closes every run: nothing left to show.
+    if (!enabled_ || total <= 1)
+        return;
+    if (!clock_.isValid())
+        clock_.start();
+    const int percent = int(qint64(done) * 100 / total);
+    if (percent == lastPercent_ && shown_)
+        return;
+    lastPercent_ = percent;
+    const QString text = progress_text(done, total, clock_.elapsed());
+    lastText_ = QLatin1Char('\r') + text.leftJustified(40);
+    err_ << lastText_;
+    err_.flush();
+    shown_ = true;
+}
+
+void Printer::clearProgress()
+{
+    if (!shown_)
+        return;
+    err_ << '\r' << QString(41, QLatin1Char(' ')) << '\r';
+    err_.flush();
+    shown_ = false;
+}
+
+} // namespace cli
