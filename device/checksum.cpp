@@ -3,6 +3,10 @@
 #include <array>
 #include <cstring>
 
+#ifdef QUORVEL_HAVE_ZLIB
+#include <zlib.h>
+#endif
+
 namespace {
 
 // Slicing-by-8 tables: table[0] is the standard byte table of the reflected
@@ -47,6 +51,21 @@ inline uint32_t load_le32(const unsigned char *p)
 
 } // namespace
 
+#ifdef QUORVEL_HAVE_ZLIB
+uint32_t crc32_update(uint32_t crc, const void *data, size_t len)
+{
+    const auto *p = static_cast<const Bytef *>(data);
+    uLong c = crc;
+    // zlib counts in 32-bit lengths.
+    while (len) {
+        const uInt n = len > 0x40000000u ? 0x40000000u : uInt(len);
+        c = ::crc32(c, p, n);
+        p += n;
+        len -= n;
+    }
+    return uint32_t(c);
+}
+#else
 uint32_t crc32_update(uint32_t crc, const void *data, size_t len)
 {
     const auto *p = static_cast<const unsigned char *>(data);
@@ -64,6 +83,7 @@ uint32_t crc32_update(uint32_t crc, const void *data, size_t len)
         c = (c >> 8) ^ kCrc32[0][(c ^ *p++) & 0xFF];
     return ~c;
 }
+#endif
 
 uint32_t crc32_buffer(const void *data, size_t len)
 {
