@@ -20,6 +20,7 @@
 
 #include <atomic>
 #include <memory>
+#include <thread>
 #include <utility>
 
 namespace {
@@ -656,25 +657,41 @@ void TestTabGui::mdDumpTwiceInARow()
 {
     sim::SimulatedReader reader;
     sim::ScopedPlatform scope(reader);
-    const std::vector<uint8_t> image = makeImage(131072, 0x0BADF00D);
-    reader.insert(std::make_unique<sim::MdCartridge>(image));
+    const std::vector<uint8_t> image = makeImage(262144, 0x0BADF00D);
+    auto cartridge = std::make_unique<GatedMdCartridge>(image, 0);
+    GatedMdCartridge *gate = cartridge.get();
+    reader.insert(std::move(cartridge));
     TabGui tab;
     DialogStub dialog;
     dialog.install(tab);
+    tab.settings->selectRomSize(262144);
 
-    // The second click comes as soon as the first status is shown, while
-    // the first run's thread may still be returning.
     dialog.answer = dir_->filePath(QStringLiteral("first.md"));
     QTest::mouseClick(tab.dumpButton, Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(idle(tab), kLongWait);
-    runDump(tab, dialog, dir_->filePath(QStringLiteral("second.md")));
+    const bool reached = gate->reached.tryAcquire(1, kLongWait);
+    // A run's status can be shown while its thread is still busy; a Dump
+    // clicked then must neither disturb that run nor be lost.
+    tab.print_error(1);
+    QSemaphore clicking;
+    std::thread releaser([&] {
+        clicking.acquire();
+        QThread::msleep(300);
+        gate->go.release();
+    });
+    dialog.answer = dir_->filePath(QStringLiteral("second.md"));
+    clicking.release();
+    QTest::mouseClick(tab.dumpButton, Qt::LeftButton);
+    releaser.join();
+    QVERIFY(reached);
+    QTRY_VERIFY_WITH_TIMEOUT(idle(tab) && tab.mdThreadDump->isFinished(), kLongWait);
+    QCoreApplication::processEvents();
 
     for (const char *name : {"first.md", "second.md"}) {
         QFile f(dir_->filePath(QLatin1String(name)));
         QVERIFY2(f.open(QIODevice::ReadOnly), name);
         QVERIFY(f.readAll() == bytes(image));
     }
-    QCOMPARE(shown(tab.console).filter(QStringLiteral(">Success!")).size(), 2);
+    QCOMPARE(shown(tab.console).filter(QStringLiteral(">Success!")).size(), 3);
 }
 
 QTEST_MAIN(TestTabGui)
