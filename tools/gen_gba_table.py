@@ -11,6 +11,8 @@ Usage: gen_gba_table.py CATALOGUE.xml [OUTPUT.cpp]
 import sys
 import xml.etree.ElementTree as ET
 
+from cpp_literals import utf16_literal as literal
+
 SCRIPT = "tools/gen_gba_table.py"
 
 
@@ -59,23 +61,6 @@ def rows(root):
             rom_size(software),
             save_type(software),
         )
-
-
-def literal(text):
-    # u"..." with everything outside printable ASCII escaped, so the source
-    # reads the same under any compiler's source character set.
-    out = []
-    for ch in text:
-        code = ord(ch)
-        if ch in '"\\?':
-            out.append("\\" + ch)
-        elif 0x20 <= code < 0x7F:
-            out.append(ch)
-        elif code <= 0xFFFF:
-            out.append("\\u%04X" % code)
-        else:
-            out.append("\\U%08X" % code)
-    return 'u"' + "".join(out) + '"'
 
 
 def render(table):

@@ -11,6 +11,8 @@ CRC is the key, and it needs no mapper.
 import sys
 import xml.etree.ElementTree as ET
 
+from cpp_literals import utf16_literal as literal
+
 PAGE = 8192
 
 # (size, key, title, company, year, mapper): rows whose keys are known from
@@ -44,21 +46,6 @@ def page_rows(path):
                 rows.append((PAGE, int(rom.get("crc"), 16), text(software, "description"),
                              text(software, "publisher"), text(software, "year"), 0))
     return rows
-
-
-def literal(s):
-    out = []
-    for ch in s:
-        code = ord(ch)
-        if ch in '"\\?':
-            out.append("\\" + ch)
-        elif 0x20 <= code < 0x7F:
-            out.append(ch)
-        elif code <= 0xFFFF:
-            out.append("\\u%04x" % code)
-        else:
-            out.append("\\U%08x" % code)
-    return 'u"' + "".join(out) + '"'
 
 
 def main(argv):
