@@ -17,6 +17,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <cstring>
 #include <memory>
 
 namespace cli {
