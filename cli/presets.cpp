@@ -14,12 +14,9 @@ Presets::Presets(int consoleCode, QObject *parent) : QObject(parent)
 void Presets::select(int row, int value)
 {
     Row &r = rows_[row - 1];
-    for (int i = 0; i < kMaxOptions && r.list[i].index != -1; ++i) {
-        if (r.list[i].value == value) {
-            r.value = value;
-            r.detected = true;
-            return;
-        }
+    if (find_option_value(r.list, value)) {
+        r.value = value;
+        r.detected = true;
     }
 }
 

@@ -8,42 +8,15 @@
 
 namespace {
 
-struct RowSetup {
-    const char *caption;
-    const OptionEntry *list;   // notUsedList: the row is disabled
+// Row captions; a row the family leaves unused reads "Not Used:".
+const char *const rowCaptions[4] = {
+    QT_TRANSLATE_NOOP("Settings", "MMC TYPE:"),
+    QT_TRANSLATE_NOOP("Settings", "ROM SIZE:"),
+    QT_TRANSLATE_NOOP("Settings", "RAM TYPE:"),
+    QT_TRANSLATE_NOOP("Settings", "RAM SIZE:"),
 };
-
-struct FamilyRows {
-    int code;
-    RowSetup rows[4];
-};
-
-const FamilyRows familyRows[] = {
-    {19, {{QT_TRANSLATE_NOOP("Settings", "MMC TYPE:"), mdMapperList},
-          {QT_TRANSLATE_NOOP("Settings", "ROM SIZE:"), mdRomSizeList},
-          {QT_TRANSLATE_NOOP("Settings", "RAM TYPE:"), mdRamTypeList},
-          {QT_TRANSLATE_NOOP("Settings", "RAM SIZE:"), mdRamSizeList}}},
-    {2, {{QT_TRANSLATE_NOOP("Settings", "MBC TYPE:"), gbMbcList},
-         {QT_TRANSLATE_NOOP("Settings", "ROM SIZE:"), gbRomSizeList},
-         {QT_TRANSLATE_NOOP("Settings", "Not Used:"), notUsedList},
-         {QT_TRANSLATE_NOOP("Settings", "RAM SIZE:"), gbRamSizeList}}},
-    {3, {{QT_TRANSLATE_NOOP("Settings", "Not Used:"), notUsedList},
-         {QT_TRANSLATE_NOOP("Settings", "ROM SIZE:"), gbaRomSizeList},
-         {QT_TRANSLATE_NOOP("Settings", "RAM TYPE:"), gbaSaveTypeList},
-         {QT_TRANSLATE_NOOP("Settings", "RAM SIZE:"), gbaSaveSizeList}}},
-    {15, {{QT_TRANSLATE_NOOP("Settings", "MMC TYPE:"), sfcMapModeList},
-          {QT_TRANSLATE_NOOP("Settings", "ROM SIZE:"), sfcRomSizeList},
-          {QT_TRANSLATE_NOOP("Settings", "Not Used:"), notUsedList},
-          {QT_TRANSLATE_NOOP("Settings", "RAM SIZE:"), sfcRamSizeList}}},
-    {18, {{QT_TRANSLATE_NOOP("Settings", "Not Used:"), notUsedList},
-          {QT_TRANSLATE_NOOP("Settings", "ROM SIZE:"), smsRomSizeList},
-          {QT_TRANSLATE_NOOP("Settings", "Not Used:"), notUsedList},
-          {QT_TRANSLATE_NOOP("Settings", "Not Used:"), notUsedList}}},
-    {21, {{QT_TRANSLATE_NOOP("Settings", "MMC TYPE:"), msxMapperList},
-          {QT_TRANSLATE_NOOP("Settings", "ROM SIZE:"), msxRomSizeList},
-          {QT_TRANSLATE_NOOP("Settings", "Not Used:"), notUsedList},
-          {QT_TRANSLATE_NOOP("Settings", "Not Used:"), notUsedList}}},
-};
+const char *const gbMbcCaption = QT_TRANSLATE_NOOP("Settings", "MBC TYPE:");
+const char *const notUsedCaption = QT_TRANSLATE_NOOP("Settings", "Not Used:");
 
 bool at_end(const OptionEntry &entry, int position)
 {
@@ -75,12 +48,9 @@ bool value_at(const OptionEntry *list, int index, int *value)
 // Shows the first record carrying `value` and stores the value.
 void select_value(QComboBox *box, const OptionEntry *list, int value, int *field)
 {
-    for (int i = 0; !at_end(list[i], i); ++i) {
-        if (list[i].value == value) {
-            box->setCurrentIndex(list[i].index);
-            *field = value;
-            return;
-        }
+    if (const OptionEntry *entry = find_option_value(list, value)) {
+        box->setCurrentIndex(entry->index);
+        *field = value;
     }
 }
 
@@ -138,11 +108,7 @@ void Settings::setConsole(int code)
 {
     if (code == currentConsole)
         return;
-    const FamilyRows *family = nullptr;
-    for (const FamilyRows &f : familyRows)
-        if (f.code == code)
-            family = &f;
-    if (!family)
+    if (!option_list(code, 1))
         return;
 
     checkSizeBox->setEnabled(false);
@@ -156,10 +122,13 @@ void Settings::setConsole(int code)
     int *values[4] = {&mmcType, &romSize, &ramType, &ramSize};
 
     for (int row = 0; row < 4; ++row) {
-        const RowSetup &setup = family->rows[row];
-        labels[row]->setText(tr(setup.caption));
-        boxes[row]->setEnabled(setup.list != notUsedList);
-        *lists[row] = setup.list;
+        const OptionEntry *list = option_list(code, row + 1);
+        const char *caption = list == notUsedList ? notUsedCaption
+                              : row == 0 && code == 2 ? gbMbcCaption
+                                                      : rowCaptions[row];
+        labels[row]->setText(tr(caption));
+        boxes[row]->setEnabled(list != notUsedList);
+        *lists[row] = list;
     }
     for (int row = 0; row < 4; ++row) {
         fill_box(boxes[row], *lists[row]);

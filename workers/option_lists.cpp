@@ -219,3 +219,11 @@ const OptionEntry *option_list(int consoleCode, int row)
             return f.rows[row - 1];
     return nullptr;
 }
+
+const OptionEntry *find_option_value(const OptionEntry *list, int value)
+{
+    for (int i = 0; i < kMaxOptions && list[i].index != -1; ++i)
+        if (list[i].value == value)
+            return &list[i];
+    return nullptr;
+}

@@ -43,3 +43,7 @@ extern const OptionEntry notUsedList[];
 // 4 RAM SIZE): notUsedList where the family leaves the row unused, null for
 // a code that names no family or a row outside 1..4.
 const OptionEntry *option_list(int consoleCode, int row);
+
+// The first record of `list` whose value is `value`, looking no further than
+// the end record or kMaxOptions records; null when there is none.
+const OptionEntry *find_option_value(const OptionEntry *list, int value);
