@@ -8,6 +8,6 @@ bash scripts/deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$(nproc)" --target quorvel-cli
 out=${1:-demo.gba}
-./build/quorvel-cli auto --console gba --simulate demo --report "${out%.*}.txt" "$out"
+./build/quorvel-cli dump --console gba --size 8Mbit --simulate demo --report "${out%.*}.txt" "$out"
 echo
 cat "${out%.*}.txt"

@@ -1,6 +1,7 @@
 #include "simulator/setup.h"
 
 #include "device/platform.h"
+#include "simulator/demo.h"
 #include "simulator/gba_cartridge.h"
 #include "simulator/gbc_cartridge.h"
 #include "simulator/msx_cartridge.h"
@@ -82,13 +83,21 @@ SimulatedReader *install_from_environment(std::string *error)
             path = path.substr(0, last);
         }
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        if (error)
-            *error = "cannot read the cartridge image " + path;
-        return nullptr;
+    std::vector<uint8_t> image;
+    if (path == "demo") {
+        int hint = -1;
+        image = demo_image(family, &hint);
+        if (mapper < 0)
+            mapper = hint;
+    } else {
+        std::ifstream in(path, std::ios::binary);
+        if (!in) {
+            if (error)
+                *error = "cannot read the cartridge image " + path;
+            return nullptr;
+        }
+        image.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
-    std::vector<uint8_t> image((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     std::unique_ptr<Cartridge> cart = make_cartridge(family, std::move(image), mapper, error);
     if (!cart)
         return nullptr;

@@ -19,7 +19,8 @@ std::unique_ptr<Cartridge> make_cartridge(const std::string &family, std::vector
                                           int mapper, std::string *error);
 
 // QUORVEL_SIMULATE="family:IMAGE[:mapper]" starts the program against a
-// simulated reader holding that image. Returns the installed reader (owned by
+// simulated reader holding that image ("demo": the family's demonstration
+// cartridge). Returns the installed reader (owned by
 // the process), null when the variable is unset; sets `error` when it is set
 // but unusable.
 SimulatedReader *install_from_environment(std::string *error);

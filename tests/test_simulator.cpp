@@ -160,6 +160,15 @@ private slots:
         QVERIFY(find_reader_drive(0));
         QVERIFY(md_select());
         QCOMPARE(firstByte(0x100), uint8_t('M'));
+        // The demonstration cartridge needs no file.
+        qputenv("QUORVEL_SIMULATE", "md:demo");
+        QVERIFY(sim::install_from_environment(&error));
+        current_drive_letter = 0;
+        QVERIFY(find_reader_drive(0));
+        QVERIFY(md_select());
+        uint8_t header[16] = {};
+        QCOMPARE(read_data_window(0x100, header, 16), 16u);
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(header), 4), QByteArray("SEGA"));
         qunsetenv("QUORVEL_SIMULATE");
     }
 };
