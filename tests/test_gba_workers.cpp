@@ -13,15 +13,6 @@
 
 namespace {
 
-// The harness may return while the thread is still leaving run(); a
-// QThread must not be destroyed before that.
-RunRecord runToEnd(CartWorker &worker)
-{
-    RunRecord rec = runWorker(worker);
-    worker.wait();
-    return rec;
-}
-
 struct Rig {
     sim::SimulatedReader reader;
     sim::ScopedPlatform scope{reader};
@@ -53,14 +44,14 @@ RunRecord info(const gba::TitleRow *table = nullptr, size_t size = 0)
         worker.table = table;
         worker.tableSize = size;
     }
-    return runToEnd(worker);
+    return runWorker(worker);
 }
 
 RunRecord dump(const QString &path, int size)
 {
     gbaThreadDump worker;
     worker.configure(path, size, 0);
-    return runToEnd(worker);
+    return runWorker(worker);
 }
 
 QByteArray readFile(const QString &path)

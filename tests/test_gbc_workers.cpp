@@ -13,15 +13,6 @@
 
 namespace {
 
-// The harness may return while the thread is still leaving run(); a
-// QThread must not be destroyed before that.
-RunRecord runToEnd(CartWorker &worker)
-{
-    RunRecord rec = runWorker(worker);
-    worker.wait();
-    return rec;
-}
-
 // A reader with a Game Boy cartridge, installed for the test's lifetime.
 struct Rig {
     sim::SimulatedReader reader;
@@ -94,7 +85,7 @@ RunRecord dump(const QString &path, int size, int mbc)
 {
     gbcThreadDump worker;
     worker.configure(path, size, mbc);
-    return runToEnd(worker);
+    return runWorker(worker);
 }
 
 } // namespace
@@ -134,7 +125,7 @@ private slots:
         QFETCH(QStringList, trace);
         Rig rig(headerRom(title, uint8_t(type), uint8_t(romCode), uint8_t(ramCode)));
         gbcThreadInfo worker;
-        const RunRecord rec = runToEnd(worker);
+        const RunRecord rec = runWorker(worker);
         QCOMPARE(rec.logs.size(), 4 + 4);   // device block, then ours
         QCOMPARE(rec.trace.mid(4), trace);
         QVERIFY(rec.progress.isEmpty());
@@ -153,7 +144,7 @@ private slots:
         rom[gbc::kLogoOffset + 20] ^= 0xFF;
         Rig rig(rom);
         gbcThreadInfo worker;
-        const RunRecord rec = runToEnd(worker);
+        const RunRecord rec = runWorker(worker);
         QCOMPARE(rec.logs.mid(4), (QStringList{
             "Can not detect gameboy logo.", "Maybe it's not a standard cartridge.", "\r\n",
             "--GB/GBC Cartridge information--", "Title: TETRIS", "ROM SIZE: 64 KB", "RAM SIZE: 8 KBytes"}));
