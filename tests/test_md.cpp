@@ -60,27 +60,6 @@ private slots:
         QVERIFY(!md::find_title(md::mdTitleTable, md::mdTitleTableSize, 0x12345678));
     }
 
-    void blocksCoverEveryByte_data()
-    {
-        QTest::addColumn<uint>("size");
-        QTest::addColumn<int>("blocks");
-        QTest::addColumn<uint>("lastLength");
-        QTest::newRow("128 KiB") << 0x20000u << 1 << 0x20000u;
-        QTest::newRow("4 MiB") << 0x400000u << 32 << 0x20000u;
-        QTest::newRow("odd size") << 99792u << 1 << 99792u;
-        QTest::newRow("192 KiB") << 0x30000u << 2 << 0x10000u;
-    }
-    void blocksCoverEveryByte()
-    {
-        QFETCH(uint, size);
-        QFETCH(int, blocks);
-        QFETCH(uint, lastLength);
-        const auto b = md::dump_blocks(size);
-        QCOMPARE(int(b.size()), blocks);
-        QCOMPARE(b.back().length, lastLength);
-        QCOMPARE(b.back().offset + b.back().length, size);
-    }
-
     void infoReportsTheTitle()
     {
         sim::SimulatedReader reader;
@@ -213,31 +192,38 @@ private slots:
     }
 
     // Failures end without a file and leave an earlier file as it was.
+    // Failures end without a file and leave an earlier file as it was.
     void dumpFailures_data()
     {
         QTest::addColumn<QString>("fault");
-        QTest::addColumn<QStringList>("logs");
-        QTest::newRow("no reader") << "unplug" << QStringList{"Can not open dump device."};
-        QTest::newRow("cancel at the third block") << "cancel" << QStringList{"Dump canceled."};
-        QTest::newRow("read fails at the third block") << "fail" << QStringList{"Read error at 0x40000"};
-        QTest::newRow("short read") << "short" << QStringList{"Read error at 0x0"};
-        QTest::newRow("command refused") << "refuse" << QStringList{"Device command error."};
+        QTest::addColumn<QString>("target");   // file name the dump is given
+        QTest::addColumn<QString>("line");     // %1: that file's path
+        QTest::newRow("no reader") << "unplug" << "kept.md" << "Can not open dump device.";
+        QTest::newRow("cancel at the third block") << "cancel" << "kept.md" << "Dump canceled.";
+        QTest::newRow("read fails at the third block") << "fail" << "kept.md" << "Read error at 0x40000";
+        QTest::newRow("short read") << "short" << "kept.md" << "Read error at 0x0";
+        QTest::newRow("command refused") << "refuse" << "kept.md" << "Device command error.";
+        QTest::newRow("missing folder") << "" << "no/such/folder/game.md" << "Save file error.%1";
+        QTest::newRow("folder as file name") << "" << "sub" << "Save file error.%1";
     }
     void dumpFailures()
     {
         QFETCH(QString, fault);
-        QFETCH(QStringList, logs);
+        QFETCH(QString, target);
+        QFETCH(QString, line);
         sim::SimulatedReader reader;
         sim::ScopedPlatform scope(reader);
         reader.insert(std::make_unique<sim::MdCartridge>(romWithKey(0x80000, 0x44444444)));
         QTemporaryDir dir;
-        const QString out = dir.filePath("kept.md");
+        QVERIFY(QDir(dir.path()).mkdir("sub"));
+        const QString kept = dir.filePath("kept.md");
         {
-            QFile f(out);
+            QFile f(kept);
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write("earlier dump");
         }
         mdThreadDump dump;
+        const QString out = dir.filePath(target);
         dump.configure(out, 0x80000, 0);
         int reads = 0;
         if (fault == "unplug")
@@ -256,30 +242,11 @@ private slots:
         // A cancel from an earlier run does not carry over.
         dump.canceled();
         const RunRecord r = runWorker(dump);
-        QCOMPARE(r.logs, logs);
+        QCOMPARE(r.logs, QStringList{line.arg(out)});
         QCOMPARE(r.errors, QVector<int>{0});
         QCOMPARE(r.progress.last(), qMakePair(1, 1));
-        QCOMPARE(fileBytes(out), QByteArray("earlier dump"));
+        QCOMPARE(fileBytes(kept), QByteArray("earlier dump"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"kept.md"});
-    }
-
-    void saveIntoAFolderThatCannotBeWritten()
-    {
-        sim::SimulatedReader reader;
-        sim::ScopedPlatform scope(reader);
-        reader.insert(std::make_unique<sim::MdCartridge>(romWithKey(0x20000, 0x55555555)));
-        mdThreadDump dump;
-        const QString out = tmp.filePath("no/such/folder/game.md");
-        dump.configure(out, 0x20000, 0);
-        RunRecord r = runWorker(dump);
-        QCOMPARE(r.logs, QStringList{"Save file error." + out});
-        QCOMPARE(r.errors, QVector<int>{0});
-        // A folder in place of the file name.
-        QVERIFY(QDir().mkpath(tmp.filePath("isadir.md")));
-        dump.configure(tmp.filePath("isadir.md"), 0x20000, 0);
-        r = runWorker(dump);
-        QCOMPARE(r.logs, QStringList{"Save file error." + tmp.filePath("isadir.md")});
-        QCOMPARE(r.errors, QVector<int>{0});
     }
 };
 

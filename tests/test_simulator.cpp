@@ -73,19 +73,6 @@ private slots:
         QCOMPARE(reader.bus(), int(sim::bus_msx));
     }
 
-    void identityAndLabelAreConfigurable()
-    {
-        sim::SimulatedReader reader('M', "CARTS", "MSX_RDR02_FW120");
-        sim::ScopedPlatform scope(reader);
-        QVERIFY(find_reader_drive(0));
-        QCOMPARE(current_drive_letter, 'M');
-        QCOMPARE(QByteArray(driver_label), QByteArray("CARTS"));
-        QCOMPARE(QByteArray(device_firmware), QByteArray("MSX_RDR02_FW120"));
-        reader.set_identity("0123456789ABCDEFGHIJ");
-        QVERIFY(find_reader_drive(current_drive_letter));
-        QCOMPARE(QByteArray(device_firmware), QByteArray("0123456789ABCDEF"));
-    }
-
     void faults()
     {
         sim::SimulatedReader reader;
