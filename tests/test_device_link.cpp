@@ -252,6 +252,14 @@ private slots:
             QCOMPARE(int(cmds[size_t(i)].arg(12)), i);
         }
         QCOMPARE(reader.rejected_sectors(), 0);
+        // A length that ends inside a sector: only whole sectors are sealed,
+        // nothing is written past the caller's buffer.
+        std::vector<uint8_t> ragged(700, 0);
+        ragged[1] = 0x13;
+        ragged[2] = 0x01;
+        QCOMPARE(send_command_sectors(ragged.data(), uint32_t(ragged.size())), 700u);
+        QVERIFY(sector_is_sealed(ragged.data()));
+        QVERIFY(std::all_of(ragged.begin() + 512, ragged.end(), [](uint8_t b) { return b == 0; }));
     }
 
     void readerDropsSectorsThatFailTheCheck()
