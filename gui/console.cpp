@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QPalette>
+#include <QProgressBar>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
@@ -33,4 +34,19 @@ void append_log_line(Console *view, const QString &text)
     QTextCursor cursor = view->textCursor();
     cursor.movePosition(QTextCursor::End);
     view->setTextCursor(cursor);
+}
+
+void set_bar(QProgressBar *bar, int value, int max)
+{
+    bar->setMinimum(0);
+    bar->setMaximum(max);
+    bar->setValue(value);
+}
+
+void log_run_end(Console *view, QProgressBar *bar, const QString &status)
+{
+    if (!status.isEmpty())
+        append_log_line(view, status);
+    append_log_line(view, QStringLiteral("<hr><br>"));
+    set_bar(bar, 0, 1);
 }

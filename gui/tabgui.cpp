@@ -182,9 +182,7 @@ void TabGui::selectConsole(int code)
 
 void TabGui::setProgress(int ile, int max)
 {
-    progressBar->setMinimum(0);
-    progressBar->setMaximum(max);
-    progressBar->setValue(ile);
+    set_bar(progressBar, ile, max);
 }
 
 void TabGui::info(QString text)
@@ -194,12 +192,8 @@ void TabGui::info(QString text)
 
 void TabGui::print_error(int err)
 {
-    if (err == 0)
-        info(tr(">Operation failure."));
-    else if (err == 1)
-        info(tr(">Success!"));
-    info(QStringLiteral("<hr><br>"));
-    setProgress(0, 1);
+    log_run_end(console, progressBar,
+                err == 0 ? tr(">Operation failure.") : err == 1 ? tr(">Success!") : QString());
     setButtonsEnabled(true);
 }
 

@@ -76,9 +76,7 @@ void TabUpdate::push_update()
 
 void TabUpdate::setProgress(int ile, int max)
 {
-    updateProgress->setMinimum(0);
-    updateProgress->setMaximum(max);
-    updateProgress->setValue(ile);
+    set_bar(updateProgress, ile, max);
 }
 
 void TabUpdate::info(QString text)
@@ -88,11 +86,7 @@ void TabUpdate::info(QString text)
 
 void TabUpdate::print_error(int err)
 {
-    if (err == 0)
-        info(tr(">Operation failure."));
-    else if (err == 1)
-        info(tr(">Success!"));
-    info(QStringLiteral("<hr><br>"));
-    setProgress(0, 1);
+    log_run_end(updateLog, updateProgress,
+                err == 0 ? tr(">Operation failure.") : err == 1 ? tr(">Success!") : QString());
     updateButton->setEnabled(true);
 }

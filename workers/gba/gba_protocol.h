@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>   // before device/command.h, which uses size_t
+#include "device/cartridge_logos.h"
 #include "device/command.h"
 #include "workers/gba/gba_table.h"
 #include "workers/worker.h"
@@ -28,7 +29,7 @@ constexpr uint32_t kGameCodeSize = 4;
 // Values of the "RAM TYPE" option row.
 enum RamType : int { ram_none = 0, ram_sram = 1, ram_flash = 2, ram_eeprom = 3 };
 
-extern const uint8_t kLogo[kLogoSize];
+inline constexpr const uint8_t (&kLogo)[kLogoSize] = kGameBoyAdvanceLogo;
 
 CommandSector console_selection();
 CommandSector gba_start();

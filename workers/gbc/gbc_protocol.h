@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>   // before device/command.h, which uses size_t
+#include "device/cartridge_logos.h"
 #include "device/command.h"
 #include "workers/worker.h"
 
@@ -29,7 +30,7 @@ constexpr uint32_t kRamSizeOffset = 0x0149;
 // Values of the "MBC TYPE:" option row.
 enum Mbc : int { mbc_none = 0, mbc_1 = 1, mbc_2 = 2, mbc_3 = 3, mbc_5 = 4 };
 
-extern const uint8_t kLogo[kLogoSize];
+inline constexpr const uint8_t (&kLogo)[kLogoSize] = kGameBoyLogo;
 
 CommandSector console_selection();
 CommandSector gb_start();
