@@ -1,2 +1,0 @@
-#pragma once
-#include "workers/console_table.h"

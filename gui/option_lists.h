@@ -1,2 +1,0 @@
-#pragma once
-#include "workers/option_lists.h"
