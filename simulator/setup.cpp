@@ -63,15 +63,15 @@ SimulatedReader *install_from_environment(std::string *error)
     const char *value = std::getenv("QUORVEL_SIMULATE");
     if (!value || !*value)
         return nullptr;
-    const std::string spec(value);
-    const size_t colon = spec.find(':');
+    const std::string setting(value);
+    const size_t colon = setting.find(':');
     if (colon == std::string::npos) {
         if (error)
             *error = "QUORVEL_SIMULATE must read family:IMAGE[:mapper]";
         return nullptr;
     }
-    const std::string family = spec.substr(0, colon);
-    std::string path = spec.substr(colon + 1);
+    const std::string family = setting.substr(0, colon);
+    std::string path = setting.substr(colon + 1);
     int mapper = -1;
     const size_t last = path.rfind(':');
     if (last != std::string::npos) {
