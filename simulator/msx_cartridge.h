@@ -26,8 +26,6 @@ public:
     // One read cycle; unmapped addresses give 0xFF.
     uint8_t peek(uint16_t address) const;
 
-    int mapper() const { return mapper_; }
-
 private:
     uint8_t rom8(uint32_t bank, uint32_t offset) const;
     uint8_t rom16(uint32_t bank, uint32_t offset) const;

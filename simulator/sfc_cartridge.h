@@ -27,13 +27,8 @@ public:
     void command(const uint8_t *sector) override;
     void read(uint32_t offset, uint8_t *dst, uint32_t len) override;
 
-    Mapping mapping() const { return mapping_; }
-    // Every register write received (address, value), in order, across starts.
-    const std::vector<std::pair<uint32_t, uint8_t>> &register_writes() const { return writes_; }
     // Register writes to one address, values in order.
     std::vector<uint8_t> writes_to(uint32_t address) const;
-    // Half chosen by the last half select (0 or 1).
-    int half() const { return half_; }
 
 private:
     // ROM offset for a 24-bit cartridge address, or -1 where no ROM answers.

@@ -77,24 +77,6 @@ SimulatedReader::SimulatedReader(char letter, std::string label, std::string ide
 
 SimulatedReader::~SimulatedReader() = default;
 
-void SimulatedReader::set_letter(char letter)
-{
-    std::lock_guard<std::mutex> lock(mutex_);
-    letter_ = letter;
-}
-
-char SimulatedReader::letter() const
-{
-    std::lock_guard<std::mutex> lock(mutex_);
-    return letter_;
-}
-
-void SimulatedReader::set_label(const std::string &label)
-{
-    std::lock_guard<std::mutex> lock(mutex_);
-    label_ = label;
-}
-
 void SimulatedReader::set_identity(const std::string &identity)
 {
     std::lock_guard<std::mutex> lock(mutex_);
@@ -106,12 +88,6 @@ void SimulatedReader::insert(std::unique_ptr<Cartridge> cartridge)
 {
     std::lock_guard<std::mutex> lock(mutex_);
     cartridge_ = std::move(cartridge);
-}
-
-Cartridge *SimulatedReader::cartridge()
-{
-    std::lock_guard<std::mutex> lock(mutex_);
-    return cartridge_.get();
 }
 
 int SimulatedReader::bus() const

@@ -46,14 +46,10 @@ public:
                              std::string identity = "QXB_RDR07_FW310");
     ~SimulatedReader() override;
 
-    void set_letter(char letter);
-    char letter() const;
-    void set_label(const std::string &label);
     void set_identity(const std::string &identity);   // at most 16 bytes used
 
     // The cartridge in the slot (null: empty slot, every read gives 0xFF).
     void insert(std::unique_ptr<Cartridge> cartridge);
-    Cartridge *cartridge();
     // The bus chosen by the last start command (bus_none before any).
     int bus() const;
 

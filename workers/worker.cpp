@@ -87,11 +87,11 @@ void InfoWorker::selectRomSize(int value) { preset(&CartridgePresets::selectRomS
 void InfoWorker::selectRamType(int value) { preset(&CartridgePresets::selectRamType, value); }
 void InfoWorker::selectRamSize(int value) { preset(&CartridgePresets::selectRamSize, value); }
 
-void DumpWorker::configure(const QString &file, int size, int mmcType)
+void DumpWorker::configure(const QString &file, int size, int mapper)
 {
-    Q_UNUSED(mmcType);
     fileName = file;
     romSize = size;
+    mmcType = mapper;
 }
 
 bool DumpWorker::send(const CommandSector &sector)

@@ -82,9 +82,10 @@ public:
 
     QString fileName;   // output path, kept exactly as chosen
     int romSize = 0;    // bytes to read and save
+    int mmcType = 0;    // the MMC TYPE option's value; families without a mapper ignore it
 
-    // Hands over a run's inputs; families with a mapper input keep `mmcType`.
-    virtual void configure(const QString &file, int size, int mmcType);
+    // Hands over a run's inputs.
+    void configure(const QString &file, int size, int mapper);
     // The family's console code, for the checks of a saved image.
     virtual int consoleCode() const = 0;
 

@@ -45,12 +45,6 @@ void gbaThreadInfo::identify()
         noteNotDetected();
 }
 
-void gbaThreadDump::configure(const QString &file, int size, int mmc)
-{
-    DumpWorker::configure(file, size, mmc);
-    mmcType = mmc;
-}
-
 bool gbaThreadDump::readImage(uint8_t *buffer)
 {
     if (!send(gba::console_selection()) || !send(gba::gba_start()))

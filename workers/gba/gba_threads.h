@@ -23,10 +23,6 @@ public:
     int consoleCode() const override { return code(ConsoleCode::gba); }
     using DumpWorker::DumpWorker;
 
-    int mmcType = 0;   // kept from the settings panel; GBA reads do not need it
-
-    void configure(const QString &file, int size, int mmcType) override;
-
 protected:
     bool readImage(uint8_t *buffer) override;
 };

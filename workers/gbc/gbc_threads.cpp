@@ -31,12 +31,6 @@ void gbcThreadInfo::identify()
     selectRamSize(ram.bytes);
 }
 
-void gbcThreadDump::configure(const QString &file, int size, int mmc)
-{
-    DumpWorker::configure(file, size, mmc);
-    mmcType = mmc;
-}
-
 bool gbcThreadDump::readImage(uint8_t *buffer)
 {
     if (!send(gbc::console_selection()) || !send(gbc::gb_start()))

@@ -19,10 +19,6 @@ public:
     int consoleCode() const override { return code(ConsoleCode::gbc); }
     using DumpWorker::DumpWorker;
 
-    int mmcType = gbc::mbc_none;   // value of the "MBC TYPE:" option
-
-    void configure(const QString &file, int size, int mmcType) override;
-
 protected:
     bool readImage(uint8_t *buffer) override;
 };

@@ -29,12 +29,6 @@ void msxThreadInfo::identify()
     selectMMCType(hit->mapper);
 }
 
-void msxThreadDump::configure(const QString &file, int size, int mmc)
-{
-    DumpWorker::configure(file, size, mmc);
-    mmcType = mmc;
-}
-
 bool msxThreadDump::readImage(uint8_t *buffer)
 {
     const uint32_t size = uint32_t(romSize);

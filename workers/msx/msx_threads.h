@@ -23,10 +23,6 @@ public:
     int consoleCode() const override { return code(ConsoleCode::msx); }
     using DumpWorker::DumpWorker;
 
-    int mmcType = 0;   // MMC TYPE value
-
-    void configure(const QString &file, int size, int mmcType) override;
-
 protected:
     bool readImage(uint8_t *buffer) override;
 

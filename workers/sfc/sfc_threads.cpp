@@ -82,12 +82,6 @@ void sfcThreadInfo::reportHeader(const uint8_t *page)
         noteNotDetected();
 }
 
-void sfcThreadDump::configure(const QString &file, int size, int mapper)
-{
-    DumpWorker::configure(file, size, mapper);
-    mmcType = mapper;
-}
-
 bool sfcThreadDump::readImage(uint8_t *buffer)
 {
     if (!send(sfc::start_command()))

@@ -35,10 +35,6 @@ public:
     int consoleCode() const override { return code(ConsoleCode::sfc); }
     explicit sfcThreadDump(QObject *parent = nullptr) : DumpWorker(parent) {}
 
-    int mmcType = 1;   // MMC TYPE value: 1 LoROM, 2 HiROM, 3 ExHiROM
-
-    void configure(const QString &file, int size, int mapper) override;
-
 protected:
     bool readImage(uint8_t *buffer) override;
 };
