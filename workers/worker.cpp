@@ -8,6 +8,7 @@
 #include <QMetaObject>
 #include <QSaveFile>
 #include <QtGlobal>
+#include <algorithm>
 #include <cstring>
 #include <memory>
 
@@ -60,6 +61,7 @@ void CartWorker::noteNotDetected()
 void InfoWorker::run()
 {
     cancelRequested = 0;
+    failed_ = false;
     if (!find_reader_drive(current_drive_letter)) {
         note("Can not open dump device.");
         return;
@@ -74,12 +76,41 @@ void InfoWorker::run()
 void InfoWorker::preset(void (CartridgePresets::*op)(int), int value)
 {
     CartridgePresets *target = presets;
-    if (!target)
+    if (!target || failed_)
         return;
     // Queued like the log lines, so each request takes effect after the line
     // that precedes it.
     QMetaObject::invokeMethod(
         target->presetContext(), [target, op, value] { (target->*op)(value); }, Qt::QueuedConnection);
+}
+
+bool InfoWorker::infoSend(const CommandSector &sector)
+{
+    if (send_command(sector))
+        return true;
+    note("Device command error.");
+    failed_ = true;
+    return false;
+}
+
+bool InfoWorker::infoRead(uint32_t windowOffset, void *dst, uint32_t len, uint32_t imageOffset)
+{
+    if (read_data_window(windowOffset, dst, len) == len)
+        return true;
+    note("Read error at 0x", QString::number(imageOffset, 16));
+    failed_ = true;
+    return false;
+}
+
+bool InfoWorker::cartridgeAnswers(const void *page, uint32_t len)
+{
+    const auto *p = static_cast<const uint8_t *>(page);
+    const auto blank = [p, len](uint8_t v) { return std::all_of(p, p + len, [v](uint8_t b) { return b == v; }); };
+    if (len == 0 || !(blank(0xFF) || blank(0x00)))
+        return true;
+    note("No cartridge answers.");
+    failed_ = true;
+    return false;
 }
 
 void InfoWorker::selectMMCType(int value) { preset(&CartridgePresets::selectMMCType, value); }

@@ -62,7 +62,16 @@ protected:
     void selectRamType(int value);
     void selectRamSize(int value);
 
+    // Identification steps. Each logs why it failed ("Device command error.",
+    // "Read error at 0x" with the offset in the image, or that no cartridge
+    // answers) and returns false; after a failure the run presets nothing.
+    bool infoSend(const CommandSector &sector);
+    bool infoRead(uint32_t windowOffset, void *dst, uint32_t len, uint32_t imageOffset);
+    // False when the page is all 0xFF (an empty slot's bus) or all 0x00.
+    bool cartridgeAnswers(const void *page, uint32_t len);
+
 private:
+    bool failed_ = false;
     void preset(void (CartridgePresets::*op)(int), int value);
 };
 
