@@ -2,9 +2,11 @@
 
 #include "device/platform.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <vector>
 
 char current_drive_letter = 0;
 char driver_label[256] = {};
@@ -14,6 +16,7 @@ namespace {
 
 constexpr uint32_t kAlignMask = 0x3FF;
 constexpr uint32_t kBounceSize = 2048;
+constexpr uint32_t kIdentityLength = 16;
 
 bool letter_present(uint32_t mask, char letter)
 {
@@ -34,13 +37,18 @@ int probe_drive(char letter)
     platform::Platform &os = platform::current();
     if (os.drive_type(letter) != platform::drive_removable)
         return 0;
+    // A label that cannot be read must not leave another drive's label shown.
     char label[sizeof driver_label] = {};
-    // A label that cannot be read leaves the previous one in place.
-    if (os.volume_label(letter, label, sizeof label))
-        std::memcpy(driver_label, label, sizeof label - 1);
-    if (read_identity_file(0x8000, device_firmware, 16) == 0)
-        return 0;
-    return 1;
+    if (!os.volume_label(letter, label, sizeof label))
+        label[0] = '\0';
+    std::memcpy(driver_label, label, sizeof label - 1);
+    // Only a whole identity text confirms the reader: a stick whose
+    // V-DRIVER.DMP is empty or cut short must never get our commands.
+    char identity[kIdentityLength] = {};
+    const uint32_t got = read_identity_file(0x8000, identity, kIdentityLength);
+    std::memset(device_firmware, 0, kIdentityLength);
+    std::memcpy(device_firmware, identity, got);
+    return got == kIdentityLength ? 1 : 0;
 }
 
 int find_reader_drive(char letter)
@@ -68,20 +76,25 @@ uint32_t read_aligned(const char *path, void *dst, uint32_t len, uint32_t offset
     if (!file)
         return 0;
     const uint32_t remainder = offset & kAlignMask;
-    file->seek(remainder ? offset & 0xFFFC00u : offset);
-    uint32_t got = 0;
-    if (len > kAlignMask) {
-        if (!file->read(dst, len, &got))
-            return 0;
-        return got;
-    }
-    // Small reads go through a bounce buffer that is cleared first, so a read
-    // that ends early never hands on stale bytes.
-    alignas(4096) unsigned char bounce[kBounceSize] = {};
-    if (!file->read(bounce, kBounceSize, &got))
+    if (!file->seek(offset - remainder))
         return 0;
-    std::memcpy(dst, bounce + remainder, len);
-    return len;
+    uint32_t got = 0;
+    if (remainder == 0 && len > kAlignMask)
+        return file->read(dst, len, &got) ? got : 0;
+    // Anything else goes through a bounce buffer of whole 1024-byte blocks
+    // from the rounded-down position, so the data handed on start at `offset`
+    // exactly. It is cleared first: a read that ends early never hands on
+    // stale bytes.
+    const uint64_t span64 = std::max<uint64_t>(kBounceSize, (uint64_t(remainder) + len + kAlignMask) & ~uint64_t(kAlignMask));
+    if (span64 > UINT32_MAX)
+        return 0;
+    const uint32_t span = uint32_t(span64);
+    std::vector<unsigned char> bounce(span, 0);
+    if (!file->read(bounce.data(), span, &got))
+        return 0;
+    const uint32_t delivered = got > remainder ? std::min(len, got - remainder) : 0;
+    std::memcpy(dst, bounce.data() + remainder, delivered);
+    return delivered;
 }
 
 uint32_t read_identity_file(uint32_t offset, void *dst, uint32_t len)
