@@ -104,7 +104,7 @@ public:
         const uint64_t span = (lead + len + sector_ - 1) / sector_ * sector_;
         if (span > MAXDWORD)
             return false;
-        Bounce bounce(SIZE_T(span));
+        Bounce bounce{SIZE_T(span)};
         if (!bounce.get())
             return false;
         uint32_t have = 0;

@@ -1,5 +1,4 @@
 #include "device/checksum.h"
-#include "simulator/cartridge.h"
 
 #include <QtTest>
 #include <random>
@@ -57,32 +56,6 @@ private slots:
         QFETCH(QByteArray, data);
         QFETCH(int, crc);
         QCOMPARE(int(crc16_xmodem(data.constData(), size_t(data.size()))), crc);
-    }
-
-    void forcedCrcHitsTarget_data()
-    {
-        QTest::addColumn<int>("size");
-        QTest::addColumn<int>("pos");
-        QTest::addColumn<quint32>("target");
-        QTest::newRow("page key at start") << 8192 << 0 << 0xAC8C113Eu;
-        QTest::newRow("last four bytes") << 8192 << 8188 << 0x00000000u;
-        QTest::newRow("small") << 4 << 0 << 0xFFFFFFFFu;
-    }
-    void forcedCrcHitsTarget()
-    {
-        QFETCH(int, size);
-        QFETCH(int, pos);
-        QFETCH(quint32, target);
-        std::vector<uint8_t> data(static_cast<size_t>(size));
-        std::mt19937 rng(uint32_t(size + pos));
-        for (auto &b : data)
-            b = static_cast<uint8_t>(rng());
-        const std::vector<uint8_t> before = data;
-        sim::force_crc32(data.data(), data.size(), size_t(pos), target);
-        QCOMPARE(crc32_update(0, data.data(), data.size()), target);
-        for (size_t i = 0; i < data.size(); ++i)
-            if (i < size_t(pos) || i >= size_t(pos) + 4)
-                QCOMPARE(data[i], before[i]);
     }
 };
 
