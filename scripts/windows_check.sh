@@ -46,7 +46,7 @@ printf 'REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Wine\\Drives]\n"y:"="hd"\n' >
 for l in d e f g h i j k; do
     # wine takes the label from this file when it first sees the drive.
     mkdir -p "$work/drives/$l"
-    printf QUORVEL >"$work/drives/$l/.windows-label"
+    printf %s "$l" >"$work/drives/$l/.windows-label"
     ln -sfn "$work/drives/$l" "$WINEPREFIX/dosdevices/$l:"
     printf '"%s:"="floppy"\n' "$l" >>"$reg"
 done

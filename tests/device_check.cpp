@@ -1,10 +1,8 @@
-// The device link, in plain C++ so that it runs on Windows too:
-// - against a scripted platform and the simulated reader (scan rules, what a
-//   read asks of the drive);
-// - against real files on this system's own layer: folders standing for the
-//   drive letters D..K (QUORVEL_DRIVES on Linux; on Windows the letters must
-//   be mapped to BASE\d .. BASE\k and typed removable, as
-//   scripts/windows_check.sh does). A missing folder is a slot with no medium.
+// The device link, in plain C++ so that it runs on Windows too, against real
+// files on this system's own layer: folders standing for the drive letters
+// D..K (QUORVEL_DRIVES on Linux; on Windows the letters must be mapped to
+// BASE\d .. BASE\k and typed removable, as scripts/windows_check.sh does).
+// A missing folder is a slot with no medium.
 // Under Windows every Win32 call of the layer is watched as well, since wine
 // does not enforce the unbuffered and write-through rules.
 //   device_check [BASE]     (BASE is required on Windows)
@@ -43,114 +41,13 @@ void check(bool ok, const char *what, int line)
 
 const char kIdentity[16] = "QXB_RDR07_FW310";
 
-// Drives whose type, label and identity file a case sets; records the
-// letters whose type was asked.
-class Scripted : public platform::Platform {
-public:
-    struct Drive {
-        unsigned type;
-        std::string label;   // "?": the label cannot be read
-    };
-    std::map<char, Drive> drives;
-    std::string touched;
-
-    uint32_t present_drives() override
-    {
-        uint32_t mask = 0;
-        for (const auto &d : drives)
-            mask |= 1u << (d.first - 'A');
-        return mask;
-    }
-    unsigned drive_type(char letter) override
-    {
-        touched += letter;
-        return drives.count(letter) ? drives[letter].type : unsigned(platform::drive_no_root);
-    }
-    bool volume_label(char letter, char *label, size_t size) override
-    {
-        std::strncpy(label, drives[letter].label.c_str(), size - 1);
-        return drives[letter].label != "?";
-    }
-    std::unique_ptr<platform::File> open_read(const char *path) override
-    {
-        char letter;
-        const char *name;
-        if (!platform::split_drive_path(path, &letter, &name) || std::strcmp(name, "V-DRIVER.DMP") != 0)
-            return nullptr;
-        return std::make_unique<Identity>(letter);
-    }
-    std::unique_ptr<platform::File> create_write(const char *) override { return nullptr; }
-
-private:
-    struct Identity : platform::File {
-        explicit Identity(char letter) : letter(letter) {}
-        bool seek(uint32_t offset) override { return offset == 0x8000; }
-        bool read(void *dst, uint32_t len, uint32_t *got) override
-        {
-            std::memset(dst, 0, len);
-            std::snprintf(static_cast<char *>(dst), 16, "RDR-%c", letter);
-            *got = len;
-            return true;
-        }
-        bool write(const void *, uint32_t, uint32_t *) override { return false; }
-        char letter;
-    };
-};
-
-void scan_rules()
+// Command sectors and drive paths, on the simulated reader.
+void commands_and_paths()
 {
-    Scripted os;
-    os.drives = {{'A', {platform::drive_removable, "A"}},
-                 {'C', {platform::drive_removable, "C"}},
-                 {'D', {platform::drive_fixed, "SYSTEM"}},
-                 {'E', {platform::drive_removable, "FIRST"}},
-                 {'H', {platform::drive_removable, "?"}}};
-    sim::ScopedPlatform scope(os);
-    current_drive_letter = 0;
-    CHECK(find_reader_drive(0) == 1 && current_drive_letter == 'E');
-    CHECK(std::string(driver_label) == "FIRST" && std::string(device_firmware) == "RDR-E");
-    CHECK(os.touched == "DE");
-    // Only the remembered letter is probed while the reader stays there.
-    os.touched.clear();
-    CHECK(find_reader_drive(current_drive_letter) == 1 && os.touched == "E");
-    // A label that cannot be read shows as none, not as the last drive's.
-    CHECK(probe_drive('H') == 1 && driver_label[0] == '\0');
-}
-
-// What a read asks of the drive, and what it hands back; `limit` makes the
-// drive deliver fewer bytes than asked.
-void link_asks_the_drive()
-{
-    struct Row {
-        uint32_t offset, len, limit, asked_offset, asked_len, delivered;
-    };
-    const Row rows[] = {
-        {0x1234, 16, 0, 0x1000, 2048, 16},           {0x7FF, 1023, 0, 0x400, 2048, 1023},
-        {0x20000, 0x20000, 0, 0x20000, 0x20000, 0x20000}, {0x1234, 4096, 0, 0x1000, 0x1400, 4096},
-        {0x1234, 16, 0x100, 0x1000, 2048, 0},        {0x10F8, 16, 0x100, 0x1000, 2048, 8},
-        {0, 0x4000, 0x100, 0, 0x4000, 0x100},
-    };
-    std::vector<uint8_t> image(0x80000);
-    for (size_t i = 0; i < image.size(); ++i)
-        image[i] = uint8_t(i * 7 ^ i >> 8);
     sim::SimulatedReader reader;
-    reader.insert(std::make_unique<sim::MdCartridge>(image));
     sim::ScopedPlatform scope(reader);
     current_drive_letter = 0;
-    CHECK(find_reader_drive(0) == 1 && md_select() == 512);
-    for (const Row &r : rows) {
-        reader.clear_log();
-        reader.set_read_limit(r.limit);
-        std::vector<uint8_t> dst(r.len);
-        const uint32_t got = read_data_window(r.offset, dst.data(), r.len);
-        const auto reads = reader.window_reads();
-        const bool ok = got == r.delivered && reads.size() == 1 && reads[0].offset == r.asked_offset &&
-                        reads[0].length == r.asked_len &&
-                        std::equal(dst.begin(), dst.begin() + got, image.begin() + r.offset);
-        if (!ok)
-            std::fprintf(stderr, "simulated read of %u at 0x%x\n", unsigned(r.len), unsigned(r.offset));
-        CHECK(ok);
-    }
+    CHECK(find_reader_drive(0) == 1);
     // A length that ends inside a sector: only whole sectors are sealed,
     // nothing is written past the caller's buffer.
     std::vector<uint8_t> ragged(700, 0);
@@ -161,6 +58,28 @@ void link_asks_the_drive()
     CHECK(platform::split_drive_path("e:\\CMD.CMD", &letter, &name) && letter == 'E' && !std::strcmp(name, "CMD.CMD"));
     CHECK(!platform::split_drive_path("E:\\", &letter, &name) && !platform::split_drive_path("E\\A", &letter, &name));
 }
+
+// The system's layer with a few drives altered: A..C present and removable,
+// `fixed` letters a fixed disk, `unlabelled` ones failing the label read. It
+// records every letter whose type is asked.
+struct Altered : platform::Platform {
+    std::string fixed, unlabelled, touched;
+    platform::Platform &os = platform::system();
+    uint32_t present_drives() override { return os.present_drives() | 0x7; }
+    unsigned drive_type(char l) override
+    {
+        touched += l;
+        return fixed.find(l) != std::string::npos ? unsigned(platform::drive_fixed)
+               : l < 'D'                          ? unsigned(platform::drive_removable)
+                                                  : os.drive_type(l);
+    }
+    bool volume_label(char l, char *label, size_t size) override
+    {
+        return unlabelled.find(l) == std::string::npos && os.volume_label(l, label, size);
+    }
+    std::unique_ptr<platform::File> open_read(const char *path) override { return os.open_read(path); }
+    std::unique_ptr<platform::File> create_write(const char *path) override { return os.create_write(path); }
+};
 
 fs::path base;
 
@@ -220,8 +139,8 @@ void lay_out(const std::string &kinds)
             write_file(folder(letter) / "V-DRIVER.DMP", id);
         if (kind != 'r')
             continue;
+        // Written region by region, so the holes stay sparse.
         { std::ofstream create(folder(letter) / "DUMP.ROM", std::ios::binary); }
-        fs::resize_file(folder(letter) / "DUMP.ROM", kWindowEnd);
         for (const auto &r : kRegions) {
             std::vector<char> bytes(size_t(r[1] - r[0]));
             for (size_t j = 0; j < bytes.size(); ++j)
@@ -232,14 +151,11 @@ void lay_out(const std::string &kinds)
     current_drive_letter = 0;
 }
 
+// The folder's name on Linux; scripts/windows_check.sh gives each drive
+// the same label.
 std::string expected_label(char letter)
 {
-#ifdef _WIN32
-    (void)letter;
-    return "QUORVEL";   // as scripts/windows_check.sh labels every drive
-#else
     return folder(letter).filename().string();
-#endif
 }
 
 fs::path drive_root(char letter)
@@ -260,6 +176,21 @@ void reader_after_sticks()
     CHECK(md_select() == 512);
     for (char l : {'D', 'E', 'G'})
         CHECK(!fs::exists(folder(l) / "CMD.CMD"));
+}
+
+void scan_rules()
+{
+    lay_out("rr-r");
+    Altered os;
+    os.fixed = "D";
+    sim::ScopedPlatform scope(os);
+    CHECK(find_reader_drive(0) == 1 && current_drive_letter == 'E' && os.touched == "DE");
+    // Only the remembered letter is probed while the reader stays there.
+    os.touched.clear();
+    CHECK(find_reader_drive(current_drive_letter) == 1 && os.touched == "E");
+    // A label that cannot be read shows as none, not as the last drive's.
+    os.unlabelled = "G";
+    CHECK(driver_label[0] != '\0' && probe_drive('G') == 1 && driver_label[0] == '\0');
 }
 
 void no_reader()
@@ -512,28 +443,13 @@ void watcher_catches_faults()
     CHECK(broken == 3);
     broken = 0;
 }
-
-BOOL WINAPI failing_volume(LPCSTR, LPSTR, DWORD, LPDWORD, LPDWORD, LPDWORD, LPSTR, DWORD)
-{
-    return FALSE;
-}
-
-void label_read_fails()
-{
-    // Only the hooked call can fail here; the drive is fine.
-    lay_out("r");
-    platform::win32_calls().get_volume_information = failing_volume;
-    CHECK(probe_drive('D') == 1 && driver_label[0] == '\0');
-    platform::win32_calls().get_volume_information = watched_volume;
-}
 #endif
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    scan_rules();
-    link_asks_the_drive();
+    commands_and_paths();
 #ifdef _WIN32
     if (argc < 2) {
         std::fprintf(stderr, "usage: device_check BASE  (letters D..K mapped to BASE\\d .. BASE\\k)\n");
@@ -543,7 +459,6 @@ int main(int argc, char **argv)
     const DWORD mode = GetThreadErrorMode();
     watch();
     watcher_catches_faults();
-    label_read_fails();
 #else
     std::string tmpl = (fs::temp_directory_path() / "device_check.XXXXXX").string();
     base = argc > 1 ? fs::path(argv[1]) : fs::path(::mkdtemp(tmpl.data()));
@@ -554,6 +469,7 @@ int main(int argc, char **argv)
     ::setenv("QUORVEL_NO_DETECT", "1", 1);
 #endif
     reader_after_sticks();
+    scan_rules();
     no_reader();
     replugged_under_another_letter();
     command_bytes();

@@ -43,20 +43,6 @@ private slots:
                 QCOMPARE(crc32_buffer(data.data() + start, len), expected);
             }
     }
-
-    void crc16Xmodem_data()
-    {
-        QTest::addColumn<QByteArray>("data");
-        QTest::addColumn<int>("crc");
-        QTest::newRow("check string") << QByteArray("123456789") << 0x31C3;
-        QTest::newRow("marker") << QByteArray(1, char(0x5A)) << 0xFBBF;
-    }
-    void crc16Xmodem()
-    {
-        QFETCH(QByteArray, data);
-        QFETCH(int, crc);
-        QCOMPARE(int(crc16_xmodem(data.constData(), size_t(data.size()))), crc);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestChecksum)
