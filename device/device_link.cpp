@@ -83,13 +83,12 @@ uint32_t read_aligned(const char *path, void *dst, uint32_t len, uint32_t offset
         return file->read(dst, len, &got) ? got : 0;
     // Anything else goes through a bounce buffer of whole 1024-byte blocks
     // from the rounded-down position, so the data handed on start at `offset`
-    // exactly. It is cleared first: a read that ends early never hands on
-    // stale bytes.
-    const uint64_t span64 = std::max<uint64_t>(kBounceSize, (uint64_t(remainder) + len + kAlignMask) & ~uint64_t(kAlignMask));
-    if (span64 > UINT32_MAX)
+    // exactly, and only what the drive delivered is handed on.
+    const uint64_t whole = (uint64_t(remainder) + len + kAlignMask) & ~uint64_t(kAlignMask);
+    if (whole > UINT32_MAX)
         return 0;
-    const uint32_t span = uint32_t(span64);
-    std::vector<unsigned char> bounce(span, 0);
+    const uint32_t span = std::max(kBounceSize, uint32_t(whole));
+    std::vector<unsigned char> bounce(span);
     if (!file->read(bounce.data(), span, &got))
         return 0;
     const uint32_t delivered = got > remainder ? std::min(len, got - remainder) : 0;

@@ -11,8 +11,11 @@ extern char driver_label[256];      // volume label of the drive probed last
 extern char device_firmware[256];   // identity text read at 0x8000 (16 bytes used)
 
 int find_reader_drive(char letter);
+// A removable drive whose V-DRIVER.DMP holds a whole identity text at 0x8000.
 int probe_drive(char letter);
 
+// Reads `len` bytes from `offset` on, uncached; returns the count delivered
+// from `offset` on (short at the end of the file), 0 on failure.
 uint32_t read_aligned(const char *path, void *dst, uint32_t len, uint32_t offset);
 uint32_t read_identity_file(uint32_t offset, void *dst, uint32_t len);
 uint32_t read_data_window(uint32_t offset, void *dst, uint32_t len);
