@@ -27,8 +27,9 @@ cmake --build "$build" -j"$(nproc)"
 
 work=$(mktemp -d)
 export WINEPREFIX="$work/prefix" WINEARCH=win64 WINEDEBUG=-all
-# No Mono or Gecko installer prompts, no menu entries, no display needed.
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+# No Mono or Gecko installer prompts, no menu entries, no debugger waiting
+# on a crash, no display needed.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe,winedbg.exe=d"
 unset DISPLAY WAYLAND_DISPLAY
 cleanup() {
     wineserver -k >/dev/null 2>&1 || true
@@ -54,4 +55,4 @@ ln -sfn "$work/drives" "$WINEPREFIX/dosdevices/y:"
 wine regedit /S "$reg" >/dev/null 2>&1
 wineserver -w
 
-WINEDEBUG=${QUORVEL_WINEDEBUG:--all} wine "$build/device_check.exe" 'Y:\'
+WINEDEBUG=${QUORVEL_WINEDEBUG:--all} timeout 600 wine "$build/device_check.exe" 'Y:\'

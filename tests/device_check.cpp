@@ -132,6 +132,7 @@ void lay_out(const std::string &kinds)
         if (kind == '-')
             continue;
         fs::create_directories(folder(letter));
+        write_file(folder(letter) / ".windows-label", {uint8_t(std::tolower(letter))});   // wine's volume label
         std::vector<uint8_t> id(kind == 'r' ? 0x10000 : kind == 't' ? 0x8008 : 0, 0);
         for (size_t j = 0; j < 16 && 0x8000 + j < id.size(); ++j)
             id[0x8000 + j] = uint8_t(kIdentity[j]);
@@ -151,8 +152,7 @@ void lay_out(const std::string &kinds)
     current_drive_letter = 0;
 }
 
-// The folder's name on Linux; scripts/windows_check.sh gives each drive
-// the same label.
+// The folder's name on Linux, and what wine reads from .windows-label.
 std::string expected_label(char letter)
 {
     return folder(letter).filename().string();
