@@ -1,7 +1,7 @@
-#include "simulator/sms_cartridge.h"
 #include "workers/sms/sms_protocol.h"
 
 #include <QtTest>
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -46,26 +46,37 @@ private slots:
         QCOMPARE(sms::firmware_version(identity), version);
     }
 
-    // The simulated Sega mapper as the boards decode it.
-    void cartridgeMapper_data()
+    // The header is found at its three places, the product code read as BCD
+    // with a fifth digit in the high nibble of +0xE.
+    void header_data()
     {
-        QTest::addColumn<uint32_t>("reg");
-        QTest::addColumn<int>("value");
-        QTest::addColumn<QList<int>>("banks");   // bank seen at 0x0000, 0x0400, 0x4000, 0x8000
-        QTest::newRow("slot 0 keeps its first 1 KiB") << 0xFFFDu << 5 << QList<int>{0, 5, 1, 2};
-        QTest::newRow("banks wrap at the ROM size") << 0xFFFFu << 28 << QList<int>{0, 0, 1, 1};
+        QTest::addColumn<int>("at");
+        QTest::addColumn<QByteArray>("fields");   // bytes +0xA to +0xF
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("size");
+        QTest::newRow("0x7FF0, four digits, 128 KiB") << 0x7FF0 << QByteArray("\x34\x12\x54\x70\x05\x4F", 6) << 7054 << 131072;
+        QTest::newRow("0x3FF0, five digits, 512 KiB") << 0x3FF0 << QByteArray("\0\0\x08\x10\x43\x41", 6) << 41008 << 524288;
+        QTest::newRow("0x1FF0, 8 KiB") << 0x1FF0 << QByteArray("\0\0\x01\x00\x00\x3A", 6) << 1 << 8192;
+        QTest::newRow("digit not BCD, size code with no size") << 0x7FF0 << QByteArray("\0\0\x5A\x70\x00\x45", 6) << -1 << 0;
+        QTest::newRow("no header") << -1 << QByteArray() << -1 << 0;
     }
-    void cartridgeMapper()
+    void header()
     {
-        QFETCH(uint32_t, reg);
-        QFETCH(int, value);
-        QFETCH(QList<int>, banks);
-        sim::SmsCartridge cart(numberedRom(27));
-        cart.command(sms::register_write(reg, uint32_t(value)).data());
-        QList<int> seen;
-        for (uint32_t a : {0x0000u, 0x0400u, 0x4000u, 0x8000u})
-            seen << cart.peek(a);
-        QCOMPARE(seen, banks);
+        QFETCH(int, at);
+        QFETCH(QByteArray, fields);
+        QFETCH(int, code);
+        QFETCH(int, size);
+        std::vector<uint8_t> rom = numberedRom(2);
+        if (at >= 0) {
+            std::copy_n("TMR SEGA", 8, rom.begin() + at);
+            std::copy(fields.begin(), fields.end(), rom.begin() + at + 0xA);
+        }
+        const sms::Header h = sms::find_header(rom.data(), rom.size());
+        QCOMPARE(h.found, at >= 0);
+        QCOMPARE(int(h.offset), std::max(at, 0));
+        QCOMPARE(h.productCode, code);
+        QCOMPARE(int(h.declaredSize), size);
+        QVERIFY(!sms::find_header(rom.data(), size_t(std::max(at, 0)) + 15).found);
     }
 };
 

@@ -50,6 +50,15 @@ QStringList trace(const sim::SimulatedReader &reader)
     return out;
 }
 
+// `fields` are the header bytes +0xC to +0xF: product code, version, region and size code.
+QByteArray headered(uint32_t size, const char *fields)
+{
+    QByteArray rom = bytes(makeImage(size), size);
+    rom.replace(0x7FF0, 8, "TMR SEGA");
+    rom.replace(0x7FFC, 4, QByteArray(fields, 4));
+    return rom;
+}
+
 struct Bench {
     explicit Bench(const std::vector<uint8_t> &rom, const char *identity = "QXB_RDR07_FW310")
         : reader('F', "QUORVEL", identity), platform(reader)
@@ -89,9 +98,12 @@ private slots:
         QTest::addColumn<QStringList>("info");   // after the device lines: log lines, then the drive's events
         QTest::addColumn<QString>("dumpStart");  // empty: refused
         QTest::newRow("310") << QByteArray("QXB_RDR07_FW310")
-                             << QStringList{"log Can not auto detect cartridge information",
-                                            "log Please set ROM SIZE by yourself to dump the ROM", "log \r\n",
-                                            "W start 12", "W fffd<-0", "W fffe<-1", "W ffff<-2", "R 0+8"}
+                             << QStringList{"log Find game: unknown game (no cartridge header)",
+                                            "log Please set ROM SIZE to 128 Kbytes to dump ROM.", "selectRomSize 131072",
+                                            "log The cartridge repeats its first bank after 128 KB.",
+                                            "W start 12", "W fffd<-0", "W fffe<-1", "W ffff<-2", "R 0+8", "R 0+32",
+                                            "W fffc<-0", "W ffff<-2", "R 8000+16", "W ffff<-4", "R 8000+16",
+                                            "W ffff<-8", "R 8000+16", "W ffff<-2"}
                              << "W start 12";
         QTest::newRow("309") << QByteArray("QXB_RDR07_FW309")
                              << QStringList{"log Device only support:QXB_RDR07_FW310 or newer"} << "W start 13";
@@ -163,20 +175,55 @@ private slots:
         QCOMPARE(readFile(bench.path()), bytes(rom, uint32_t(size)));
     }
 
-    // The first row whose first-8 KiB CRC matches wins.
-    void infoFindsGame()
+    // A table hit names the first matching row; a miss sizes the cartridge
+    // on the bus and names it from the header's product code.
+    void info_data()
     {
-        std::vector<uint8_t> rom = makeImage(64 * K);
-        const uint32_t crc = crc32_buffer(rom.data(), 8 * K);
-        const sms::TitleRecord table[] = {
-            {"Other", 131072, crc ^ 1, 0},
-            {"Earlier", 442368, crc, 0},
-            {"Later", 524288, crc, 0},
-        };
-        Bench bench(rom);
-        const RunRecord rec = bench.info(table, 3);
-        QCOMPARE(rec.trace.mid(4), (QStringList{"log Find game: Earlier", "log Please set ROM SIZE to 432 Kbytes to dump ROM.",
-                                                "selectRomSize 442368"}));
+        QTest::addColumn<QByteArray>("rom");
+        QTest::addColumn<QStringList>("lines");   // after the device lines, presets included
+
+        QByteArray rom = bytes(makeImage(64 * K), 64 * K);
+        QTest::newRow("table hit") << rom << QStringList{"log Find game: Earlier",
+                                                         "log Please set ROM SIZE to 432 Kbytes to dump ROM.", "selectRomSize 442368"};
+        // The catalogue lists 7054 as Ace of Aces; the bus beats the size code.
+        QTest::newRow("listed product code") << headered(128 * K, "\x54\x70\x00\x41")
+            << QStringList{"log Find game: Ace of Aces (Euro)", "log Please set ROM SIZE to 128 Kbytes to dump ROM.",
+                           "selectRomSize 131072", "log The cartridge repeats its first bank after 128 KB.",
+                           "log Cartridge header: product code 7054, version 0, size code 512 KB.",
+                           "log In the catalogue: Ace of Aces (Euro) (1991, Sega)"};
+        QTest::newRow("unlisted code, 32 KiB without mapper") << headered(32 * K, "\x99\x99\x00\x4C")
+            << QStringList{"log Find game: unknown game (product code 9999)", "log Please set ROM SIZE to 32 Kbytes to dump ROM.",
+                           "selectRomSize 32768", "log The cartridge repeats its first bank after 32 KB.",
+                           "log Cartridge header: product code 9999, version 0, size code 32 KB."};
+        QTest::newRow("no header, 8 KiB") << bytes(makeImage(8 * K), 8 * K)
+            << QStringList{"log Find game: unknown game (no cartridge header)", "log Please set ROM SIZE to 8 Kbytes to dump ROM.",
+                           "selectRomSize 8192", "log The cartridge repeats its first bank after 8 KB."};
+        QTest::newRow("no header, 16 KiB") << bytes(makeImage(16 * K), 16 * K)
+            << QStringList{"log Find game: unknown game (no cartridge header)", "log Please set ROM SIZE to 16 Kbytes to dump ROM.",
+                           "selectRomSize 16384", "log The cartridge repeats its first bank after 16 KB."};
+        // 432 KiB repeats bank 0 at no power of two: the header's size stands.
+        QTest::newRow("unmeasured, code not BCD") << headered(432 * K, "\x5A\x70\x00\x40")
+            << QStringList{"log Find game: unknown game (the product code is not readable)",
+                           "log Please set ROM SIZE to 256 Kbytes to dump ROM.", "selectRomSize 262144",
+                           "log Cartridge header: product code ?, version 0, size code 256 KB."};
+        QTest::newRow("unmeasured, no header") << bytes(makeImage(432 * K), 432 * K)
+            << QStringList{"log Can not auto detect cartridge information",
+                           "log Please set ROM SIZE by yourself to dump the ROM", "log \r\n"};
+        QTest::newRow("empty slot") << QByteArray() << QStringList{"log No cartridge answers."};
+    }
+    void info()
+    {
+        QFETCH(QByteArray, rom);
+        QFETCH(QStringList, lines);
+        const uint32_t crc = crc32_buffer(rom.constData(), 8 * K);
+        const sms::TitleRecord table[] = {{"Other", 131072, crc ^ 1, 0}, {"Earlier", 442368, crc, 0}, {"Later", 524288, crc, 0}};
+        const bool hit = QByteArray(QTest::currentDataTag()) == "table hit";
+        Bench bench(std::vector<uint8_t>(rom.begin(), rom.end()));
+        if (rom.isEmpty())
+            bench.reader.insert(nullptr);
+        QCOMPARE(bench.info(hit ? table : sms::kTitleTable, hit ? 3 : sms::kTitleTableSize).trace.mid(4), lines);
+        // Slot 2 is left as power-on maps it.
+        QCOMPARE(trace(bench.reader).filter("W ffff").last(), QStringLiteral("W ffff<-2"));
     }
 };
 

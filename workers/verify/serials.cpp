@@ -34,8 +34,10 @@ QString md_key(QString token)
 
 QString sms_key(const QString &token)
 {
-    static const QRegularExpression number(QStringLiteral("^\\d{1,5}$"));
-    return number.match(token).hasMatch() ? QString::number(token.toInt()) : QString();
+    // "27054-50": the suffix is the region variant, as on the Mega Drive.
+    static const QRegularExpression number(QStringLiteral("^(\\d{1,5})(-\\d\\d)?$"));
+    const QRegularExpressionMatch m = number.match(token);
+    return m.hasMatch() ? QString::number(m.captured(1).toInt()) : QString();
 }
 
 // "SHVC-AQ4J-JPN", "SNS-C5-USA", "CGB-AXPP-UKV": console prefix, then the code.
