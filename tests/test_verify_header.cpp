@@ -3,6 +3,7 @@
 
 #include <QCryptographicHash>
 #include <QtTest>
+#include <cstring>
 
 using verify::HeaderCheck;
 
@@ -49,11 +50,16 @@ QByteArray gba_image(QByteArray image)
     return image;
 }
 
-QByteArray md_image(QByteArray image)
+// `end`: the ROM end the header declares; 0 leaves the bytes as they are.
+QByteArray md_image(QByteArray image, quint32 end = 0)
 {
+    if (end)
+        for (int i = 0; i < 4; ++i)
+            image[0x1A4 + i] = char(end >> (24 - 8 * i));
+    const int stop = end ? int(end) + 1 : image.size();
     quint32 sum = 0;
-    for (int i = 0x200; i < image.size(); i += 2)   // an odd last byte is a word's high half
-        sum += at(image, i) * 256u + (i + 1 < image.size() ? at(image, i + 1) : 0);
+    for (int i = 0x200; i < stop; i += 2)   // an odd last byte is a word's high half
+        sum += at(image, i) * 256u + (i + 1 < stop ? at(image, i + 1) : 0);
     image[0x18E] = char(sum >> 8);
     image[0x18F] = char(sum);
     return image;
@@ -61,6 +67,21 @@ QByteArray md_image(QByteArray image)
 
 // The image as the console sees it: the part past the largest power of two
 // repeated until it fills the next one.
+// A "TMR SEGA" header at `base` with size code `code` and the checksum of
+// the range `range` (the bytes outside the header).
+QByteArray sms_image(QByteArray image, int base, quint8 code, int range)
+{
+    char *h = image.data() + base;
+    std::memcpy(h, "TMR SEGA", 8);
+    h[0xF] = char(0x40 | code);
+    quint32 sum = 0;
+    for (int i = 0; i < range; ++i)
+        sum += (i >= base && i < base + 16) ? 0 : at(image, i);
+    h[0xA] = char(sum);
+    h[0xB] = char(sum >> 8);
+    return image;
+}
+
 QByteArray snes_address_space(const QByteArray &image)
 {
     int head = 1;
@@ -136,6 +157,20 @@ private slots:
         QTest::newRow("md header text outside the sum") << int(Md) << bumped(md, 0x150) << ok;
         QTest::newRow("md odd length") << int(Md) << md_image(make_image(0x20001, 5)) << ok;
         QTest::newRow("md too small") << int(Md) << md.left(0x1FF) << none;
+        // The sum runs to the declared end: an overdump's repeats are not in it.
+        const QByteArray half = md_image(make_image(0x40000, 6), 0x1FFFF);
+        QTest::newRow("md sum to the declared end") << int(Md) << half << ok;
+        QTest::newRow("md byte past the declared end changed") << int(Md) << bumped(half, 0x30000) << ok;
+        QTest::newRow("md image shorter than the declared end") << int(Md) << half.left(0x10000) << bad;
+
+        const QByteArray sms = sms_image(make_image(0x20000, 7), 0x7FF0, 0xF, 0x20000);
+        QTest::newRow("sms 128 KB") << int(Sms) << sms << ok;
+        QTest::newRow("sms body byte changed") << int(Sms) << bumped(sms, 0x1FFFF) << bad;
+        QTest::newRow("sms header byte outside the sum") << int(Sms) << bumped(sms, 0x7FF8) << ok;
+        QTest::newRow("sms size code beyond the image") << int(Sms) << sms.left(0x10000) << bad;
+        QTest::newRow("sms 32 KB code on a larger image") << int(Sms) << sms_image(make_image(0x20000, 8), 0x7FF0, 0xC, 0x8000) << ok;
+        QTest::newRow("sms header at 0x1FF0") << int(Sms) << sms_image(make_image(0x2000, 9), 0x1FF0, 0xA, 0x2000) << ok;
+        QTest::newRow("sms no header") << int(Sms) << make_image(0x8000, 10) << none;
 
         const struct { const char *name; int size, base; quint8 mode; } snesCases[] = {
             {"sfc lorom 32 KB", 0x8000, 0x7FC0, 0x20},
@@ -184,11 +219,10 @@ private slots:
         QTest::newRow("gb listed, good header") << int(Gb) << gb_image(make_image(32768, 11)) << true
                                                 << QStringList{"Verified: Listed (World)", "Header checksum OK."};
         QTest::newRow("md listed, broken header") << int(Md) << bumped(md_image(make_image(0x20000, 12)), 0x18F) << true
-                                                  << QStringList{"Verified: Listed (World)", "Header checksum mismatch."};
+                                                  << QStringList{"Verified: Listed (World)", "Header checksum mismatch.",
+                                                                 "Warning: the image fails its header checksum; it may be a bad dump."};
         QTest::newRow("gba unlisted, good header") << int(Gba) << gba_image(make_image(0x10000, 13)) << false
                                                    << QStringList{"Not in the catalogue.", "Header checksum OK."};
-        QTest::newRow("sms listed, no header line") << int(Sms) << make_image(0x8000, 14) << true
-                                                    << QStringList{"Verified: Listed (World)"};
     }
     void verificationLines()
     {
@@ -198,10 +232,11 @@ private slots:
         QFETCH(QStringList, expected);
 
         const quint32 crc = crc32_buffer(image.constData(), size_t(image.size()));
-        std::vector<verify::CatalogueEntry> entries{{"Someone Else", crc ^ 1, QByteArray(20, '\0'), quint32(image.size()), 0}};
+        std::vector<verify::CatalogueEntry> entries{
+            {"Someone Else", crc ^ 1, QByteArray(20, '\0'), quint32(image.size()), 0, {}, {}, {}}};
         if (listed)
             entries.push_back({"Listed (World)", crc, QCryptographicHash::hash(image, QCryptographicHash::Sha1),
-                               quint32(image.size()), console});
+                               quint32(image.size()), console, {}, {}, {}});
         QCOMPARE(verify::verification_lines(console, image, verify::Catalogue(entries)), expected);
     }
 };
