@@ -166,9 +166,14 @@ private slots:
         QFETCH(int, size);
         QFETCH(QStringList, events);
         QFETCH(Progress, progress);
-        const std::vector<uint8_t> rom = makeImage(uint32_t(std::max(size, int(64 * K))));
+        // A header declaring 512 KiB: a smaller choice is said before the
+        // read and warned about at the end.
+        const QByteArray image = headered(uint32_t(std::max(size, int(64 * K))), "\x99\x99\x00\x41");
+        const std::vector<uint8_t> rom(image.begin(), image.end());
         Bench bench(rom);
         const RunRecord rec = bench.dump(size);
+        QCOMPARE(rec.logs.first(), QStringLiteral("The cartridge header declares 512 KB; dumping %1 KB as chosen.").arg(size / K));
+        QCOMPARE(rec.logs.last(), QStringLiteral("Warning: the image is %1 KB, but its header declares 512 KB.").arg(size / K));
         QCOMPARE(trace(bench.reader), events);
         QCOMPARE(rec.progress, progress);
         QCOMPARE(rec.errors, QVector<int>{1});

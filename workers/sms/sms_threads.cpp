@@ -144,6 +144,7 @@ bool smsThreadDump::readImage(uint8_t *buffer)
             return false;
 
     const uint32_t size = uint32_t(romSize);
+    declared_ = 0;
     emit set_progress(1, romSize);
     if (size <= sms::kSlotsSize) {
         for (int slot = 0; slot < 3; ++slot) {
@@ -173,7 +174,8 @@ bool smsThreadDump::readImage(uint8_t *buffer)
 void smsThreadDump::noteDeclaredSize(const uint8_t *buffer)
 {
     const sms::Header h = sms::find_header(buffer, 2 * sms::kBankSize);
-    if (h.found && h.declaredSize > uint32_t(romSize))
+    declared_ = h.found ? h.declaredSize : 0;
+    if (declared_ > uint32_t(romSize))
         noteRaw(say("The cartridge header declares %1 KB; dumping %2 KB as chosen.")
                     .arg(h.declaredSize / 1024)
                     .arg(romSize / 1024));
@@ -182,7 +184,7 @@ void smsThreadDump::noteDeclaredSize(const uint8_t *buffer)
 void smsThreadDump::noteSuspectImage(const uint8_t *image, uint32_t len, bool checksumFails)
 {
     DumpWorker::noteSuspectImage(image, len, checksumFails);
-    const sms::Header h = sms::find_header(image, len);
-    if (h.found && h.declaredSize > len)
-        noteRaw(say("Warning: the image is %1 KB, but its header declares %2 KB.").arg(len / 1024).arg(h.declaredSize / 1024));
+    // The header may lie past a short image's end: what the run read counts.
+    if (declared_ > len)
+        noteRaw(say("Warning: the image is %1 KB, but its header declares %2 KB.").arg(len / 1024).arg(declared_ / 1024));
 }

@@ -38,4 +38,5 @@ protected:
 private:
     // Once the first 32 KiB are in: says so when the header declares more.
     void noteDeclaredSize(const uint8_t *buffer);
+    uint32_t declared_ = 0;   // the header's size, as the run read it; 0: none
 };
