@@ -4,6 +4,7 @@
 #include "device/command.h"
 #include "device/device_link.h"
 #include "simulator/simulated_reader.h"
+#include "support/carts.h"
 #include "support/harness.h"
 #include "workers/md/md_threads.h"
 
@@ -44,26 +45,9 @@ QByteArray bytes(const std::vector<uint8_t> &v)
     return QByteArray(reinterpret_cast<const char *>(v.data()), int(v.size()));
 }
 
-// A header in the first bytes of a random ROM: Shift_JIS domestic title, the
-// ROM end at `end`, and a checksum over the ROM up to that end.
 QByteArray headered(int size, uint32_t end)
 {
-    QByteArray rom = bytes(romWithKey(size_t(size), 0x12345678, uint32_t(end)));
-    rom.replace(0x100, 16, "SEGA MEGA DRIVE ");
-    rom.replace(0x110, 16, "(C)SEGA 1991.JUN");
-    rom.replace(0x120, 48, QByteArray("\x83\x5C\x83\x6A\x83\x62\x83\x4E").leftJustified(48, ' '));
-    rom.replace(0x150, 48, QByteArray("SONIC THE  HEDGEHOG").leftJustified(48, ' '));
-    rom.replace(0x180, 14, "GM MK-1079 -00");
-    for (int i = 0; i < 4; ++i) {
-        rom[0x1A0 + i] = 0;
-        rom[0x1A4 + i] = char(end >> (24 - 8 * i));
-    }
-    uint16_t sum = 0;
-    for (int i = 0x200; i + 1 < std::min(size, int(end) + 1); i += 2)
-        sum = uint16_t(sum + (uint8_t(rom[i]) << 8 | uint8_t(rom[i + 1])));
-    rom[0x18E] = char(sum >> 8);
-    rom[0x18F] = char(sum);
-    return rom;
+    return md_image(bytes(romWithKey(size_t(size), 0x12345678, end)), end);
 }
 
 } // namespace

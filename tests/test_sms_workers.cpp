@@ -1,6 +1,7 @@
 #include "device/checksum.h"
 #include "simulator/simulated_reader.h"
 #include "simulator/sms_cartridge.h"
+#include "support/carts.h"
 #include "support/harness.h"
 #include "workers/sms/sms_threads.h"
 
@@ -50,13 +51,10 @@ QStringList trace(const sim::SimulatedReader &reader)
     return out;
 }
 
-// `fields` are the header bytes +0xC to +0xF: product code, version, region and size code.
+// `fields`: the header bytes +0xC to +0xF (product code, version, region, size code).
 QByteArray headered(uint32_t size, const char *fields)
 {
-    QByteArray rom = bytes(makeImage(size), size);
-    rom.replace(0x7FF0, 8, "TMR SEGA");
-    rom.replace(0x7FFC, 4, QByteArray(fields, 4));
-    return rom;
+    return sms_image(bytes(makeImage(size), size), 0x7FF0, QByteArray(fields, 4));
 }
 
 struct Bench {

@@ -1,5 +1,6 @@
 #include "device/checksum.h"
 #include "simulator/cartridge.h"
+#include "support/carts.h"
 #include "workers/verify/serials.h"
 #include "workers/verify/verify.h"
 
@@ -11,14 +12,6 @@ using verify::Catalogue;
 using verify::CatalogueEntry;
 
 namespace {
-
-QByteArray make_image(int size, quint32 seed)
-{
-    QByteArray image(size, '\0');
-    for (int i = 0; i < size; ++i)
-        image[i] = char((quint32(i) * 2654435761u + seed * 40503u) >> 13);
-    return image;
-}
 
 CatalogueEntry entry_for(const QByteArray &image, const QString &title, int family = 2)
 {
@@ -90,9 +83,9 @@ private slots:
         QFETCH(QString, kind);
         QFETCH(bool, found);
 
-        const QByteArray image = make_image(65536, 7);
+        const QByteArray image = random_image(65536, 7);
         QByteArray lookup = image;
-        std::vector<CatalogueEntry> entries{entry_for(make_image(65536, 8), "Other"), entry_for(image, "Wanted")};
+        std::vector<CatalogueEntry> entries{entry_for(random_image(65536, 8), "Other"), entry_for(image, "Wanted")};
         if (kind == "crowded") {   // entries with the wanted CRC but other content come first
             CatalogueEntry shorter = entry_for(image, "Shorter");
             shorter.size -= 1;
@@ -105,7 +98,7 @@ private slots:
         } else if (kind == "sha1") {
             entries[1].sha1[0] = char(entries[1].sha1[0] ^ 1);
         } else if (kind == "unknown") {
-            lookup = make_image(65536, 9);
+            lookup = random_image(65536, 9);
         }
         const auto hit = Catalogue(entries).find(lookup);
         QCOMPARE(hit ? hit->title : QString(), found ? QString("Wanted") : QString());
@@ -113,7 +106,7 @@ private slots:
 
     void findPrefersFamily()
     {
-        const QByteArray image = make_image(32768, 3);
+        const QByteArray image = random_image(32768, 3);
         const Catalogue catalogue({entry_for(image, "As SMS", 18), entry_for(image, "As MSX", 21)});
         QCOMPARE(catalogue.find(image, 21)->title, QString("As MSX"));
         QCOMPARE(catalogue.find(image, 18)->title, QString("As SMS"));
