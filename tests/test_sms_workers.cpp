@@ -52,9 +52,9 @@ QStringList trace(const sim::SimulatedReader &reader)
 }
 
 // `fields`: the header bytes +0xC to +0xF (product code, version, region, size code).
-QByteArray headered(uint32_t size, const char *fields)
+QByteArray headered(uint32_t size, const char *fields, int at = 0x7FF0)
 {
-    return sms_image(bytes(makeImage(size), size), 0x7FF0, QByteArray(fields, 4));
+    return sms_image(bytes(makeImage(size), size), at, QByteArray(fields, 4));
 }
 
 struct Bench {
@@ -178,6 +178,29 @@ private slots:
         QCOMPARE(readFile(bench.path()), bytes(rom, uint32_t(size)));
     }
 
+    // The identity text as the link holds it: zero-filled past its end. The
+    // version is read from byte 12 and never past the 16 identity bytes.
+    void firmwareVersion_data()
+    {
+        QTest::addColumn<QByteArray>("firmware");
+        QTest::addColumn<bool>("board");
+        QTest::addColumn<int>("version");
+        QTest::newRow("digits end early") << QByteArray("QXB_RDR07_FW31b") << true << 31;
+        QTest::newRow("digits past the identity") << QByteArray("QXB_RDR07_FW3109999999999999") << true << 3109;
+        QTest::newRow("no version") << QByteArray("QXB_RDR07_FW") << true << 0;
+        QTest::newRow("short text") << QByteArray("QXB_RDR07") << false << 0;
+    }
+    void firmwareVersion()
+    {
+        QFETCH(QByteArray, firmware);
+        QFETCH(bool, board);
+        QFETCH(int, version);
+        char identity[256] = {};
+        std::copy(firmware.begin(), firmware.end(), identity);
+        QCOMPARE(sms::board_supported(identity), board);
+        QCOMPARE(sms::firmware_version(identity), version);
+    }
+
     // A table hit names the first matching row; a miss sizes the cartridge
     // on the bus and names it from the header's product code.
     void info_data()
@@ -198,12 +221,16 @@ private slots:
             << QStringList{"log Find game: unknown game (product code 9999)", "log Please set ROM SIZE to 32 Kbytes to dump ROM.",
                            "selectRomSize 32768", "log The cartridge repeats its first bank after 32 KB.",
                            "log Cartridge header: product code 9999, version 0, size code 32 KB."};
-        QTest::newRow("no header, 8 KiB") << bytes(makeImage(8 * K), 8 * K)
-            << QStringList{"log Find game: unknown game (no cartridge header)", "log Please set ROM SIZE to 8 Kbytes to dump ROM.",
-                           "selectRomSize 8192", "log The cartridge repeats its first bank after 8 KB."};
-        QTest::newRow("no header, 16 KiB") << bytes(makeImage(16 * K), 16 * K)
-            << QStringList{"log Find game: unknown game (no cartridge header)", "log Please set ROM SIZE to 16 Kbytes to dump ROM.",
-                           "selectRomSize 16384", "log The cartridge repeats its first bank after 16 KB."};
+        // A fifth digit in the high nibble of +0xE; older carts' header places.
+        QTest::newRow("five digits at 0x3FF0, 16 KiB") << headered(16 * K, "\x08\x10\x43\x4B", 0x3FF0)
+            << QStringList{"log Find game: Action Fighter (Euro, Jpn, v1)", "log Please set ROM SIZE to 16 Kbytes to dump ROM.",
+                           "selectRomSize 16384", "log The cartridge repeats its first bank after 16 KB.",
+                           "log Cartridge header: product code 41008, version 3, size code 16 KB.",
+                           "log In the catalogue: Action Fighter (Euro, Jpn, v1) (1986, Sega)"};
+        QTest::newRow("0x1FF0, 8 KiB") << headered(8 * K, "\x99\x99\x00\x4A", 0x1FF0)
+            << QStringList{"log Find game: unknown game (product code 9999)", "log Please set ROM SIZE to 8 Kbytes to dump ROM.",
+                           "selectRomSize 8192", "log The cartridge repeats its first bank after 8 KB.",
+                           "log Cartridge header: product code 9999, version 0, size code 8 KB."};
         // 432 KiB repeats bank 0 at no power of two: the header's size stands.
         QTest::newRow("unmeasured, code not BCD") << headered(432 * K, "\x5A\x70\x00\x40")
             << QStringList{"log Find game: unknown game (the product code is not readable)",
