@@ -252,7 +252,8 @@ void DumpWorker::run()
             const uint32_t crc = crc32_buffer(buffer.data, uint32_t(romSize));
             note("Save file success.", fileName);
             note("File CRC: 0x", QString::number(crc, 16));
-            noteSuspectImage(buffer.data, uint32_t(romSize), noteVerification(buffer.data, uint32_t(romSize)));
+            const bool checksumFails = noteVerification(buffer.data, uint32_t(romSize));
+            noteSuspectImage(buffer.data, uint32_t(romSize), checksumFails);
         }
     }
     if (!saved)
