@@ -32,22 +32,11 @@ std::vector<uint8_t> romWithKey(size_t size, uint32_t key, uint32_t seed = 1)
 const QStringList kPreamble = {
     "--Device information--", "Driver label: QUORVEL", "Device firmware: QXB_RDR07_FW310", "\r\n"};
 
-QByteArray fileBytes(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 using Progress = QVector<QPair<int, int>>;
-
-QByteArray bytes(const std::vector<uint8_t> &v)
-{
-    return QByteArray(reinterpret_cast<const char *>(v.data()), int(v.size()));
-}
 
 QByteArray headered(int size, uint32_t end)
 {
-    return md_image(bytes(romWithKey(size_t(size), 0x12345678, end)), end);
+    return md_image(to_bytes(romWithKey(size_t(size), 0x12345678, end)), end);
 }
 
 } // namespace
@@ -65,7 +54,7 @@ private slots:
         QTest::addColumn<QStringList>("lines");   // after the device lines
         QTest::addColumn<QStringList>("presets");
 
-        QTest::newRow("table hit") << bytes(romWithKey(524288, 0xAC8C113E))
+        QTest::newRow("table hit") << to_bytes(romWithKey(524288, 0xAC8C113E))
             << QStringList{"--MD/GENS Cartridge information--", "Title: James Bond 007 - The Duel (Jpn)", "Year: 1993",
                            "Publisher: Tengen", QStringLiteral("Alt Title: 007 \u6B7B\u95D8 JAMES BOND THE DUEL"), "Size: 512KB"}
             << QStringList{"selectRomSize 524288"};
@@ -86,7 +75,7 @@ private slots:
         QTest::newRow("header, no usable end") << headered(0x20000, 0x100)
             << block + QStringList{"Size: 0KB"} + source + QStringList{
                    "The header gives no usable ROM end; please set ROM SIZE by yourself."} << QStringList();
-        QTest::newRow("no header") << bytes(romWithKey(131072, 0x11111111))
+        QTest::newRow("no header") << to_bytes(romWithKey(131072, 0x11111111))
             << QStringList{"Can not auto detect cartridge information", "Please set ROM SIZE by yourself to dump the ROM", "\r\n"}
             << QStringList();
         QTest::newRow("empty slot") << QByteArray() << QStringList{"No cartridge answers."} << QStringList();
@@ -122,9 +111,9 @@ private slots:
         QTest::addColumn<Progress>("progress");
         const QString mismatch = "Header checksum mismatch.";
         const QString bad = "Warning: the image fails its header checksum; it may be a bad dump.";
-        QTest::newRow("one block, no header") << bytes(romWithKey(0x20000, 0x22222222)) << 0x20000 << QStringList()
+        QTest::newRow("one block, no header") << to_bytes(romWithKey(0x20000, 0x22222222)) << 0x20000 << QStringList()
             << QStringList{"Not in the catalogue.", mismatch, bad} << Progress{{1, 0x20000}, {0, 0x20000}, {1, 1}};
-        QTest::newRow("partial last block") << bytes(romWithKey(0x31234, 0x33333333)) << 0x31234 << QStringList()
+        QTest::newRow("partial last block") << to_bytes(romWithKey(0x31234, 0x33333333)) << 0x31234 << QStringList()
             << QStringList{"Not in the catalogue.", mismatch, bad}
             << Progress{{1, 0x31234}, {0, 0x31234}, {0x20000, 0x31234}, {1, 1}};
         QTest::newRow("less than the header declares") << headered(0x80000, 0x7FFFF) << 0x20000
@@ -160,7 +149,7 @@ private slots:
         QCOMPARE(r.logs, before + saved + after);
         QCOMPARE(r.progress, progress);
         QCOMPARE(r.errors, QVector<int>{1});
-        QCOMPARE(fileBytes(out), image);
+        QCOMPARE(file_bytes(out), image);
     }
 
     // Failures end without a file and leave an earlier file as it was.
@@ -213,7 +202,7 @@ private slots:
         QCOMPARE(r.logs, QStringList{line.contains("%1") ? line.arg(out) : line});
         QCOMPARE(r.errors, QVector<int>{0});
         QCOMPARE(r.progress.last(), qMakePair(1, 1));
-        QCOMPARE(fileBytes(kept), QByteArray("earlier dump"));
+        QCOMPARE(file_bytes(kept), QByteArray("earlier dump"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"kept.md"});
     }
 };

@@ -25,17 +25,6 @@ std::vector<uint8_t> makeImage(uint32_t size)
     return image;
 }
 
-QByteArray bytes(const std::vector<uint8_t> &v, size_t len)
-{
-    return QByteArray(reinterpret_cast<const char *>(v.data()), int(std::min(len, v.size())));
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 // The drive's events as "W start 12", "W ffff<-3", "R 8000+16" (KiB), in order.
 QStringList trace(const sim::SimulatedReader &reader)
 {
@@ -54,7 +43,7 @@ QStringList trace(const sim::SimulatedReader &reader)
 // `fields`: the header bytes +0xC to +0xF (product code, version, region, size code).
 QByteArray headered(uint32_t size, const char *fields, int at = 0x7FF0)
 {
-    return sms_image(bytes(makeImage(size), size), at, QByteArray(fields, 4));
+    return sms_image(to_bytes(makeImage(size)), at, QByteArray(fields, 4));
 }
 
 struct Bench {
@@ -129,7 +118,7 @@ private slots:
         } else {
             QCOMPARE(trace(bench.reader).mid(0, 5), (QStringList{dumpStart, "W fffc<-0", "W fffd<-0", "W fffe<-1", "W ffff<-2"}));
             QCOMPARE(dump.errors, QVector<int>{1});
-            QCOMPARE(readFile(bench.path()), bytes(rom, rom.size()));
+            QCOMPARE(file_bytes(bench.path()), to_bytes(rom));
         }
     }
 
@@ -175,7 +164,7 @@ private slots:
         QCOMPARE(trace(bench.reader), events);
         QCOMPARE(rec.progress, progress);
         QCOMPARE(rec.errors, QVector<int>{1});
-        QCOMPARE(readFile(bench.path()), bytes(rom, uint32_t(size)));
+        QCOMPARE(file_bytes(bench.path()), to_bytes(rom, size));
     }
 
     // The identity text as the link holds it: zero-filled past its end. The
@@ -208,7 +197,7 @@ private slots:
         QTest::addColumn<QByteArray>("rom");
         QTest::addColumn<QStringList>("lines");   // after the device lines, presets included
 
-        QByteArray rom = bytes(makeImage(64 * K), 64 * K);
+        QByteArray rom = to_bytes(makeImage(64 * K));
         QTest::newRow("table hit") << rom << QStringList{"log Find game: Earlier",
                                                          "log Please set ROM SIZE to 432 Kbytes to dump ROM.", "selectRomSize 442368"};
         // The catalogue lists 7054 as Ace of Aces; the bus beats the size code.
@@ -236,7 +225,7 @@ private slots:
             << QStringList{"log Find game: unknown game (the product code is not readable)",
                            "log Please set ROM SIZE to 256 Kbytes to dump ROM.", "selectRomSize 262144",
                            "log Cartridge header: product code ?, version 0, size code 256 KB."};
-        QTest::newRow("unmeasured, no header") << bytes(makeImage(432 * K), 432 * K)
+        QTest::newRow("unmeasured, no header") << to_bytes(makeImage(432 * K))
             << QStringList{"log Can not auto detect cartridge information",
                            "log Please set ROM SIZE by yourself to dump the ROM", "log \r\n"};
         QTest::newRow("empty slot") << QByteArray() << QStringList{"log No cartridge answers."};

@@ -1,5 +1,6 @@
 #include "support/carts.h"
 
+#include <QFile>
 #include <algorithm>
 #include <cstring>
 
@@ -17,6 +18,18 @@ QByteArray random_image(int size, quint32 seed)
 std::vector<uint8_t> to_vector(const QByteArray &image)
 {
     return std::vector<uint8_t>(image.begin(), image.end());
+}
+
+QByteArray to_bytes(const std::vector<uint8_t> &image, int len)
+{
+    const int n = len < 0 ? int(image.size()) : std::min(len, int(image.size()));
+    return QByteArray(reinterpret_cast<const char *>(image.data()), n);
+}
+
+QByteArray file_bytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 QByteArray md_image(QByteArray image, quint32 end)

@@ -7,8 +7,14 @@
 #include <cstdint>
 #include <vector>
 
+#include <QString>
+
 QByteArray random_image(int size, quint32 seed);
 std::vector<uint8_t> to_vector(const QByteArray &image);
+// The first `len` bytes (all when -1) of `image`.
+QByteArray to_bytes(const std::vector<uint8_t> &image, int len = -1);
+// The file's bytes; empty when it cannot be read.
+QByteArray file_bytes(const QString &path);
 
 // A Mega Drive header ("SONIC THE HEDGEHOG", Shift_JIS "ソニック", serial
 // "GM MK-1079 -00") whose ROM ends at `end`, and the checksum of the words
