@@ -34,9 +34,9 @@ const QStringList kPreamble = {
 
 using Progress = QVector<QPair<int, int>>;
 
-QByteArray headered(int size, uint32_t end)
+QByteArray headered(int size, uint32_t end, const char *serial = "GM MK-1079 -00")
 {
-    return md_image(to_bytes(romWithKey(size_t(size), 0x12345678, end)), end);
+    return md_image(to_bytes(romWithKey(size_t(size), 0x12345678, end)), end, serial);
 }
 
 } // namespace
@@ -64,6 +64,11 @@ private slots:
         const QString repeats = "The cartridge repeats its start past the declared end, as a ROM of that size does.";
         QTest::newRow("header, an option") << headered(0x80000, 0x7FFFF)
             << block + QStringList{"Size: 512KB"} + source + QStringList{repeats} << QStringList{"selectRomSize 524288"};
+        // The serial without its type and revision is the catalogue's.
+        QTest::newRow("header, listed serial") << headered(0x40000, 0x3FFFF, "GM T-139066-50")
+            << block + QStringList{"Size: 256KB", source[0], "Serial: GM T-139066-50",
+                                   "In the catalogue: Aaahh!!! Real Monsters (Euro) (1995, Viacom New Media)", repeats}
+            << QStringList{"selectRomSize 262144"};
         QTest::newRow("header, rounded up") << headered(0xA0000, 0x8FFFF)
             << block + QStringList{"Size: 576KB"} + source + QStringList{
                    "The cartridge does not repeat its start past the declared end: it may hold more than its header says.",

@@ -32,7 +32,7 @@ QByteArray file_bytes(const QString &path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-QByteArray md_image(QByteArray image, quint32 end)
+QByteArray md_image(QByteArray image, quint32 end, const char *serial)
 {
     if (image.size() < 0x200)
         return image;
@@ -41,7 +41,7 @@ QByteArray md_image(QByteArray image, quint32 end)
     std::memset(p + 0x120, ' ', 96);
     std::memcpy(p + 0x120, "\x83\x5C\x83\x6A\x83\x62\x83\x4E", 8);
     std::memcpy(p + 0x150, "SONIC THE  HEDGEHOG", 19);
-    std::memcpy(p + 0x180, "GM MK-1079 -00", 14);
+    std::memcpy(p + 0x180, serial, std::min<size_t>(14, std::strlen(serial)));
     for (int i = 0; i < 4; ++i) {
         p[0x1A0 + i] = 0;
         p[0x1A4 + i] = char(end >> (24 - 8 * i));

@@ -17,9 +17,9 @@ QByteArray to_bytes(const std::vector<uint8_t> &image, int len = -1);
 QByteArray file_bytes(const QString &path);
 
 // A Mega Drive header ("SONIC THE HEDGEHOG", Shift_JIS "ソニック", serial
-// "GM MK-1079 -00") whose ROM ends at `end`, and the checksum of the words
-// from 0x200 up to that end or the image's, whichever comes first.
-QByteArray md_image(QByteArray image, quint32 end);
+// "GM MK-1079 -00" unless given) whose ROM ends at `end`, and the checksum of
+// the words from 0x200 up to that end or the image's, whichever comes first.
+QByteArray md_image(QByteArray image, quint32 end, const char *serial = "GM MK-1079 -00");
 
 // A "TMR SEGA" header at `base` with `fields` (+0xC to +0xF: product code,
 // version, region and size code) and the checksum of the range the size
