@@ -18,9 +18,23 @@ void copy_image(const std::vector<uint8_t> &image, uint64_t offset, uint8_t *dst
     std::memset(dst + n, 0xFF, len - n);
 }
 
+MdCartridge::MdCartridge(std::vector<uint8_t> rom) : rom_(std::move(rom))
+{
+    while (span_ < rom_.size())
+        span_ <<= 1;
+}
+
 void MdCartridge::read(uint32_t offset, uint8_t *dst, uint32_t len)
 {
-    copy_image(rom_, offset, dst, len);
+    uint64_t at = offset;
+    while (len) {
+        const uint64_t a = at % span_;
+        const uint32_t n = uint32_t(std::min<uint64_t>(len, span_ - a));
+        copy_image(rom_, a, dst, n);
+        dst += n;
+        at += n;
+        len -= n;
+    }
 }
 
 namespace {

@@ -44,15 +44,18 @@ void copy_image(const std::vector<uint8_t> &image, uint64_t offset, uint8_t *dst
 // `target`: test and demonstration images can then hit a known title-table key.
 void force_crc32(uint8_t *data, size_t len, size_t pos, uint32_t target);
 
-// Mega Drive: ROM at window offset = address; reads past the ROM give 0xFF.
+// Mega Drive: ROM at window offset = address. The board decodes only the
+// address lines its ROM needs, so the ROM repeats every power of two that
+// holds it; a ROM of another size leaves the rest of that span undriven.
 class MdCartridge : public Cartridge {
 public:
-    explicit MdCartridge(std::vector<uint8_t> rom) : rom_(std::move(rom)) {}
+    explicit MdCartridge(std::vector<uint8_t> rom);
     int family() const override { return bus_md; }
     void read(uint32_t offset, uint8_t *dst, uint32_t len) override;
 
 private:
     std::vector<uint8_t> rom_;
+    uint64_t span_ = 1;   // the address lines decoded: a power of two
 };
 
 } // namespace sim

@@ -10,10 +10,13 @@ constexpr uint8_t kRamBank = 0x04;
 }
 
 SmsCartridge::SmsCartridge(std::vector<uint8_t> rom)
-    : rom_(std::move(rom)), banks_(uint32_t((rom_.size() + kBank - 1) / kBank)), ram_(2 * kBank, 0xFF)
+    : rom_(std::move(rom)), banks_(uint32_t((rom_.size() + kBank - 1) / kBank)),
+      mapper_(rom_.size() > 2 * kBank), ram_(2 * kBank, 0xFF)
 {
     if (banks_ == 0)
         banks_ = 1;
+    while (span_ < rom_.size())
+        span_ <<= 1;
     reset();
 }
 
@@ -39,6 +42,8 @@ void SmsCartridge::command(const uint8_t *sector)
 
 void SmsCartridge::write(uint32_t address, uint8_t value)
 {
+    if (!mapper_)
+        return;   // the write lands in the console's RAM only
     switch (address) {
     case 0xFFFC: control_ = value; break;
     case 0xFFFD: slot_[0] = value; break;
@@ -59,6 +64,12 @@ uint8_t SmsCartridge::rom16(uint32_t bank, uint32_t offset) const
 
 uint8_t SmsCartridge::peek(uint32_t a) const
 {
+    if (!mapper_) {
+        if (a >= 0xC000)
+            return 0xFF;
+        const uint32_t at = a % span_;
+        return at < rom_.size() ? rom_[at] : 0xFF;
+    }
     if (a < kFixedHead)
         return rom16(0, a);
     if (a < 0xC000) {

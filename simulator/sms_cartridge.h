@@ -1,4 +1,6 @@
-// A Master System cartridge with the Sega mapper.
+// A Master System cartridge: the Sega mapper above 32 KiB, which wraps bank
+// numbers to the ROM's size; at 32 KiB or less no mapper, and the ROM
+// repeats across the slots as its undecoded address lines leave it.
 #pragma once
 
 #include "simulator/cartridge.h"
@@ -31,6 +33,8 @@ private:
 
     std::vector<uint8_t> rom_;
     uint32_t banks_;
+    bool mapper_;
+    uint32_t span_ = 1;   // no mapper: the address lines decoded, a power of two
     uint8_t control_ = 0;
     std::array<uint8_t, 3> slot_{};
     std::vector<uint8_t> ram_;

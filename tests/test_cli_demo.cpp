@@ -1,16 +1,20 @@
-// The demonstration cartridges: sound headers, and no claim to be a real game.
+// Round trips through `auto` with no size or mapper given: the demonstration
+// cartridges, and Mega Drive and Master System cartridges that only their
+// header or their bus can size.
 #include "cli/app.h"
 #include "simulator/demo.h"
-#include "workers/verify/verify.h"
+#include "support/carts.h"
 
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
 
-QByteArray demo(const QString &family)
+QByteArray sms_cart(int kib, bool header)
 {
-    const std::vector<uint8_t> image = sim::demo_image(family.toStdString());
-    return QByteArray(reinterpret_cast<const char *>(image.data()), int(image.size()));
+    const QByteArray rom = random_image(kib * 1024, quint32(kib));
+    const char code = kib == 32 ? 0x4C : kib == 128 ? 0x4F : 0x41;
+    return header ? sms_image(rom, 0x7FF0, QByteArray("\x99\x98\x00", 3) + code) : rom;
 }
 
 } // namespace
@@ -18,49 +22,65 @@ QByteArray demo(const QString &family)
 class TestCliDemo : public QObject {
     Q_OBJECT
 private slots:
-    void headerChecksumsHold_data()
+    void roundTrip_data()
     {
         QTest::addColumn<QString>("family");
-        QTest::addColumn<int>("console");
-        QTest::addColumn<int>("size");
-        QTest::addColumn<int>("headerByte");   // a byte the checksum covers
+        QTest::addColumn<QByteArray>("image");     // empty: the family's demonstration cartridge
+        QTest::addColumn<QString>("checksumLine");  // empty: none expected
 
-        QTest::newRow("gb") << "gb" << 2 << 131072 << 0x134;
-        QTest::newRow("gba") << "gba" << 3 << 1048576 << 0xA0;
-        QTest::newRow("sfc") << "sfc" << 15 << 524288 << 0x7FC0;
-        QTest::newRow("md") << "md" << 19 << 524288 << 0x200;
+        for (const char *family : {"md", "sms", "sfc", "gb"})
+            QTest::newRow(qPrintable(QStringLiteral("demo %1").arg(family))) << family << QByteArray() << "Header checksum OK.";
+        for (int kib : {256, 1024, 4096})
+            QTest::newRow(qPrintable(QStringLiteral("md %1 KiB").arg(kib))) << "md" << md_image(random_image(kib * 1024, quint32(kib)), quint32(kib * 1024 - 1)) << "Header checksum OK.";
+        for (int kib : {32, 128, 512}) {
+            QTest::newRow(qPrintable(QStringLiteral("sms %1 KiB, header").arg(kib))) << "sms" << sms_cart(kib, true) << "Header checksum OK.";
+            QTest::newRow(qPrintable(QStringLiteral("sms %1 KiB, no header").arg(kib))) << "sms" << sms_cart(kib, false) << "";
+        }
     }
-
-    void headerChecksumsHold()
+    void roundTrip()
     {
         QFETCH(QString, family);
-        QFETCH(int, console);
-        QFETCH(int, size);
-        QFETCH(int, headerByte);
+        QFETCH(QByteArray, image);
+        QFETCH(QString, checksumLine);
 
-        QByteArray image = demo(family);
-        QCOMPARE(image.size(), size);
-        QCOMPARE(verify::check_header(console, image), verify::HeaderCheck::Ok);
-        // The same image stays the same: the demos are made, not drawn at random.
-        QCOMPARE(demo(family), image);
-        image[headerByte] = char(image[headerByte] ^ 0x20);
-        QCOMPARE(verify::check_header(console, image), verify::HeaderCheck::Mismatch);
+        QTemporaryDir dir;
+        QString source = QStringLiteral("demo");
+        if (image.isEmpty()) {
+            const std::vector<uint8_t> demo = sim::demo_image(family.toStdString());
+            image = QByteArray(reinterpret_cast<const char *>(demo.data()), int(demo.size()));
+        } else {
+            source = dir.filePath("cart.bin");
+            QFile f(source);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(image) == image.size());
+        }
+        const QString target = dir.filePath("out.bin");
+        QString out, err;
+        QTextStream outStream(&out), errStream(&err);
+        const int status = cli::run({"auto", "--console", family, "--simulate", source, target}, outStream, errStream, false);
+        outStream.flush();
+        errStream.flush();
+        QVERIFY2(status == 0, qPrintable(out + err));
+        QFile saved(target);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QVERIFY(saved.readAll() == image);
+        if (!checksumLine.isEmpty())
+            QVERIFY2(out.contains(checksumLine + "\n>Success!"), qPrintable(out));
+        QVERIFY2(!out.contains("Warning"), qPrintable(out));
     }
 
-    // No title table knows a demo, and there is none for an unknown family.
-    void noTitleTableKnowsThem()
+    // Nothing determined at all: `auto` stops before any dump.
+    void nothingDetermined()
     {
-        for (const char *family : {"md", "sms", "msx", "gba"}) {
-            QString out, err;
-            QTextStream outStream(&out), errStream(&err);
-            const int status = cli::run({"info", "--console", family, "--simulate", "demo"}, outStream, errStream, false);
-            outStream.flush();
-            QCOMPARE(status, 0);
-            QVERIFY2(out.contains(QStringLiteral("Can not auto detect cartridge information\n")), family);
-        }
-        int mapper = 7;
-        QVERIFY(sim::demo_image("nes", &mapper).empty());
-        QCOMPARE(mapper, -1);
+        QTemporaryDir dir;
+        const QString source = dir.filePath("cart.bin");
+        QFile f(source);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(random_image(0x20000, 3)) == 0x20000);
+        f.close();
+        QString out, err;
+        QTextStream outStream(&out), errStream(&err);
+        const QString target = dir.filePath("out.md");
+        QCOMPARE(cli::run({"auto", "--console", "md", "--simulate", source, target}, outStream, errStream, false), 1);
+        QVERIFY(!QFile::exists(target));
     }
 };
 

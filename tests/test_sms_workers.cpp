@@ -1,6 +1,7 @@
 #include "device/checksum.h"
 #include "simulator/simulated_reader.h"
 #include "simulator/sms_cartridge.h"
+#include "support/carts.h"
 #include "support/harness.h"
 #include "workers/sms/sms_threads.h"
 
@@ -24,17 +25,6 @@ std::vector<uint8_t> makeImage(uint32_t size)
     return image;
 }
 
-QByteArray bytes(const std::vector<uint8_t> &v, size_t len)
-{
-    return QByteArray(reinterpret_cast<const char *>(v.data()), int(std::min(len, v.size())));
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 // The drive's events as "W start 12", "W ffff<-3", "R 8000+16" (KiB), in order.
 QStringList trace(const sim::SimulatedReader &reader)
 {
@@ -48,6 +38,12 @@ QStringList trace(const sim::SimulatedReader &reader)
             out << QStringLiteral("R %1+%2").arg(e.offset, 0, 16).arg(e.length / K);
     }
     return out;
+}
+
+// `fields`: the header bytes +0xC to +0xF (product code, version, region, size code).
+QByteArray headered(uint32_t size, const char *fields, int at = 0x7FF0)
+{
+    return sms_image(to_bytes(makeImage(size)), at, QByteArray(fields, 4));
 }
 
 struct Bench {
@@ -86,11 +82,10 @@ private slots:
     void gate_data()
     {
         QTest::addColumn<QByteArray>("identity");
-        QTest::addColumn<QStringList>("info");   // after the device lines: log lines, then the drive's events
+        QTest::addColumn<QStringList>("info");   // after the device lines: the first log line, then the first events
         QTest::addColumn<QString>("dumpStart");  // empty: refused
         QTest::newRow("310") << QByteArray("QXB_RDR07_FW310")
-                             << QStringList{"log Can not auto detect cartridge information",
-                                            "log Please set ROM SIZE by yourself to dump the ROM", "log \r\n",
+                             << QStringList{"log Find game: unknown game (no cartridge header)",
                                             "W start 12", "W fffd<-0", "W fffe<-1", "W ffff<-2", "R 0+8"}
                              << "W start 12";
         QTest::newRow("309") << QByteArray("QXB_RDR07_FW309")
@@ -106,8 +101,8 @@ private slots:
 
         const std::vector<uint8_t> rom = makeImage(128 * K);
         Bench bench(rom, identity.constData());
-        const QStringList infoLines = bench.info().trace.mid(4);
-        QCOMPARE(infoLines + trace(bench.reader), info);
+        const QStringList infoLines = bench.info().trace.mid(4, 1);
+        QCOMPARE(infoLines + trace(bench.reader).mid(0, info.size() - 1), info);
 
         bench.reader.clear_log();
         const RunRecord dump = bench.dump(128 * K);
@@ -119,7 +114,7 @@ private slots:
         } else {
             QCOMPARE(trace(bench.reader).mid(0, 5), (QStringList{dumpStart, "W fffc<-0", "W fffd<-0", "W fffe<-1", "W ffff<-2"}));
             QCOMPARE(dump.errors, QVector<int>{1});
-            QCOMPARE(readFile(bench.path()), bytes(rom, rom.size()));
+            QCOMPARE(file_bytes(bench.path()), to_bytes(rom));
         }
     }
 
@@ -154,29 +149,96 @@ private slots:
         QFETCH(int, size);
         QFETCH(QStringList, events);
         QFETCH(Progress, progress);
-        const std::vector<uint8_t> rom = makeImage(uint32_t(std::max(size, int(64 * K))));
+        // A header declaring 512 KiB: a smaller choice is said before the
+        // read and warned about at the end.
+        const QByteArray image = headered(uint32_t(std::max(size, int(64 * K))), "\x99\x99\x00\x41");
+        const std::vector<uint8_t> rom(image.begin(), image.end());
         Bench bench(rom);
         const RunRecord rec = bench.dump(size);
+        QCOMPARE(rec.logs.first(), QStringLiteral("The cartridge header declares 512 KB; dumping %1 KB as chosen.").arg(size / K));
+        QCOMPARE(rec.logs.last(), QStringLiteral("Warning: the image is %1 KB, but its header declares 512 KB.").arg(size / K));
         QCOMPARE(trace(bench.reader), events);
         QCOMPARE(rec.progress, progress);
         QCOMPARE(rec.errors, QVector<int>{1});
-        QCOMPARE(readFile(bench.path()), bytes(rom, uint32_t(size)));
+        QCOMPARE(file_bytes(bench.path()), to_bytes(rom, size));
     }
 
-    // The first row whose first-8 KiB CRC matches wins.
-    void infoFindsGame()
+    // The identity text as the link holds it: zero-filled past its end. The
+    // version is read from byte 12 and never past the 16 identity bytes.
+    void firmwareVersion_data()
     {
-        std::vector<uint8_t> rom = makeImage(64 * K);
-        const uint32_t crc = crc32_buffer(rom.data(), 8 * K);
-        const sms::TitleRecord table[] = {
-            {"Other", 131072, crc ^ 1, 0},
-            {"Earlier", 442368, crc, 0},
-            {"Later", 524288, crc, 0},
-        };
-        Bench bench(rom);
-        const RunRecord rec = bench.info(table, 3);
-        QCOMPARE(rec.trace.mid(4), (QStringList{"log Find game: Earlier", "log Please set ROM SIZE to 432 Kbytes to dump ROM.",
-                                                "selectRomSize 442368"}));
+        QTest::addColumn<QByteArray>("firmware");
+        QTest::addColumn<bool>("board");
+        QTest::addColumn<int>("version");
+        QTest::newRow("digits end early") << QByteArray("QXB_RDR07_FW31b") << true << 31;
+        QTest::newRow("digits past the identity") << QByteArray("QXB_RDR07_FW3109999999999999") << true << 3109;
+        QTest::newRow("no version") << QByteArray("QXB_RDR07_FW") << true << 0;
+        QTest::newRow("short text") << QByteArray("QXB_RDR07") << false << 0;
+    }
+    void firmwareVersion()
+    {
+        QFETCH(QByteArray, firmware);
+        QFETCH(bool, board);
+        QFETCH(int, version);
+        char identity[256] = {};
+        std::copy(firmware.begin(), firmware.end(), identity);
+        QCOMPARE(sms::board_supported(identity), board);
+        QCOMPARE(sms::firmware_version(identity), version);
+    }
+
+    // A table hit names the first matching row; a miss sizes the cartridge
+    // on the bus and names it from the header's product code.
+    void info_data()
+    {
+        QTest::addColumn<QByteArray>("rom");
+        QTest::addColumn<QStringList>("lines");   // after the device lines, presets included
+
+        QByteArray rom = to_bytes(makeImage(64 * K));
+        QTest::newRow("table hit") << rom << QStringList{"log Find game: Earlier",
+                                                         "log Please set ROM SIZE to 432 Kbytes to dump ROM.", "selectRomSize 442368"};
+        // The catalogue lists 7054 as Ace of Aces; the bus beats the size code.
+        QTest::newRow("listed product code") << headered(128 * K, "\x54\x70\x00\x41")
+            << QStringList{"log Find game: Ace of Aces (Euro)", "log Please set ROM SIZE to 128 Kbytes to dump ROM.",
+                           "selectRomSize 131072", "log The cartridge repeats its first bank after 128 KB.",
+                           "log Cartridge header: product code 7054, version 0, size code 512 KB.",
+                           "log In the catalogue: Ace of Aces (Euro) (1991, Sega)"};
+        QTest::newRow("unlisted code, 32 KiB without mapper") << headered(32 * K, "\x99\x99\x00\x4C")
+            << QStringList{"log Find game: unknown game (product code 9999)", "log Please set ROM SIZE to 32 Kbytes to dump ROM.",
+                           "selectRomSize 32768", "log The cartridge repeats its first bank after 32 KB.",
+                           "log Cartridge header: product code 9999, version 0, size code 32 KB."};
+        // A fifth digit in the high nibble of +0xE; older carts' header places.
+        QTest::newRow("five digits at 0x3FF0, 16 KiB") << headered(16 * K, "\x08\x10\x43\x4B", 0x3FF0)
+            << QStringList{"log Find game: Action Fighter (Euro, Jpn, v1)", "log Please set ROM SIZE to 16 Kbytes to dump ROM.",
+                           "selectRomSize 16384", "log The cartridge repeats its first bank after 16 KB.",
+                           "log Cartridge header: product code 41008, version 3, size code 16 KB.",
+                           "log In the catalogue: Action Fighter (Euro, Jpn, v1) (1986, Sega)"};
+        QTest::newRow("0x1FF0, 8 KiB") << headered(8 * K, "\x99\x99\x00\x4A", 0x1FF0)
+            << QStringList{"log Find game: unknown game (product code 9999)", "log Please set ROM SIZE to 8 Kbytes to dump ROM.",
+                           "selectRomSize 8192", "log The cartridge repeats its first bank after 8 KB.",
+                           "log Cartridge header: product code 9999, version 0, size code 8 KB."};
+        // 432 KiB repeats bank 0 at no power of two: the header's size stands.
+        QTest::newRow("unmeasured, code not BCD") << headered(432 * K, "\x5A\x70\x00\x40")
+            << QStringList{"log Find game: unknown game (the product code is not readable)",
+                           "log Please set ROM SIZE to 256 Kbytes to dump ROM.", "selectRomSize 262144",
+                           "log Cartridge header: product code ?, version 0, size code 256 KB."};
+        QTest::newRow("unmeasured, no header") << to_bytes(makeImage(432 * K))
+            << QStringList{"log Can not auto detect cartridge information",
+                           "log Please set ROM SIZE by yourself to dump the ROM", "log \r\n"};
+        QTest::newRow("empty slot") << QByteArray() << QStringList{"log No cartridge answers."};
+    }
+    void info()
+    {
+        QFETCH(QByteArray, rom);
+        QFETCH(QStringList, lines);
+        const uint32_t crc = crc32_buffer(rom.constData(), 8 * K);
+        const sms::TitleRecord table[] = {{"Other", 131072, crc ^ 1, 0}, {"Earlier", 442368, crc, 0}, {"Later", 524288, crc, 0}};
+        const bool hit = QByteArray(QTest::currentDataTag()) == "table hit";
+        Bench bench(std::vector<uint8_t>(rom.begin(), rom.end()));
+        if (rom.isEmpty())
+            bench.reader.insert(nullptr);
+        QCOMPARE(bench.info(hit ? table : sms::kTitleTable, hit ? 3 : sms::kTitleTableSize).trace.mid(4), lines);
+        // Slot 2 is left as power-on maps it.
+        QCOMPARE(trace(bench.reader).filter("W ffff").last(), QStringLiteral("W ffff<-2"));
     }
 };
 

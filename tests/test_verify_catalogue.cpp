@@ -1,29 +1,22 @@
 #include "device/checksum.h"
 #include "simulator/cartridge.h"
+#include "support/carts.h"
+#include "workers/verify/serials.h"
 #include "workers/verify/verify.h"
 
 #include <QCryptographicHash>
 #include <QtEndian>
 #include <QtTest>
-#include <map>
 
 using verify::Catalogue;
 using verify::CatalogueEntry;
 
 namespace {
 
-QByteArray make_image(int size, quint32 seed)
-{
-    QByteArray image(size, '\0');
-    for (int i = 0; i < size; ++i)
-        image[i] = char((quint32(i) * 2654435761u + seed * 40503u) >> 13);
-    return image;
-}
-
 CatalogueEntry entry_for(const QByteArray &image, const QString &title, int family = 2)
 {
     return {title, crc32_buffer(image.constData(), size_t(image.size())),
-            QCryptographicHash::hash(image, QCryptographicHash::Sha1), quint32(image.size()), family};
+            QCryptographicHash::hash(image, QCryptographicHash::Sha1), quint32(image.size()), family, {}, {}, {}};
 }
 
 // A different image of the same size whose CRC-32 equals the original's.
@@ -43,24 +36,28 @@ QByteArray be(quint32 v, int bytes)
     return out.right(bytes);
 }
 
-QByteArray pack_record(quint32 crc, quint32 size, quint8 family, const QByteArray &sha1, const QByteArray &title)
+// Title, year, publisher and serial, each behind its u16 length.
+QByteArray pack_record(quint32 crc, quint32 size, quint8 family, const QByteArray &sha1, const QList<QByteArray> &texts)
 {
-    return be(crc, 4) + be(size, 4) + char(family) + sha1 + be(quint32(title.size()), 2) + title;
+    QByteArray out = be(crc, 4) + be(size, 4) + char(family) + sha1;
+    for (const QByteArray &t : texts)
+        out += be(quint32(t.size()), 2) + t;
+    return out;
 }
 
 QByteArray packed_stream(quint32 count, const QByteArray &records)
 {
-    return "QVC1" + be(count, 4) + records;
+    return "QVC2" + be(count, 4) + records;
 }
 
-// "crc sha1 size family title" for each entry.
+// "crc sha1 size family title|year|publisher|serial" for each entry.
 QStringList describe(const std::vector<CatalogueEntry> &entries, quint32 onlyCrc = 0)
 {
     QStringList out;
     for (const CatalogueEntry &e : entries)
         if (!onlyCrc || e.crc32 == onlyCrc)
             out << QString("%1 %2 %3 %4 %5").arg(e.crc32, 8, 16, QChar('0')).arg(QString(e.sha1.toHex()))
-                       .arg(e.size).arg(e.family).arg(e.title);
+                       .arg(e.size).arg(e.family).arg(QStringList{e.title, e.year, e.publisher, e.serial}.join('|'));
     return out;
 }
 
@@ -86,9 +83,9 @@ private slots:
         QFETCH(QString, kind);
         QFETCH(bool, found);
 
-        const QByteArray image = make_image(65536, 7);
+        const QByteArray image = random_image(65536, 7);
         QByteArray lookup = image;
-        std::vector<CatalogueEntry> entries{entry_for(make_image(65536, 8), "Other"), entry_for(image, "Wanted")};
+        std::vector<CatalogueEntry> entries{entry_for(random_image(65536, 8), "Other"), entry_for(image, "Wanted")};
         if (kind == "crowded") {   // entries with the wanted CRC but other content come first
             CatalogueEntry shorter = entry_for(image, "Shorter");
             shorter.size -= 1;
@@ -101,7 +98,7 @@ private slots:
         } else if (kind == "sha1") {
             entries[1].sha1[0] = char(entries[1].sha1[0] ^ 1);
         } else if (kind == "unknown") {
-            lookup = make_image(65536, 9);
+            lookup = random_image(65536, 9);
         }
         const auto hit = Catalogue(entries).find(lookup);
         QCOMPARE(hit ? hit->title : QString(), found ? QString("Wanted") : QString());
@@ -109,7 +106,7 @@ private slots:
 
     void findPrefersFamily()
     {
-        const QByteArray image = make_image(32768, 3);
+        const QByteArray image = random_image(32768, 3);
         const Catalogue catalogue({entry_for(image, "As SMS", 18), entry_for(image, "As MSX", 21)});
         QCOMPARE(catalogue.find(image, 21)->title, QString("As MSX"));
         QCOMPARE(catalogue.find(image, 18)->title, QString("As SMS"));
@@ -122,36 +119,24 @@ private slots:
         QTest::addColumn<QByteArray>("packed");
         QTest::addColumn<QStringList>("entries");
 
-        const QByteArray one = pack_record(0x12345678, 4096, 19, QByteArray(20, '\x11'), "Caf\xc3\xa9 (Jpn)");
-        const QByteArray two = pack_record(0x9abcdef0, 8192, 3, QByteArray(20, '\x22'), "");
+        const QByteArray one = pack_record(0x12345678, 4096, 19, QByteArray(20, '\x11'), {"Caf\xc3\xa9 (Jpn)", "1991", "Sega", "G-4049"});
+        const QByteArray two = pack_record(0x9abcdef0, 8192, 3, QByteArray(20, '\x22'), {"", "", "", ""});
         QTest::newRow("two records") << packed_stream(2, one + two)
-            << QStringList{"12345678 " + QString(40, '1') + " 4096 19 Caf\u00e9 (Jpn)",
-                           "9abcdef0 " + QString(40, '2') + " 8192 3 "};
-        QTest::newRow("wrong magic") << QByteArray("QVC2") + packed_stream(1, one).mid(4) << QStringList();
+            << QStringList{"12345678 " + QString(40, '1') + " 4096 19 Caf\u00e9 (Jpn)|1991|Sega|G-4049",
+                           "9abcdef0 " + QString(40, '2') + " 8192 3 |||"};
+        QTest::newRow("older layout") << QByteArray("QVC1") + packed_stream(1, one).mid(4) << QStringList();
         QTest::newRow("count beyond the records") << packed_stream(3, one + two) << QStringList();
         QTest::newRow("huge count") << packed_stream(0xFFFFFFFFu, one) << QStringList();
         QTest::newRow("record cut short") << packed_stream(2, one + two.left(two.size() - 1)) << QStringList();
         QTest::newRow("title length past the end") << packed_stream(1, one.left(one.size() - 3)) << QStringList();
         QTest::newRow("trailing bytes") << packed_stream(1, one + "x") << QStringList();
-        QTest::newRow("header cut short") << QByteArray("QVC1\0\0", 6) << QStringList();
+        QTest::newRow("header cut short") << QByteArray("QVC2\0\0", 6) << QStringList();
     }
     void fromPacked()
     {
         QFETCH(QByteArray, packed);
         QFETCH(QStringList, entries);
         QCOMPARE(describe(Catalogue::fromPacked(packed).entries()), entries);
-    }
-
-    // Every family's list made it in; floors are well below what the lists hold.
-    void builtinCounts()
-    {
-        std::map<int, int> perFamily;
-        for (const CatalogueEntry &e : verify::builtin().entries())
-            ++perFamily[e.family];
-        const std::map<int, int> floors{{19, 2000}, {18, 500}, {21, 1000}, {15, 3000}, {2, 3000}, {3, 2500}};
-        QCOMPARE(perFamily.size(), floors.size());
-        for (const auto &[family, floor] : floors)
-            QVERIFY2(perFamily[family] >= floor, qPrintable(QString("family %1 holds %2").arg(family).arg(perFamily[family])));
     }
 
     // A listed image is there once, whole; images no whole dump gives are not:
@@ -161,9 +146,10 @@ private slots:
         QTest::addColumn<quint32>("crc");
         QTest::addColumn<QStringList>("entries");
         QTest::newRow("gameboy.xml pokeblue, non-ASCII title") << quint32(0xd6da8a1a) << QStringList{
-            "d6da8a1a d7037c83e1ae5b39bde3c30787637ba1d4c48ce2 1048576 2 Pok\u00e9mon - Blue Version (Australia, Europe, USA)"};
+            "d6da8a1a d7037c83e1ae5b39bde3c30787637ba1d4c48ce2 1048576 2 Pok\u00e9mon - Blue Version (Australia, Europe, USA)"
+            "|1998|Nintendo|DMG-APEE-USA, DMG-APEU-AUS, DMG-APEU-EUR"};
         QTest::newRow("megadriv.xml sonic") << quint32(0xf9394e97) << QStringList{
-            "f9394e97 6ddb7de1e17e7f6cdb88927bd906352030daa194 524288 19 Sonic the Hedgehog (Euro, USA)"};
+            "f9394e97 6ddb7de1e17e7f6cdb88927bd906352030daa194 524288 19 Sonic the Hedgehog (Euro, USA)|1991|Sega|"};
         QTest::newRow("snes.xml arcanap, first of two roms") << quint32(0x31e3efd0) << QStringList();
         QTest::newRow("gba.xml droopytop, baddump") << quint32(0x484e7d56) << QStringList();
         QTest::newRow("megadriv.xml fifa97, load16_word_swap") << quint32(0x2bedb061) << QStringList();
@@ -173,6 +159,74 @@ private slots:
         QFETCH(quint32, crc);
         QFETCH(QStringList, entries);
         QCOMPARE(describe(verify::builtin().entries(), crc), entries);
+    }
+
+    // Each family's header form of the catalogue's serial fields; codes that
+    // no header carries give no key.
+    void serialKeys_data()
+    {
+        QTest::addColumn<int>("family");
+        QTest::addColumn<QString>("serial");
+        QTest::addColumn<QStringList>("keys");
+        QTest::newRow("md region suffix and note") << 19 << "MK-1715 (USA), MK-1715-50 (Euro)" << QStringList{"MK-1715"};
+        QTest::newRow("md third party") << 19 << "T-139066-50" << QStringList{"T-139066"};
+        QTest::newRow("md one dash kept") << 19 << "G-4048 (JPN)" << QStringList{"G-4048"};
+        QTest::newRow("sms numbers only") << 18 << "G-1305, 5055, 41008" << QStringList{"5055", "41008"};
+        QTest::newRow("sms region suffix") << 18 << "27054-50, 026.270" << QStringList{"27054"};
+        QTest::newRow("sfc four and two characters") << 15 << "SHVC-AQ4J-JPN, SNS-C5-USA, DIS-SNS-8E-USA" << QStringList{"AQ4J", "C5"};
+        QTest::newRow("gb four characters only") << 2 << "DMG-ACCJ-JPN (RK138-J1), DMG-WQJ, DMG-F4-USA" << QStringList{"ACCJ"};
+        QTest::newRow("unknown family") << 21 << "RC-700" << QStringList();
+    }
+    void serialKeys()
+    {
+        QFETCH(int, family);
+        QFETCH(QString, serial);
+        QFETCH(QStringList, keys);
+        QCOMPARE(verify::serial_keys(family, serial), keys);
+    }
+
+    // A header's code finds the listed titles of its own family, exactly.
+    void builtinBySerial_data()
+    {
+        QTest::addColumn<int>("family");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("first");   // empty: none
+        QTest::newRow("sms 7054") << 18 << "7054" << "Ace of Aces (Euro)";
+        QTest::newRow("md T-139066") << 19 << "T-139066" << "Aaahh!!! Real Monsters (Euro)";
+        QTest::newRow("gb APEE") << 2 << "APEE" << "Pok\u00e9mon - Blue Version (Australia, Europe, USA)";
+        QTest::newRow("part of a code") << 18 << "705" << "";
+        QTest::newRow("other family") << 19 << "7054" << "";
+    }
+    void builtinBySerial()
+    {
+        QFETCH(int, family);
+        QFETCH(QString, key);
+        QFETCH(QString, first);
+        const auto found = verify::find_by_serial(verify::builtin(), family, key);
+        QCOMPARE(found.empty() ? QString() : found.front().title, first);
+    }
+
+    // Where the headers keep their codes, and when they keep none.
+    void headerCodes()
+    {
+        QByteArray sfc(0x8000, ' ');
+        sfc.replace(0x7FB2, 4, "AQ4J");
+        sfc[0x7FDA] = char(0x33);
+        const auto *h = reinterpret_cast<const uint8_t *>(sfc.constData()) + 0x7FC0;
+        QCOMPARE(verify::sfc_game_code(h), QString("AQ4J"));
+        sfc.replace(0x7FB2, 4, "C5  ");
+        QCOMPARE(verify::sfc_game_code(h), QString("C5"));
+        sfc[0x7FDA] = char(0x01);   // no extended header
+        QCOMPARE(verify::sfc_game_code(h), QString());
+
+        QByteArray gb(0x150, '\0');
+        gb.replace(0x134, 15, "POKEMON_SLVAAXE");
+        gb[0x14B] = char(0x33);
+        const auto *g = reinterpret_cast<const uint8_t *>(gb.constData());
+        QCOMPARE(verify::gb_game_code(g, size_t(gb.size())), QString("AAXE"));
+        QCOMPARE(verify::gb_game_code(g, 0x14F), QString());
+        gb[0x14B] = char(0x01);   // the old licensee byte: the title runs on
+        QCOMPARE(verify::gb_game_code(g, size_t(gb.size())), QString());
     }
 };
 

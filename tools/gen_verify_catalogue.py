@@ -2,13 +2,16 @@
 """Generate workers/verify/verify_catalogue_data.cpp from the cartridge lists.
 
 Keeps every entry whose cartridge ROM is one file that the reader's dump
-reproduces byte for byte, and packs its CRC-32, SHA-1, size, family and title.
-The packed records are zlib-compressed behind a 4-byte big-endian length, the
-layout qUncompress() reads.
+reproduces byte for byte, and packs its CRC-32, SHA-1, size, family, title,
+year, publisher and serial. Entries that carry a serial but no such file are
+kept by name only (size 0, no CRC or SHA-1), so that a header's code still
+finds them. The packed records are zlib-compressed behind a 4-byte
+big-endian length, the layout qUncompress() reads.
 
 Record stream (all integers big-endian):
-    "QVC1", u32 record count, then per record:
-    u32 crc32, u32 size, u8 family, 20 bytes sha1, u16 title length, UTF-8 title
+    "QVC2", u32 record count, then per record:
+    u32 crc32, u32 size, u8 family, 20 bytes sha1, then four texts, each a
+    u16 length and UTF-8: title, year, publisher, serial
 
 Usage: gen_verify_catalogue.py [CATALOGUE_DIR] [-o OUTPUT]
 """
@@ -36,7 +39,7 @@ LISTS = [
 
 HEX_CRC = re.compile(r"^[0-9a-fA-F]{8}$")
 HEX_SHA1 = re.compile(r"^[0-9a-fA-F]{40}$")
-MAGIC = b"QVC1"
+MAGIC = b"QVC2"
 
 
 class CatalogueError(Exception):
@@ -79,6 +82,20 @@ def single_image(software):
     return rom
 
 
+def text_field(text, what, path, software):
+    data = " ".join((text or "").split()).encode("utf-8")
+    if len(data) > 0xFFFF:
+        raise CatalogueError("%s: %s: %s too long" % (path, software.get("name"), what))
+    return data
+
+
+def serial_of(software):
+    for info in software.findall("info"):
+        if info.get("name") == "serial":
+            return info.get("value") or ""
+    return ""
+
+
 def read_list(path, family):
     try:
         root = ET.parse(path).getroot()
@@ -86,8 +103,17 @@ def read_list(path, family):
         raise CatalogueError("cannot read %s: %s" % (path, exc))
     records = []
     for software in root.findall("software"):
+        title = " ".join((software.findtext("description") or "").split())
+        if not title:
+            title = software.get("name") or "?"
+        texts = [text_field(title, "title", path, software),
+                 text_field(software.findtext("year"), "year", path, software),
+                 text_field(software.findtext("publisher"), "publisher", path, software),
+                 text_field(serial_of(software), "serial", path, software)]
         rom = single_image(software)
         if rom is None:
+            if texts[3]:
+                records.append((0, 0, family, bytes(20), texts))
             continue
         crc, sha1 = rom.get("crc"), rom.get("sha1")
         if not HEX_CRC.match(crc) or not HEX_SHA1.match(sha1):
@@ -97,25 +123,19 @@ def read_list(path, family):
         if not 0 < size < 2 ** 32:
             raise CatalogueError("%s: %s: size out of range"
                                  % (path, software.get("name")))
-        title = " ".join((software.findtext("description") or "").split())
-        if not title:
-            title = software.get("name") or "?"
-        title_bytes = title.encode("utf-8")
-        if len(title_bytes) > 0xFFFF:
-            raise CatalogueError("%s: %s: title too long"
-                                 % (path, software.get("name")))
-        records.append((int(crc, 16), size, family, bytes.fromhex(sha1), title_bytes))
+        records.append((int(crc, 16), size, family, bytes.fromhex(sha1), texts))
     return records
 
 
 def pack(records):
     out = bytearray(MAGIC)
     out += struct.pack(">I", len(records))
-    for crc, size, family, sha1, title in records:
+    for crc, size, family, sha1, texts in records:
         out += struct.pack(">IIB", crc, size, family)
         out += sha1
-        out += struct.pack(">H", len(title))
-        out += title
+        for text in texts:
+            out += struct.pack(">H", len(text))
+            out += text
     return bytes(out)
 
 

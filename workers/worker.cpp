@@ -2,6 +2,7 @@
 
 #include "device/checksum.h"
 #include "device/device_link.h"
+#include "workers/verify/serials.h"
 #include "workers/verify/verify.h"
 
 #include <QCoreApplication>
@@ -113,6 +114,15 @@ bool InfoWorker::cartridgeAnswers(const void *page, uint32_t len)
     return false;
 }
 
+int InfoWorker::noteCatalogue(int consoleCode, const QString &code)
+{
+    const std::vector<verify::CatalogueEntry> found =
+        verify::find_by_serial(verify::builtin(), consoleCode, code);
+    for (const verify::CatalogueEntry &e : found)
+        note("In the catalogue: ", QStringLiteral("%1 (%2, %3)").arg(e.title, e.year, e.publisher));
+    return int(found.size());
+}
+
 void InfoWorker::selectMMCType(int value) { preset(&CartridgePresets::selectMMCType, value); }
 void InfoWorker::selectRomSize(int value) { preset(&CartridgePresets::selectRomSize, value); }
 void InfoWorker::selectRamType(int value) { preset(&CartridgePresets::selectRamType, value); }
@@ -177,7 +187,7 @@ bool DumpWorker::save(const uint8_t *data, uint32_t len)
     return out.commit();
 }
 
-void DumpWorker::noteVerification(const uint8_t *data, uint32_t len)
+bool DumpWorker::noteVerification(const uint8_t *data, uint32_t len)
 {
     const QByteArray image = QByteArray::fromRawData(reinterpret_cast<const char *>(data), int(len));
     const verify::Verdict verdict =
@@ -190,6 +200,13 @@ void DumpWorker::noteVerification(const uint8_t *data, uint32_t len)
         note("Header checksum OK.");
     else if (verdict.header == verify::HeaderCheck::Mismatch)
         note("Header checksum mismatch.");
+    return verdict.header == verify::HeaderCheck::Mismatch;
+}
+
+void DumpWorker::noteSuspectImage(const uint8_t *, uint32_t, bool checksumFails)
+{
+    if (checksumFails)
+        note("Warning: the image fails its header checksum; it may be a bad dump.");
 }
 
 void DumpWorker::run()
@@ -235,7 +252,8 @@ void DumpWorker::run()
             const uint32_t crc = crc32_buffer(buffer.data, uint32_t(romSize));
             note("Save file success.", fileName);
             note("File CRC: 0x", QString::number(crc, 16));
-            noteVerification(buffer.data, uint32_t(romSize));
+            const bool checksumFails = noteVerification(buffer.data, uint32_t(romSize));
+            noteSuspectImage(buffer.data, uint32_t(romSize), checksumFails);
         }
     }
     if (!saved)

@@ -69,6 +69,9 @@ protected:
     bool infoRead(uint32_t windowOffset, void *dst, uint32_t len, uint32_t imageOffset);
     // False when the page is all 0xFF (an empty slot's bus) or all 0x00.
     bool cartridgeAnswers(const void *page, uint32_t len);
+    // Logs the catalogue's title, year and publisher for each entry whose
+    // serial gives `code` (a header's code); returns how many there were.
+    int noteCatalogue(int consoleCode, const QString &code);
 
 private:
     bool failed_ = false;
@@ -109,6 +112,9 @@ protected:
     // record why, or the family has logged its own reason.
     virtual bool readImage(uint8_t *buffer) = 0;
     virtual uint32_t bufferSize() const { return uint32_t(romSize); }
+    // After a save: warns, as the last lines, where the image disagrees with
+    // what its header says. The frame warns on a failed header checksum.
+    virtual void noteSuspectImage(const uint8_t *image, uint32_t len, bool checksumFails);
 
     // Helpers for readImage. Each returns false and records the failure.
     bool send(const CommandSector &sector);           // "Device command error."
@@ -121,5 +127,5 @@ private:
     Failure failure_ = Failure::None;
     uint32_t failedOffset_ = 0;
     bool save(const uint8_t *data, uint32_t len);
-    void noteVerification(const uint8_t *data, uint32_t len);
+    bool noteVerification(const uint8_t *data, uint32_t len);   // true: checksum fails
 };

@@ -1,9 +1,11 @@
-// Mega Drive: title lookup by the CRC-32 of the first 8 KiB, and the block
-// plan of a dump. The data window shows the ROM at offset = address.
+// Mega Drive: title lookup by the CRC-32 of the first 8 KiB, the cartridge
+// header, and the block plan of a dump. The data window shows the ROM at
+// offset = address.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace md {
@@ -19,9 +21,36 @@ struct MdTitleRecord {
 
 constexpr uint32_t kHeaderPage = 0x2000;
 constexpr uint32_t kBlock = 0x20000;
+// The console decodes the cartridge in the first 4 MiB; larger carts bank.
+constexpr uint32_t kCartridgeSpace = 0x400000;
 
 // First record whose key equals `crc`, or null.
 const MdTitleRecord *find_title(const MdTitleRecord *table, size_t count, uint32_t crc);
+
+// The header at 0x100-0x1FF. Text fields are the raw bytes, trailing spaces
+// and NULs removed.
+struct Header {
+    bool valid = false;        // the system text starts "SEGA" (or " SEGA")
+    std::string system;
+    std::string maker;         // from the copyright field: "SEGA", "T-12"
+    std::string year;          // four digits, or empty
+    std::string domesticTitle; // may be Shift_JIS
+    std::string overseasTitle;
+    std::string serial;        // "GM T-139066-50"
+    uint16_t checksum = 0;
+    uint32_t romStart = 0;
+    uint32_t romEnd = 0;
+    // end + 1 when the range is one a cartridge can have, else 0.
+    uint32_t declaredSize() const;
+};
+
+// Decodes the header from the first `len` bytes of the ROM (at least 0x200
+// for a valid result).
+Header decode_header(const uint8_t *rom, size_t len);
+
+// The serial without its type, revision and blanks ("GM MK-1079 -00" gives
+// "MK-1079"): the form the catalogue's serials are compared in.
+std::string serial_code(const std::string &serial);
 
 struct Block {
     uint32_t offset;

@@ -15,6 +15,11 @@ public:
 
 protected:
     void identify() override;
+
+private:
+    void identifyFromHeader(const QByteArray &page);
+    void presetDeclaredSize(uint32_t size);
+    bool checkMirror(const QByteArray &page, uint32_t size);
 };
 
 class mdThreadDump : public DumpWorker {
@@ -25,4 +30,5 @@ public:
 
 protected:
     bool readImage(uint8_t *buffer) override;
+    void noteSuspectImage(const uint8_t *image, uint32_t len, bool checksumFails) override;
 };

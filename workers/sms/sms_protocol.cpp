@@ -1,5 +1,6 @@
 #include "workers/sms/sms_protocol.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace sms {
@@ -60,6 +61,29 @@ BlockRead bank_read(uint32_t bank, uint32_t length)
     step.windowOffset = 0x8000;
     step.length = length;
     return step;
+}
+
+Header find_header(const uint8_t *rom, size_t len)
+{
+    static const uint32_t sizes[16] = {0x40000, 0x80000, 0x100000, 0, 0, 0, 0, 0,
+                                       0, 0, 0x2000, 0x4000, 0x8000, 0xC000, 0x10000, 0x20000};
+    Header h;
+    for (const uint32_t at : {0x7FF0u, 0x3FF0u, 0x1FF0u}) {
+        if (len < at + 16 || std::memcmp(rom + at, "TMR SEGA", 8) != 0)
+            continue;
+        const uint8_t *p = rom + at;
+        h.found = true;
+        h.offset = at;
+        h.checksum = uint16_t(p[0xA] | p[0xB] << 8);
+        const int d[5] = {p[0xC] & 0x0F, p[0xC] >> 4, p[0xD] & 0x0F, p[0xD] >> 4, p[0xE] >> 4};
+        if (std::all_of(d, d + 5, [](int x) { return x <= 9; }))
+            h.productCode = d[0] + 10 * d[1] + 100 * d[2] + 1000 * d[3] + 10000 * d[4];
+        h.version = p[0xE] & 0x0F;
+        h.region = p[0xF] >> 4;
+        h.declaredSize = sizes[p[0xF] & 0x0F];
+        break;
+    }
+    return h;
 }
 
 const TitleRecord *find_title(const TitleRecord *table, size_t count, uint32_t crc)

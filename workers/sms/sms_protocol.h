@@ -43,6 +43,25 @@ BlockRead slot_read(int slot);
 // at most one bank.
 BlockRead bank_read(uint32_t bank, uint32_t length);
 
+// The "TMR SEGA" header.
+struct Header {
+    bool found = false;
+    uint32_t offset = 0;       // 0x7FF0, 0x3FF0 or 0x1FF0
+    uint16_t checksum = 0;
+    int productCode = -1;      // -1 when its digits are not BCD
+    int version = 0;
+    int region = 0;
+    uint32_t declaredSize = 0; // from the size code; 0 for a code with no size
+};
+
+// Looks for the header at 0x7FF0, then 0x3FF0, then 0x1FF0 of `rom`, which
+// holds the first `len` bytes of the cartridge as slots 0 and 1 show them.
+Header find_header(const uint8_t *rom, size_t len);
+
+// Bank numbers whose mapping into slot 2 shows bank 0 again when the ROM has
+// 2, 4, 8 … 64 banks: a cartridge's size is the first that does.
+constexpr uint32_t kSizeProbes[] = {2, 4, 8, 16, 32, 64};
+
 // The first row of `table` whose first-8 KiB CRC equals `crc`; null when none.
 const TitleRecord *find_title(const TitleRecord *table, size_t count, uint32_t crc);
 

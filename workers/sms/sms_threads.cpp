@@ -2,6 +2,7 @@
 
 #include "device/checksum.h"
 #include "device/device_link.h"
+#include "workers/verify/serials.h"
 
 #include <QByteArray>
 #include <algorithm>
@@ -29,26 +30,97 @@ void smsThreadInfo::identify()
         note("Device only support:QXB_RDR07_FW310 or newer");
         return;
     }
-    send_command(sms::start_sector());
-    send_command(sms::register_write(sms::kSlot0, 0));
-    send_command(sms::register_write(sms::kSlot1, 1));
-    send_command(sms::register_write(sms::kSlot2, 2));
+    if (!infoSend(sms::start_sector()) || !infoSend(sms::register_write(sms::kSlot0, 0)) ||
+        !infoSend(sms::register_write(sms::kSlot1, 1)) || !infoSend(sms::register_write(sms::kSlot2, 2)))
+        return;
 
     QByteArray head(int(sms::kHeadSize), '\0');
-    if (read_data_window(0, head.data(), sms::kHeadSize) != sms::kHeadSize) {
-        noteNotDetected();
+    if (!infoRead(0, head.data(), sms::kHeadSize, 0) || !cartridgeAnswers(head.constData(), sms::kHeadSize))
         return;
-    }
     const uint32_t crc = crc32_buffer(head.constData(), sms::kHeadSize);
     const sms::TitleRecord *hit = sms::find_title(table, tableSize, crc);
     if (!hit || hit->romSize == 0) {
-        noteNotDetected();
+        identifyFromCartridge();
         return;
     }
     note("Find game: ", QString::fromUtf8(hit->name));
     note("Please set ROM SIZE to ",
          QString::number(hit->romSize / 1024) + say(" Kbytes to dump ROM."));
     selectRomSize(int(hit->romSize));
+}
+
+void smsThreadInfo::identifyFromCartridge()
+{
+    // Slots 0 and 1 as power-on maps them: banks 0 and 1.
+    QByteArray low(int(2 * sms::kBankSize), '\0');
+    if (!infoRead(0, low.data(), uint32_t(low.size()), 0))
+        return;
+    const sms::Header h = sms::find_header(reinterpret_cast<const uint8_t *>(low.constData()), size_t(low.size()));
+    uint32_t measured = 0;
+    if (!measure(low, &measured))
+        return;
+    // The bus is the better witness: many headers give the checksummed range.
+    const uint32_t size = measured ? measured : h.declaredSize;
+    if (!h.found && !size) {
+        noteNotDetected();
+        return;
+    }
+    QString name;
+    if (!h.found) {
+        name = say("unknown game (no cartridge header)");
+    } else if (h.productCode < 0) {
+        name = say("unknown game (the product code is not readable)");
+    } else {
+        const std::vector<verify::CatalogueEntry> known =
+            verify::find_by_serial(verify::builtin(), code(ConsoleCode::sms), QString::number(h.productCode));
+        name = known.empty() ? say("unknown game (product code %1)").arg(h.productCode) : known.front().title;
+    }
+    note("Find game: ", name);
+    if (size) {
+        note("Please set ROM SIZE to ", QString::number(size / 1024) + say(" Kbytes to dump ROM."));
+        selectRomSize(int(size));
+    } else {
+        note("Please set ROM SIZE by yourself to dump the ROM");
+    }
+    if (measured)
+        noteRaw(say("The cartridge repeats its first bank after %1 KB.").arg(measured / 1024));
+    if (h.found) {
+        noteRaw(say("Cartridge header: product code %1, version %2, size code %3 KB.")
+                    .arg(h.productCode >= 0 ? QString::number(h.productCode) : QStringLiteral("?"))
+                    .arg(h.version)
+                    .arg(h.declaredSize / 1024));
+        if (h.productCode >= 0)
+            noteCatalogue(code(ConsoleCode::sms), QString::number(h.productCode));
+    }
+}
+
+bool smsThreadInfo::measure(const QByteArray &low, uint32_t *size)
+{
+    *size = 0;
+    const uint32_t bank = sms::kBankSize;
+    const char *bank0 = low.constData();
+    // Carts of 16 KiB and less have no mapper; the ROM repeats within the slots.
+    if (std::memcmp(bank0 + bank / 2, bank0, bank / 2) == 0) {
+        *size = bank / 2;
+        return true;
+    }
+    if (std::memcmp(bank0 + bank, bank0, bank) == 0) {
+        *size = bank;
+        return true;
+    }
+    if (!infoSend(sms::register_write(sms::kControl, 0)))
+        return false;
+    QByteArray seen(int(bank), '\0');
+    for (const uint32_t n : sms::kSizeProbes) {
+        if (!infoSend(sms::register_write(sms::kSlot2, n)) || !infoRead(0x8000, seen.data(), bank, n * bank))
+            return false;
+        if (std::memcmp(seen.constData(), bank0, bank) == 0) {
+            *size = n * bank;
+            break;
+        }
+    }
+    // Leave slot 2 as power-on maps it.
+    return infoSend(sms::register_write(sms::kSlot2, 2));
 }
 
 uint32_t smsThreadDump::bufferSize() const
@@ -72,11 +144,14 @@ bool smsThreadDump::readImage(uint8_t *buffer)
             return false;
 
     const uint32_t size = uint32_t(romSize);
+    declared_ = 0;
     emit set_progress(1, romSize);
     if (size <= sms::kSlotsSize) {
         for (int slot = 0; slot < 3; ++slot) {
             if (!keepGoing() || !perform(sms::slot_read(slot), buffer + slot * sms::kBankSize))
                 return false;
+            if (slot == 1)
+                noteDeclaredSize(buffer);
             emit set_progress(int((slot + 1) * sms::kBankSize), romSize);
         }
         return true;
@@ -87,7 +162,29 @@ bool smsThreadDump::readImage(uint8_t *buffer)
         const uint32_t length = std::min(sms::kBankSize, size - offset);
         if (!keepGoing() || !perform(sms::bank_read(bank, length), buffer + offset))
             return false;
+        if (offset + length == 2 * sms::kBankSize)
+            noteDeclaredSize(buffer);
         emit set_progress(int(offset), romSize);
     }
     return true;
+}
+
+// The size code often names only the checksummed range, so a larger choice
+// is no news; a smaller one cuts the ROM short.
+void smsThreadDump::noteDeclaredSize(const uint8_t *buffer)
+{
+    const sms::Header h = sms::find_header(buffer, 2 * sms::kBankSize);
+    declared_ = h.found ? h.declaredSize : 0;
+    if (declared_ > uint32_t(romSize))
+        noteRaw(say("The cartridge header declares %1 KB; dumping %2 KB as chosen.")
+                    .arg(h.declaredSize / 1024)
+                    .arg(romSize / 1024));
+}
+
+void smsThreadDump::noteSuspectImage(const uint8_t *image, uint32_t len, bool checksumFails)
+{
+    DumpWorker::noteSuspectImage(image, len, checksumFails);
+    // The header may lie past a short image's end: what the run read counts.
+    if (declared_ > len)
+        noteRaw(say("Warning: the image is %1 KB, but its header declares %2 KB.").arg(len / 1024).arg(declared_ / 1024));
 }

@@ -15,6 +15,12 @@ public:
 
 protected:
     void identify() override;
+
+private:
+    void identifyFromCartridge();
+    // The size at which the ROM repeats bank 0; 0 when none up to 1 MiB.
+    // False when a command or read failed.
+    bool measure(const QByteArray &low, uint32_t *size);
 };
 
 class smsThreadDump : public DumpWorker {
@@ -27,4 +33,10 @@ protected:
     bool readImage(uint8_t *buffer) override;
     // Small images are read as three whole slots.
     uint32_t bufferSize() const override;
+    void noteSuspectImage(const uint8_t *image, uint32_t len, bool checksumFails) override;
+
+private:
+    // Once the first 32 KiB are in: says so when the header declares more.
+    void noteDeclaredSize(const uint8_t *buffer);
+    uint32_t declared_ = 0;   // the header's size, as the run read it; 0: none
 };

@@ -56,6 +56,16 @@ public:
         *v = qFromBigEndian<quint32>(p);
         return true;
     }
+    // u16 length, then UTF-8.
+    bool text(QString *v)
+    {
+        quint16 len;
+        const char *p;
+        if (!u16(&len) || !take(len, &p))
+            return false;
+        *v = QString::fromUtf8(p, len);
+        return true;
+    }
     bool atEnd() const { return m_pos == m_data.size(); }
 
 private:
@@ -134,7 +144,10 @@ HeaderCheck check_md(const QByteArray &image)
     if (image.size() < 0x200)
         return HeaderCheck::None;
     const uchar *p = bytes(image);
-    const int n = image.size();
+    // The sum covers the ROM the header declares; an overdump's repeats
+    // past it are not part of it. A short image sums what it has.
+    const quint32 end = qFromBigEndian<quint32>(p + 0x1A4);
+    const int n = end >= 0x200 && end < quint32(image.size()) ? int(end) + 1 : image.size();
     quint16 sum = 0;
     int i = 0x200;
     for (; i + 1 < n; i += 2)
@@ -143,6 +156,25 @@ HeaderCheck check_md(const QByteArray &image)
         sum = quint16(sum + (p[i] << 8));
     const quint16 stored = quint16((p[0x18E] << 8) | p[0x18F]);
     return sum == stored ? HeaderCheck::Ok : HeaderCheck::Mismatch;
+}
+
+HeaderCheck check_sms(const QByteArray &image)
+{
+    static const quint32 sizeCodes[16] = {0x40000, 0x80000, 0x100000, 0, 0, 0, 0, 0,
+                                          0, 0, 0x2000, 0x4000, 0x8000, 0xC000, 0x10000, 0x20000};
+    const uchar *p = bytes(image);
+    for (const quint32 at : {0x7FF0u, 0x3FF0u, 0x1FF0u}) {
+        if (quint32(image.size()) < at + 16 || std::memcmp(p + at, "TMR SEGA", 8) != 0)
+            continue;
+        const quint32 end = sizeCodes[p[at + 0xF] & 0x0F];
+        if (end == 0 || end > quint32(image.size()))
+            return HeaderCheck::Mismatch;
+        // Every byte of the range but the header's own 16.
+        const quint16 sum = quint16(byte_sum(p, end) - (at < end ? byte_sum(p + at, 16) : 0));
+        const quint16 stored = quint16(p[at + 0xA] | (p[at + 0xB] << 8));
+        return sum == stored ? HeaderCheck::Ok : HeaderCheck::Mismatch;
+    }
+    return HeaderCheck::None;
 }
 
 struct SnesLocation {
@@ -214,10 +246,10 @@ Catalogue Catalogue::fromPacked(const QByteArray &packed)
     Reader in(packed);
     const char *magic;
     quint32 count;
-    if (!in.take(4, &magic) || std::memcmp(magic, "QVC1", 4) != 0 || !in.u32(&count))
+    if (!in.take(4, &magic) || std::memcmp(magic, "QVC2", 4) != 0 || !in.u32(&count))
         return {};
-    // Each record takes at least 31 bytes; a count beyond that is corrupt.
-    if (count > quint32(packed.size()) / 31)
+    // Each record takes at least 37 bytes; a count beyond that is corrupt.
+    if (count > quint32(packed.size()) / 37)
         return {};
 
     std::vector<CatalogueEntry> entries;
@@ -225,15 +257,13 @@ Catalogue Catalogue::fromPacked(const QByteArray &packed)
     for (quint32 i = 0; i < count; ++i) {
         CatalogueEntry e;
         quint8 family;
-        quint16 titleLen;
         const char *sha1;
-        const char *title;
         if (!in.u32(&e.crc32) || !in.u32(&e.size) || !in.u8(&family)
-            || !in.take(kSha1Size, &sha1) || !in.u16(&titleLen) || !in.take(titleLen, &title))
+            || !in.take(kSha1Size, &sha1) || !in.text(&e.title) || !in.text(&e.year)
+            || !in.text(&e.publisher) || !in.text(&e.serial))
             return {};
         e.family = family;
         e.sha1 = QByteArray(sha1, kSha1Size);
-        e.title = QString::fromUtf8(title, titleLen);
         entries.push_back(std::move(e));
     }
     if (!in.atEnd())
@@ -250,7 +280,7 @@ std::optional<CatalogueEntry> Catalogue::find(const QByteArray &image, int prefe
     const CatalogueEntry *first = nullptr;
     for (; it != m_byCrc.end() && it->first == crc; ++it) {
         const CatalogueEntry &e = m_entries[size_t(it->second)];
-        if (qint64(e.size) != qint64(image.size()))
+        if (e.size == 0 || qint64(e.size) != qint64(image.size()))
             continue;
         if (sha1.isEmpty())
             sha1 = QCryptographicHash::hash(image, QCryptographicHash::Sha1);
@@ -288,6 +318,8 @@ HeaderCheck check_header(int consoleCode, const QByteArray &image)
         return check_gba(image);
     case 15:
         return check_sfc(image);
+    case 18:
+        return check_sms(image);
     case 19:
         return check_md(image);
     default:
@@ -314,7 +346,8 @@ QStringList verification_lines(int consoleCode, const QByteArray &image, const C
         lines << QStringLiteral("Header checksum OK.");
         break;
     case HeaderCheck::Mismatch:
-        lines << QStringLiteral("Header checksum mismatch.");
+        lines << QStringLiteral("Header checksum mismatch.")
+              << QStringLiteral("Warning: the image fails its header checksum; it may be a bad dump.");
         break;
     case HeaderCheck::None:
         break;

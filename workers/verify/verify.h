@@ -16,8 +16,11 @@ struct CatalogueEntry {
     QString title;
     quint32 crc32 = 0;
     QByteArray sha1; // 20 raw bytes
-    quint32 size = 0;
+    quint32 size = 0; // 0: known by name only, no image to verify against
     int family = 0;  // console code
+    QString year;
+    QString publisher;
+    QString serial;  // as the list gives it: "MK-1535 (USA), MK-1535-50 (Euro)"
 };
 
 class Catalogue {
@@ -47,8 +50,10 @@ const Catalogue &builtin();
 
 enum class HeaderCheck { None, Ok, Mismatch };
 
-// None for families without a header checksum and for images too small to
-// hold the header.
+// None for families without a header checksum, for images too small to
+// hold the header and for Master System images without one. The Mega Drive
+// sum runs to the end the header declares, the Master System sum over the
+// range its size code names.
 HeaderCheck check_header(int consoleCode, const QByteArray &image);
 
 struct Verdict {
@@ -61,7 +66,8 @@ struct Verdict {
 Verdict verify_image(int consoleCode, const QByteArray &image,
                      const Catalogue &catalogue = builtin());
 
-// Untranslated source lines for the log, in order.
+// Untranslated source lines for the log, in order; a failed checksum also
+// gives the frame's warning line.
 QStringList verification_lines(int consoleCode, const QByteArray &image,
                                const Catalogue &catalogue = builtin());
 
