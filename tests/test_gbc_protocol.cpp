@@ -36,12 +36,6 @@ private slots:
         QFETCH(int, code);
         QTEST(gbc::mbc_for_type_code(uint8_t(code)), "mbc");
     }
-    // The simulated cartridge must pick the controller the Info reports.
-    void simulatorAgreesOnEveryTypeCode()
-    {
-        for (int c = 0; c < 256; ++c)
-            QCOMPARE(sim::GbCartridge::mbc_for_type(uint8_t(c)), gbc::mbc_for_type_code(uint8_t(c)));
-    }
 
     // One header byte each for the ROM and the RAM size.
     void sizeCodes_data()

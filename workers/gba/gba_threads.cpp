@@ -41,8 +41,11 @@ void gbaThreadInfo::identify()
         selectRamType(save.ramType);
         matched = romSize;
     }
-    if (matched == 0)
+    // Without the logo the header fields are not a header's: judge nothing.
+    if (matched == 0 && gba::logo_matches(header))
         reportHeader(header);
+    else if (matched == 0)
+        noteNotDetected();
 }
 
 void gbaThreadInfo::reportHeader(const uint8_t *header)
