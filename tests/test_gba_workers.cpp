@@ -125,27 +125,22 @@ private slots:
         gbaThreadDump worker;
         worker.configure(path, 0x400000, 0);
         const RunRecord rec = runWorker(worker);
-        QCOMPARE(rec.errors, QVector<int>{1});
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(file.readAll() == QByteArray(reinterpret_cast<const char *>(rom.data()), int(rom.size())));
-        const QStringList tail = savedLines(path, rom, 3);
-        QCOMPARE(rec.logs.mid(rec.logs.size() - tail.size()), tail);
-
+        QStringList tail = savedLines(path, rom, 3);
+        tail.replaceInStrings(QRegularExpression("^"), "log ");
+        tail << "progress 1 1" << "error 1";
+        QStringList expected{"progress 1 4194304"};
+        for (int i = 1; i <= 128; ++i)
+            expected << QStringLiteral("progress %1 4194304").arg(i * 32768);
+        QCOMPARE(rec.trace.mid(rec.trace.size() - tail.size() - 129), expected + tail);
         const auto cmds = rig.reader.commands();
-        QCOMPARE(int(cmds.size()), 2 + 128);
         const auto reads = rig.reader.window_reads();
-        QCOMPARE(int(reads.size()), 128);
-        QVector<QPair<int, int>> progress{{1, 0x400000}};
-        for (int i = 0; i < 128; ++i) {
-            QCOMPARE(int(cmds[size_t(i) + 2].operation()), int(gba::kOpAddress));
-            QCOMPARE(cmds[size_t(i) + 2].le32(4), uint32_t(i) * 32768u);
-            QCOMPARE(reads[size_t(i)].offset, 0u);
-            QCOMPARE(reads[size_t(i)].length, 32768u);
-            progress.append({(i + 1) * 32768, 0x400000});
-        }
-        progress.append({1, 1});
-        QCOMPARE(rec.progress, progress);
+        QCOMPARE(int(cmds.size()) * 1000 + int(reads.size()), 130 * 1000 + 128);
+        for (uint32_t i = 0; i < 128; ++i)
+            QVERIFY(cmds[i + 2].operation() == gba::kOpAddress && cmds[i + 2].le32(4) == i * 32768u &&
+                    reads[i].offset == 0 && reads[i].length == 32768u);
     }
 };
 
