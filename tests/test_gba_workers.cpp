@@ -82,6 +82,8 @@ private slots:
             "log RAM SIZE: 0Bytes", "log <hr><br>", "selectRamSize 0", "selectRamType 0"};
         QTest::newRow("unknown code, 8 MiB") << QByteArray("Q9Q9") << true << true << 0x800000 << 0
                                              << measured("Q9Q9", "64", 0x800000);
+        QTest::newRow("3 MiB, no power of two") << QByteArray("Q9Q9") << true << true << 0x300000 << 0
+                                               << measured("Q9Q9", "32", 0x400000);
         QTest::newRow("under the smallest size") << QByteArray("Q9Q9") << true << true << 0x8000 << 0
                                                  << measured("Q9Q9", "8", 0x100000);
         QTest::newRow("region of a serial") << QByteArray("-USA") << true << true << 0x400000 << 0

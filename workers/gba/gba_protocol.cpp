@@ -116,8 +116,20 @@ uint32_t measure_rom_size(const RomReader &read, bool *readFailed)
             *readFailed = true;
             return 0;
         }
-        if (!is_open_bus(probe, kProbeSize, at))
-            return kSizeCandidates[i];
+        if (is_open_bus(probe, kProbeSize, at))
+            continue;
+        // A ROM that is no power of two runs on past this end: the next
+        // candidate holds it.
+        if (i + 1 < n) {
+            const uint32_t above = kSizeCandidates[i];
+            if (!read(above, probe, kProbeSize)) {
+                *readFailed = true;
+                return 0;
+            }
+            if (!is_open_bus(probe, kProbeSize, above))
+                return kSizeCandidates[i + 1];
+        }
+        return kSizeCandidates[i];
     }
     // Less than the smallest candidate: it still holds a ROM that starts
     // with real data.

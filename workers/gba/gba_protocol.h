@@ -72,7 +72,8 @@ using RomReader = std::function<bool(uint32_t offset, uint8_t *dst, uint32_t len
 
 // The smallest candidate size that holds every probe showing real data:
 // the candidates are probed from the largest down and the first one whose
-// last kProbeSize bytes are not the open bus gives the size. When every
+// last kProbeSize bytes are not the open bus gives the size, or the next
+// candidate when the data also goes on past that end. When every
 // probe floats, the smallest candidate if the ROM's first bytes are real
 // data; 0 if they float too, or when a read failed (`*readFailed`).
 uint32_t measure_rom_size(const RomReader &read, bool *readFailed);
