@@ -234,14 +234,6 @@ private slots:
         QTest::addColumn<QStringList>("expected");
         QTest::addColumn<QString>("line");   // a log line the run must show
 
-        QStringList scc{"W start 15"};
-        for (int b = 0; b < 16; b += 2)
-            scc << QStringLiteral("W 5000<-%1").arg(b) << QStringLiteral("W 7000<-%1").arg(b + 1) << "R 4000+16";
-        QTest::newRow("128 KiB konami5") << 2 << int(128 * K) << uint16_t(0x4000) << scc << "";
-        QStringList fox{"W start 15"};
-        for (int b = 0; b < 2; ++b)
-            fox << QStringLiteral("W 6000<-%1").arg(b) << QStringLiteral("W 7000<-%1").arg(b) << "R 4000+16" << "R 8000+16";
-        QTest::newRow("64 KiB harry fox") << 128 << int(64 * K) << uint16_t(0x4000) << fox << "";
         QTest::newRow("64 KiB standard") << 0 << int(64 * K) << uint16_t(0x0000)
                                          << QStringList{"W start 15", "R 0+64"} << "Debug dump 64K.";
         QTest::newRow("32 KiB, unknown mapper ignored") << 18 << int(32 * K) << uint16_t(0x4000)
