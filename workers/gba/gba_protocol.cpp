@@ -1,7 +1,6 @@
 #include "workers/gba/gba_protocol.h"
 
 #include <QCoreApplication>
-#include <QRegularExpression>
 #include <QStringList>
 #include <climits>
 #include <cstring>
@@ -61,12 +60,21 @@ QString serial_game_code(const QString &serial)
 {
     // A catalogue number in parentheses is no part of the serial proper;
     // fields are split at '-', and at '_' where a list writes "FDKP_EUR".
-    const QString proper = serial.left(serial.indexOf(QLatin1Char('('))).trimmed();
-    static const QRegularExpression separators(QStringLiteral("[-_]"));
-    const QStringList fields = proper.split(separators);
-    for (int i = 1; i < fields.size(); ++i) {
-        if (fields[i].size() == int(kGameCodeSize))
-            return fields[i];
+    int end = serial.indexOf(QLatin1Char('('));
+    if (end < 0)
+        end = serial.size();
+    int field = 0;
+    int start = 0;
+    for (int i = 0; i <= end; ++i) {
+        const bool last = i == end || serial[i] == QLatin1Char(' ');
+        if (!last && serial[i] != QLatin1Char('-') && serial[i] != QLatin1Char('_'))
+            continue;
+        if (field > 0 && i - start == int(kGameCodeSize))
+            return serial.mid(start, i - start);
+        if (last)
+            break;
+        ++field;
+        start = i + 1;
     }
     return QString();
 }
