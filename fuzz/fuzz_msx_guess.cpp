@@ -28,7 +28,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             return true;
         },
         &failed);
-    for (int mapper : {0, 2, 3, 9, 14, 128})
-        msx::fixed_board_size(mapper), msx::bank_read(mapper, size * msx::kBankSize, msx::kBankSize, 0x15);
+    for (int mapper : {0, 2, 3, 9, 14, 128}) {
+        (void)msx::fixed_board_size(mapper);
+        (void)msx::bank_read(mapper, uint32_t(size) * msx::kBankSize, msx::kBankSize, 0x15);
+    }
     return 0;
 }
