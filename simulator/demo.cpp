@@ -191,8 +191,17 @@ std::vector<uint8_t> msx()
     rom[0] = 'A';
     rom[1] = 'B';
     put_le16(rom, 2, 0x4010);   // INIT
-    const uint8_t loop[] = {0xF3, 0x18, 0xFE};   // di; jr -2
-    put(rom, 0x10, loop, sizeof loop);
+    // Maps banks 1 and 2 into the two pages through the ASCII 16 KiB
+    // registers, then stops.
+    const uint8_t init[] = {
+        0xF3,                     // di
+        0x3E, 0x01,               // ld a,1
+        0x32, 0x00, 0x60,         // ld (0x6000),a
+        0x3C,                     // inc a
+        0x32, 0x00, 0x70,         // ld (0x7000),a
+        0x18, 0xFE,               // jr -2
+    };
+    put(rom, 0x10, init, sizeof init);
     return rom;
 }
 

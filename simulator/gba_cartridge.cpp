@@ -23,7 +23,11 @@ void GbaCartridge::command(const uint8_t *sector)
 
 void GbaCartridge::read(uint32_t offset, uint8_t *dst, uint32_t len)
 {
-    copy_image(rom_, uint64_t(base_) + offset, dst, len);
+    for (uint32_t i = 0; i < len; ++i) {
+        const uint64_t a = uint64_t(base_) + offset + i;
+        const uint16_t latched = uint16_t(a >> 1);
+        dst[i] = a < rom_.size() ? rom_[size_t(a)] : (a & 1) ? uint8_t(latched >> 8) : uint8_t(latched);
+    }
 }
 
 } // namespace sim

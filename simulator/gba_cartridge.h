@@ -16,7 +16,8 @@ public:
     int family() const override { return bus_gba; }
     void start(int bus) override;
     void command(const uint8_t *sector) override;
-    // Bytes past the end of the ROM read 0xFF.
+    // Past the end of the ROM nothing drives the multiplexed bus, which
+    // still holds the address: each halfword at A reads (A / 2) & 0xFFFF.
     void read(uint32_t offset, uint8_t *dst, uint32_t len) override;
 
 private:

@@ -17,21 +17,27 @@ GbCartridge::GbCartridge(std::vector<uint8_t> rom, int mbc)
         mbc_ = rom_.size() > 0x147 ? mbc_for_type(rom_[0x147]) : none;
 }
 
-// Kept in step with the Info worker's decoding; the tests compare the two
-// over every code.
 int GbCartridge::mbc_for_type(uint8_t code)
 {
     switch (code) {
-    case 0x00: case 0x08: case 0x09:
-        return none;
-    case 0x01: case 0x02: case 0x03: case 0x0B: case 0x0C: case 0xFF:
+    case 0x01: case 0x02: case 0x03:   // MBC1, +RAM, +RAM+BATTERY
         return mbc1;
-    case 0x05: case 0x06:
+    case 0x05: case 0x06:              // MBC2, +BATTERY
         return mbc2;
-    case 0x0D: case 0x0F: case 0x10: case 0x11: case 0x12: case 0x13: case 0xFE:
+    case 0x0F: case 0x10: case 0x11: case 0x12: case 0x13:   // MBC3 with timer, RAM, battery
         return mbc3;
-    default:
+    case 0x19: case 0x1A: case 0x1B: case 0x1C: case 0x1D: case 0x1E:   // MBC5, with RAM, rumble
         return mbc5;
+    case 0x22:   // MBC7 with sensor
+        return mbc7;
+    case 0xFC:   // Pocket Camera
+        return camera;
+    case 0xFE:   // HuC3
+        return huc3;
+    case 0xFF:   // HuC1 with RAM and battery
+        return huc1;
+    default:     // ROM only, ROM+RAM, MMM01, MBC6, TAMA5, undocumented codes
+        return none;
     }
 }
 
@@ -70,6 +76,16 @@ void GbCartridge::write(uint16_t address, uint8_t value)
         if (address >= 0x2000 && address < 0x4000)
             bank_ = value & 0x7F;
         break;
+    case huc1:
+    case camera:
+        if (address >= 0x2000 && address < 0x4000)
+            bank_ = value & 0x3F;
+        break;
+    case huc3:
+    case mbc7:
+        if (address >= 0x2000 && address < 0x4000)
+            bank_ = value & 0x7F;
+        break;
     case mbc5:
         if (address >= 0x2000 && address < 0x3000)
             bank_ = (bank_ & 0x100) | value;
@@ -96,7 +112,12 @@ uint32_t GbCartridge::high_bank() const
         return (upper_ << 5) | (bank_ == 0 ? 1 : bank_);
     case mbc2:
     case mbc3:
+    case huc1:
+    case huc3:
+    case mbc7:
         return bank_ == 0 ? 1 : bank_;
+    case camera:   // bank 0 can be mapped high
+        return bank_;
     case mbc5:
         return bank_;
     default:

@@ -11,7 +11,9 @@ namespace sim {
 
 class GbCartridge : public Cartridge {
 public:
-    enum Mbc : int { none = 0, mbc1 = 1, mbc2 = 2, mbc3 = 3, mbc5 = 4 };
+    // The values 0-4 match the MBC TYPE option values. The Hudson chips, the
+    // Pocket Camera and MBC7 keep their ROM bank register at 0x2000-0x3FFF.
+    enum Mbc : int { none = 0, mbc1 = 1, mbc2 = 2, mbc3 = 3, mbc5 = 4, huc1 = 5, huc3 = 6, camera = 7, mbc7 = 8 };
 
     // `mbc` -1 takes the controller from the cartridge type byte at 0x147.
     explicit GbCartridge(std::vector<uint8_t> rom, int mbc = -1);
@@ -22,7 +24,9 @@ public:
     void read(uint32_t offset, uint8_t *dst, uint32_t len) override;
 
     int mbc() const { return mbc_; }
-    // The controller a cartridge type code names.
+    // The controller a cartridge type code names, after the type list of
+    // the Game Boy header. Codes outside it, and MMM01, MBC6 and TAMA5,
+    // whose banking is not modelled, read as a bare ROM.
     static int mbc_for_type(uint8_t code);
 
 private:

@@ -234,10 +234,16 @@ uint8_t MsxCartridge::peek(uint16_t a) const
             return rom16(2 * reg_[0], in16);
         return page == 2 ? rom16(2 * reg_[1] + 1, in16) : 0xFF;
     default: {
-        if (a < base_)
+        // A board decodes only the address lines its ROM needs, so a small
+        // ROM repeats through the pages the board answers in: both cartridge
+        // pages from 0x4000, only the upper one from 0x8000.
+        if (a < base_ || rom_.empty())
             return 0xFF;
-        const size_t at = size_t(a - base_);
-        return at < rom_.size() ? rom_[at] : 0xFF;
+        const uint32_t span = base_ == 0x8000 ? kPage16 : base_ == 0x4000 ? 2 * kPage16 : kSlotSize;
+        const uint32_t at = uint32_t(a - base_);
+        if (at >= rom_.size() && at >= span)
+            return 0xFF;
+        return rom_[at % rom_.size()];
     }
     }
 }

@@ -13,7 +13,7 @@ class MsxCartridge : public Cartridge {
 public:
     // `mapper` is the MMC TYPE value (0 and unknown values: a plain ROM);
     // plain ROMs, the Konami Synthesizer (13) and the Disk ROM (15) lie flat
-    // in the slot from `base`.
+    // in the slot from `base`; a plain ROM smaller than its pages repeats.
     MsxCartridge(std::vector<uint8_t> rom, int mapper, uint16_t base = 0x4000);
 
     int family() const override { return bus_msx; }

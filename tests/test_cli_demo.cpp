@@ -30,6 +30,8 @@ private slots:
 
         for (const char *family : {"md", "sms", "sfc", "gb"})
             QTest::newRow(qPrintable(QStringLiteral("demo %1").arg(family))) << family << QByteArray() << "Header checksum OK.";
+        QTest::newRow("demo gba") << "gba" << QByteArray() << "Header checksum OK.";
+        QTest::newRow("demo msx") << "msx" << QByteArray() << "";
         for (int kib : {256, 1024, 4096})
             QTest::newRow(qPrintable(QStringLiteral("md %1 KiB").arg(kib))) << "md" << md_image(random_image(kib * 1024, quint32(kib)), quint32(kib * 1024 - 1)) << "Header checksum OK.";
         for (int kib : {32, 128, 512}) {

@@ -295,7 +295,8 @@ private slots:
 
         QTest::newRow("dump") << QStringList{"dump", "--console", "gb", "--size", "128K", "--mapper", "MBC1",
                                              "--simulate", "demo", "OUT"} << 0;
-        QTest::newRow("auto refused") << QStringList{"auto", "--console", "gba", "--simulate", "demo", "OUT"} << 1;
+        // The program itself as a cartridge: no logo, no title row, nothing to preset.
+        QTest::newRow("auto refused") << QStringList{"auto", "--console", "gba", "--simulate", QUORVEL_CLI_PATH, "OUT"} << 1;
         QTest::newRow("bad usage") << QStringList{"dump", "--console", "gba", "--size", "3M", "OUT"} << 2;
         QTest::newRow("unreadable image") << QStringList{"info", "--console", "gb", "--simulate", "no/such/image.gb"} << 2;
     }

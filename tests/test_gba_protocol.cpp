@@ -24,24 +24,22 @@ private slots:
         QTEST(gba::game_code(h.data()), "code");
     }
 
-    void logo()
-    {
-        std::vector<uint8_t> h(0xC0, 0);
-        std::copy(gba::kLogo, gba::kLogo + gba::kLogoSize, h.begin() + gba::kLogoOffset);
-        QCOMPARE(int(h[0x04]) << 8 | h[0x9F], 0x2407);
-        QVERIFY(gba::logo_matches(h.data()));
-        h[0x9F] ^= 1;   // the last byte counts too
-        QVERIFY(!gba::logo_matches(h.data()));
-    }
-
+    // The code must equal a serial's game-code field; text elsewhere in the
+    // serial list never matches.
     void lookup_data()
     {
         QTest::addColumn<QString>("code");
         QTest::addColumn<QVector<int>>("rows");
         QTest::newRow("two rows") << "AAAP" << QVector<int>{0, 2};
         QTest::newRow("second serial") << "BQJP" << QVector<int>{1};
+        QTest::newRow("after a one-letter field") << "AGRJ" << QVector<int>{3};
+        QTest::newRow("before an underscore") << "FDKP" << QVector<int>{3};
+        QTest::newRow("after a second prefix") << "BE8E" << QVector<int>{3};
         QTest::newRow("no match") << "ZZZZ" << QVector<int>{};
-        // Shorter codes would match across many serials.
+        QTest::newRow("platform and dash") << "AGB-" << QVector<int>{};
+        QTest::newRow("dash and region") << "-USA" << QVector<int>{};
+        QTest::newRow("inside a catalogue number") << "CAT-" << QVector<int>{};
+        QTest::newRow("number of a serial without code") << "-006" << QVector<int>{};
         QTest::newRow("empty code") << "" << QVector<int>{};
         QTest::newRow("three characters") << "AGB" << QVector<int>{};
     }
@@ -52,11 +50,33 @@ private slots:
             {u"First (Euro)", u"2001", u"Alpha", u"AGB-AAAP-EUR", u"4194304", u"gba_sram"},
             {u"Pack (Euro, USA)", u"200?", u"Beta", u"AGB-BQJE-USA, AGB-BQJP", u"16777216", u""},
             {u"First (USA)", u"2002", u"Alpha", u"AGB-AAAE-USA, AGB-AAAP-UKV (CAT-1)", u"8388608", u""},
+            {u"Odd serials", u"2003", u"Gamma", u"AGB-P-AGRJ (RK238-J1), AGB-FDKP_EUR, DIS-AGB-BE8E-USA, AGS-006",
+             u"4194304", u""},
         };
         QVector<int> found;
-        for (size_t i : gba::find_rows(rows, 3, code))
+        for (size_t i : gba::find_rows(rows, 4, code))
             found << int(i);
         QTEST(found, "rows");
+    }
+
+    // The bus past the end repeats each halfword's own address.
+    void openBus_data()
+    {
+        QTest::addColumn<uint32_t>("offset");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("floats");
+        QTest::newRow("past 8 MiB") << 0x800000u << QByteArray("\x00\x00\x01\x00\x02\x00", 6) << true;
+        QTest::newRow("odd start") << 0x800001u << QByteArray("\x00\x01\x00\x02", 4) << true;
+        QTest::newRow("low 16 bits only") << 0x1FFFFFCu << QByteArray("\xFE\xFF\xFF\xFF", 4) << true;
+        QTest::newRow("real data") << 0x800000u << QByteArray("\x00\x00\x01\x01", 4) << false;
+        QTest::newRow("erased flash") << 0x800000u << QByteArray("\xFF\xFF", 2) << false;
+    }
+    void openBus()
+    {
+        QFETCH(uint32_t, offset);
+        QFETCH(QByteArray, bytes);
+        QTEST(gba::is_open_bus(reinterpret_cast<const uint8_t *>(bytes.constData()), uint32_t(bytes.size()), offset),
+              "floats");
     }
 
     // The first tag contained in the column wins, so longer tags come first.

@@ -1,4 +1,3 @@
-#include "simulator/gbc_cartridge.h"
 #include "workers/gbc/gbc_protocol.h"
 
 #include <QtTest>
@@ -35,12 +34,6 @@ private slots:
     {
         QFETCH(int, code);
         QTEST(gbc::mbc_for_type_code(uint8_t(code)), "mbc");
-    }
-    // The simulated cartridge must pick the controller the Info reports.
-    void simulatorAgreesOnEveryTypeCode()
-    {
-        for (int c = 0; c < 256; ++c)
-            QCOMPARE(sim::GbCartridge::mbc_for_type(uint8_t(c)), gbc::mbc_for_type_code(uint8_t(c)));
     }
 
     // One header byte each for the ROM and the RAM size.
@@ -90,16 +83,6 @@ private slots:
         QTEST(gbc::title(h.data()), "title");
     }
 
-    void logo()
-    {
-        std::vector<uint8_t> h(0x150, 0);
-        std::copy(gbc::kLogo, gbc::kLogo + gbc::kLogoSize, h.begin() + gbc::kLogoOffset);
-        QCOMPARE(int(h[0x104]) << 8 | h[0x133], 0xCE3E);
-        QVERIFY(gbc::logo_matches(h.data()));
-        h[0x133] ^= 0x01;   // the last byte counts too
-        QVERIFY(!gbc::logo_matches(h.data()));
-    }
-
     void bankReads_data()
     {
         QTest::addColumn<int>("mbc");
@@ -131,41 +114,6 @@ private slots:
         QTEST(writes(step.after), "after");
     }
 
-    // The simulated controllers answer as the chips do, so that a wrong
-    // register sequence shows as wrong data in the dump tests.
-    void cartridgeBanking_data()
-    {
-        QTest::addColumn<int>("mbc");
-        QTest::addColumn<QVector<int>>("writes");   // address, value pairs
-        QTest::addColumn<int>("low");               // bank at 0x0000
-        QTest::addColumn<int>("high");              // bank at 0x4000
-        using V = QVector<int>;
-        QTest::newRow("MBC1 bank 0 reads as 1") << 1 << V{0x2000, 0} << 0 << 1;
-        QTest::newRow("MBC1 0x20 unreachable in mode 0") << 1 << V{0x2000, 0, 0x4000, 1} << 0 << 0x21;
-        QTest::newRow("MBC1 mode 1 maps 0x40 at 0x0000") << 1 << V{0x6000, 1, 0x4000, 2} << 0x40 << 0x41;
-        QTest::newRow("MBC2 ignores 0x2000") << 2 << V{0x2000, 5} << 0 << 1;
-        QTest::newRow("MBC2 bank at 0x2100, four bits") << 2 << V{0x2100, 0x1D} << 0 << 0xD;
-        QTest::newRow("MBC3 bank 0 reads as 1") << 3 << V{0x2000, 0} << 0 << 1;
-        QTest::newRow("MBC5 bank 0 selectable") << 4 << V{0x2000, 0} << 0 << 0;
-    }
-    void cartridgeBanking()
-    {
-        QFETCH(int, mbc);
-        QFETCH(QVector<int>, writes);
-        std::vector<uint8_t> rom(512 * 0x4000, 0);   // each bank starts with its number
-        for (uint32_t b = 0; b < 512; ++b) {
-            rom[b * 0x4000] = uint8_t(b);
-            rom[b * 0x4000 + 1] = uint8_t(b >> 8);
-        }
-        sim::GbCartridge cart(std::move(rom), mbc);
-        cart.start(sim::bus_gbc);
-        for (int i = 0; i + 1 < writes.size(); i += 2)
-            cart.command(gbc::register_write(uint32_t(writes[i]), uint32_t(writes[i + 1])).data());
-        uint8_t b[0x4002];
-        cart.read(0, b, sizeof b);
-        QTEST(b[0] | b[1] << 8, "low");
-        QTEST(b[0x4000] | b[0x4001] << 8, "high");
-    }
 };
 
 QTEST_GUILESS_MAIN(TestGbcProtocol)

@@ -1,5 +1,5 @@
 #include "device/checksum.h"
-#include "simulator/msx_cartridge.h"
+#include "simulator/cartridge.h"
 #include "workers/msx/msx_protocol.h"
 
 #include <QtTest>
@@ -14,15 +14,6 @@ std::vector<uint8_t> page(uint8_t fill, uint32_t crc = 0)
     if (crc)
         sim::force_crc32(p.data(), p.size(), 100, crc);
     return p;
-}
-
-// Every 8 KiB bank starts with its number.
-std::vector<uint8_t> numberedRom(uint32_t size)
-{
-    std::vector<uint8_t> rom(size, 0x11);
-    for (uint32_t at = 0; at < size; at += msx::kPageSize)
-        rom[at] = uint8_t(at / msx::kPageSize);
-    return rom;
 }
 
 } // namespace
@@ -95,48 +86,39 @@ private slots:
         QCOMPARE(hit ? QString::fromUtf16(hit->title) : QString(), title);
     }
 
-    // The simulated mappers decode their registers as the boards do.
-    void cartridgeRegisters_data()
+    // Stores to bank registers, as "address*count", give the mapper only
+    // when one board explains them clearly.
+    void guessMapper_data()
     {
+        QTest::addColumn<QStringList>("stores");
         QTest::addColumn<int>("mapper");
-        QTest::addColumn<uint32_t>("address");
-        QTest::addColumn<int>("value");
-        QTest::addColumn<QList<int>>("banks");   // 8 KiB bank seen at 0x0000, 0x4000, 0x6000, 0x8000, 0xA000
-
-        QTest::newRow("scc 0x9000") << 2 << 0x9000u << 9 << QList<int>{0xFF, 0, 1, 9, 3};
-        QTest::newRow("scc ignores 0x6000") << 2 << 0x6000u << 9 << QList<int>{0xFF, 0, 1, 2, 3};
-        QTest::newRow("konami4 0x4000 fixed") << 3 << 0x4000u << 9 << QList<int>{0xFF, 0, 1, 2, 3};
-        QTest::newRow("r-type") << 9 << 0x7000u << 2 << QList<int>{0xFF, 0x2E, 0x2F, 4, 5};
-        QTest::newRow("cross blaim latch 3") << 14 << 0x4045u << 3 << QList<int>{6, 0, 1, 6, 7};
+        QTest::newRow("konami4") << QStringList{"6000*2", "8000*2", "a000*2"} << 3;
+        QTest::newRow("konami5 with SCC") << QStringList{"5000", "7000*3", "9000", "b000"} << 2;
+        QTest::newRow("ascii8") << QStringList{"6000*3", "6800", "7000*3", "7800"} << 4;
+        QTest::newRow("ascii16 ties ascii8") << QStringList{"6000*2", "7000"} << 5;
+        QTest::newRow("cross blaim") << QStringList{"4045"} << 14;
+        QTest::newRow("korean 126-in-1") << QStringList{"4000", "4001"} << 17;
+        QTest::newRow("page 2 only: ascii16, konami5 or r-type") << QStringList{"7000*3"} << -1;
+        QTest::newRow("konami and konami5 mixed") << QStringList{"5000*2", "9000*2", "8000*2", "a000*2"} << -1;
+        QTest::newRow("one stray store against many") << QStringList{"6000*4", "8000*4", "a000*4", "6800"} << 3;
+        QTest::newRow("no register") << QStringList{"c000*5"} << -1;
     }
-    void cartridgeRegisters()
+    void guessMapper()
     {
-        QFETCH(int, mapper);
-        QFETCH(uint32_t, address);
-        QFETCH(int, value);
-        QFETCH(QList<int>, banks);
-        sim::MsxCartridge cart(numberedRom(48 * msx::kPageSize), mapper);
-        cart.write(uint16_t(address), uint8_t(value));
-        QList<int> seen;
-        for (uint16_t a : {0x0000, 0x4000, 0x6000, 0x8000, 0xA000})
-            seen << cart.peek(a);
-        QCOMPARE(seen, banks);
-    }
-
-    // Register writes count only with an MSX target; a start resets the banks.
-    void cartridgeAnswersOnlyRegisterWrites()
-    {
-        sim::MsxCartridge cart(numberedRom(16 * msx::kPageSize), 5);
-        cart.command(msx::register_write(0x14, 0x6000, 2).data());
-        QCOMPARE(int(cart.peek(0x4000)), 4);
-        cart.command(msx::register_write(0, 0x6000, 3).data());
-        cart.command(msx::start_sector(0x15).data());
-        QCOMPARE(int(cart.peek(0x4000)), 4);
-        cart.start(sim::bus_msx);
-        QCOMPARE(int(cart.peek(0x4000)), 0);
-        uint8_t beyond[4];
-        cart.read(0xFFFE, beyond, 4);   // past the 64 KiB slot
-        QCOMPARE(QByteArray(reinterpret_cast<char *>(beyond), 4), QByteArray(4, char(0xFF)));
+        QFETCH(QStringList, stores);
+        std::vector<uint8_t> code{0x00, 0x32};   // a lone opcode byte is no store
+        int count = 0;
+        for (const QString &s : stores) {
+            const QStringList parts = s.split('*');
+            const int address = parts[0].toInt(nullptr, 16);
+            const int n = parts.size() > 1 ? parts[1].toInt() : 1;
+            for (int i = 0; i < n; ++i)
+                code.insert(code.end(), {0x3E, 0x01, 0x32, uint8_t(address), uint8_t(address >> 8)});
+            count += address == 0xC000 ? 0 : n;
+        }
+        const msx::MapperGuess g = msx::guess_mapper(code.data(), code.size());
+        QTEST(g.mapper, "mapper");
+        QCOMPARE(g.stores, count);
     }
 };
 

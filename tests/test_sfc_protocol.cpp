@@ -1,14 +1,9 @@
-#include "simulator/sfc_cartridge.h"
 #include "workers/sfc/sfc_protocol.h"
-#include "workers/sfc/sfc_table.h"
 
 #include <QTextCodec>
 #include <QtTest>
 #include <cstring>
 #include <vector>
-
-using Mapping = sim::SfcCartridge::Mapping;
-Q_DECLARE_METATYPE(Mapping)
 
 class TestSfcProtocol : public QObject {
     Q_OBJECT
@@ -35,7 +30,7 @@ private slots:
         row("0x35 is HiROM", 0x35, 0x02, 0x0D, true, 64);
         row("0x35 clears odd mode", 0x35, 0xF5, 0x0A, true, 8);
         row("mode outside 0x20-0x3F", 0x41, 0xF5, 0x09, false, 4);
-        row("0x45", 0x20, 0x45, 0x0C, true, 48);
+        row("0x45 S-DD1 is LoROM", 0x21, 0x45, 0x0C, false, 48);
         row("0xF3 digit 2", 0x20, 0xF3, 0x0A, false, 12, "ABCDEFGHI2");
         row("0xF3 digit 3", 0x20, 0xF3, 0x0A, false, 16, "ABCDEFGHI3");
         row("0xF3 other byte 9", 0x20, 0xF3, 0x0A, false, 0, "ABCDEFGHIA");
@@ -120,45 +115,16 @@ private slots:
         QTEST(text, "text");
     }
 
-    void titleLookup()
+    // What a type 0x45 header presets chooses the S-DD1 reader; other
+    // LoROM sizes keep the LoROM reader.
+    void sdd1HeaderChoosesTheSdd1Reader()
     {
-        const sfc::TitleRecord rows[] = {
-            {u"First", u"1990", u"A", u"", 131072, 0, 1, 0x1234},
-            {u"Second", u"1992", u"C", u"", 131072, 0, 2, 0x1234},
-        };
-        QCOMPARE(QString::fromUtf16(sfc::find_title(rows, 2, 0x1234)->title), QStringLiteral("First"));
-        QVERIFY(!sfc::find_title(rows, 2, 0x9999));
-    }
-
-    // Only a LoROM image of exactly 6 MiB is read as S-DD1.
-    void sdd1OnlyAtSixMiB()
-    {
+        std::vector<uint8_t> page(sfc::kHeaderPageSize, 0);
+        page[sfc::kMapModeOffset] = 0x31;   // an odd map mode must not turn it into HiROM
+        page[sfc::kTypeOffset] = 0x45;
+        const sfc::HeaderAnalysis a = sfc::analyse_header(page.data(), [](uint32_t) { return uint8_t(0); });
+        QCOMPARE(int(sfc::reader_for(a.hiRom ? 2 : 1, int(a.romBytes))), int(sfc::Reader::Sdd1));
         QCOMPARE(int(sfc::reader_for(1, 0x500000)), int(sfc::Reader::LoRom));
-        QCOMPARE(int(sfc::reader_for(1, 0x600000)), int(sfc::Reader::Sdd1));
-    }
-
-    void guessedMapping_data()
-    {
-        QTest::addColumn<int>("size");
-        QTest::addColumn<int>("headerAt");
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<Mapping>("mapping");
-        QTest::newRow("LoROM") << 0x100000 << 0x7FC0 << 0x20 << Mapping::LoRom;
-        QTest::newRow("HiROM") << 0x400000 << 0xFFC0 << 0x21 << Mapping::HiRom;
-        QTest::newRow("ExHiROM") << 0x600000 << 0x40FFC0 << 0x35 << Mapping::ExHiRom;
-        QTest::newRow("S-DD1") << 0x600000 << 0x7FC0 << 0x32 << Mapping::Sdd1;
-    }
-    void guessedMapping()
-    {
-        QFETCH(int, size);
-        QFETCH(int, headerAt);
-        QFETCH(int, mode);
-        std::vector<uint8_t> rom(size_t(size), 0);
-        rom[size_t(headerAt) + 0x15] = uint8_t(mode);
-        const uint8_t sums[] = {0xCB, 0xED, 0x34, 0x12};   // checksum 0x1234 after its complement
-        std::copy(sums, sums + 4, rom.begin() + headerAt + 0x1C);
-        QTEST(sim::SfcCartridge::guess_mapping(rom), "mapping");
-        QTEST(sim::SfcCartridge::mapping_for(-1, rom), "mapping");
     }
 };
 

@@ -1,6 +1,7 @@
 #include "workers/gba/gba_protocol.h"
 
 #include <QCoreApplication>
+#include <QStringList>
 #include <climits>
 #include <cstring>
 
@@ -37,6 +38,47 @@ QString game_code(const uint8_t *header)
     return QString::fromLatin1(code, len);
 }
 
+namespace {
+QString field_text(const uint8_t *header, uint32_t offset, uint32_t size)
+{
+    const char *field = reinterpret_cast<const char *>(header + offset);
+    return QString::fromLatin1(field, int(strnlen(field, size)));
+}
+} // namespace
+
+QString header_title(const uint8_t *header)
+{
+    return field_text(header, kTitleOffset, kTitleSize);
+}
+
+QString maker_code(const uint8_t *header)
+{
+    return field_text(header, kMakerOffset, kMakerSize);
+}
+
+QString serial_game_code(const QString &serial)
+{
+    // A catalogue number in parentheses is no part of the serial proper;
+    // fields are split at '-', and at '_' where a list writes "FDKP_EUR".
+    int end = serial.indexOf(QLatin1Char('('));
+    if (end < 0)
+        end = serial.size();
+    int field = 0;
+    int start = 0;
+    for (int i = 0; i <= end; ++i) {
+        const bool last = i == end || serial[i] == QLatin1Char(' ');
+        if (!last && serial[i] != QLatin1Char('-') && serial[i] != QLatin1Char('_'))
+            continue;
+        if (field > 0 && i - start == int(kGameCodeSize))
+            return serial.mid(start, i - start);
+        if (last)
+            break;
+        ++field;
+        start = i + 1;
+    }
+    return QString();
+}
+
 QString text(const char16_t *column)
 {
     return QString::fromUtf16(column);
@@ -45,13 +87,65 @@ QString text(const char16_t *column)
 std::vector<size_t> find_rows(const TitleRow *table, size_t count, const QString &code)
 {
     std::vector<size_t> found;
-    if (code.size() < int(kGameCodeSize))
+    if (code.size() != int(kGameCodeSize))
         return found;
     for (size_t i = 0; i < count; ++i) {
-        if (text(table[i].serials).contains(code, Qt::CaseSensitive))
-            found.push_back(i);
+        const QStringList serials = text(table[i].serials).split(QStringLiteral(", "));
+        for (const QString &serial : serials) {
+            if (serial_game_code(serial) == code) {
+                found.push_back(i);
+                break;
+            }
+        }
     }
     return found;
+}
+
+bool is_open_bus(const uint8_t *data, uint32_t len, uint32_t offset)
+{
+    for (uint32_t i = 0; i < len; ++i) {
+        const uint32_t address = offset + i;
+        const uint16_t halfword = uint16_t(address / 2);
+        const uint8_t expected = (address & 1) ? uint8_t(halfword >> 8) : uint8_t(halfword);
+        if (data[i] != expected)
+            return false;
+    }
+    return true;
+}
+
+uint32_t measure_rom_size(const RomReader &read, bool *readFailed)
+{
+    *readFailed = false;
+    uint8_t probe[kProbeSize];
+    const size_t n = sizeof kSizeCandidates / sizeof kSizeCandidates[0];
+    for (size_t i = n; i-- > 0;) {
+        const uint32_t at = kSizeCandidates[i] - kProbeSize;
+        if (!read(at, probe, kProbeSize)) {
+            *readFailed = true;
+            return 0;
+        }
+        if (is_open_bus(probe, kProbeSize, at))
+            continue;
+        // A ROM that is no power of two runs on past this end: the next
+        // candidate holds it.
+        if (i + 1 < n) {
+            const uint32_t above = kSizeCandidates[i];
+            if (!read(above, probe, kProbeSize)) {
+                *readFailed = true;
+                return 0;
+            }
+            if (!is_open_bus(probe, kProbeSize, above))
+                return kSizeCandidates[i + 1];
+        }
+        return kSizeCandidates[i];
+    }
+    // Less than the smallest candidate: it still holds a ROM that starts
+    // with real data.
+    if (!read(0, probe, kProbeSize)) {
+        *readFailed = true;
+        return 0;
+    }
+    return is_open_bus(probe, kProbeSize, 0) ? 0 : kSizeCandidates[0];
 }
 
 int parse_rom_size(const QString &text)

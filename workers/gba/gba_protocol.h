@@ -11,6 +11,7 @@
 #include <QString>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace gba {
@@ -23,8 +24,18 @@ constexpr uint32_t kHeaderReadSize = 1024;
 
 constexpr uint32_t kLogoOffset = 0x04;
 constexpr uint32_t kLogoSize = 156;
+constexpr uint32_t kTitleOffset = 0xA0;
+constexpr uint32_t kTitleSize = 12;
 constexpr uint32_t kGameCodeOffset = 0xAC;
 constexpr uint32_t kGameCodeSize = 4;
+constexpr uint32_t kMakerOffset = 0xB0;
+constexpr uint32_t kMakerSize = 2;
+
+// ROM sizes a measurement can find: every ROM SIZE option the cartridge
+// address space (32 MiB) can hold, smallest first.
+constexpr uint32_t kSizeCandidates[] = {0x100000, 0x200000, 0x400000, 0x800000, 0x1000000, 0x2000000};
+// Bytes read just below each candidate end.
+constexpr uint32_t kProbeSize = 512;
 
 // Values of the "RAM TYPE" option row.
 enum RamType : int { ram_none = 0, ram_sram = 1, ram_flash = 2, ram_eeprom = 3 };
@@ -39,11 +50,33 @@ CommandSector address_select(uint32_t offset);
 // `header` holds the first ROM bytes, at least up to 0xBF.
 bool logo_matches(const uint8_t *header);
 QString game_code(const uint8_t *header);
+// The header's title and maker code, cut at the first zero byte.
+QString header_title(const uint8_t *header);
+QString maker_code(const uint8_t *header);
 
-// Indexes of the rows whose serial list contains `code`, in table order.
-// A code shorter than four characters is no game code: it would match
-// whole stretches of the table, so it matches nothing.
+// The game code a catalogue serial carries ("AGB-BQJE-USA" gives "BQJE",
+// "AGB-P-AGRJ" gives "AGRJ"): the first four-character field after the
+// platform prefix. Empty for serials without one ("AGS-006").
+QString serial_game_code(const QString &serial);
+
+// Indexes of the rows one of whose serials carries exactly `code`, in
+// table order. Anything but four characters matches nothing.
 std::vector<size_t> find_rows(const TitleRow *table, size_t count, const QString &code);
+
+// True when `len` bytes read at ROM offset `offset` are what the bus shows
+// past the end of a ROM: each halfword at address A reads (A / 2) & 0xFFFF.
+bool is_open_bus(const uint8_t *data, uint32_t len, uint32_t offset);
+
+// Reads `len` bytes of the cartridge at ROM offset `offset`; false on failure.
+using RomReader = std::function<bool(uint32_t offset, uint8_t *dst, uint32_t len)>;
+
+// The smallest candidate size that holds every probe showing real data:
+// the candidates are probed from the largest down and the first one whose
+// last kProbeSize bytes are not the open bus gives the size, or the next
+// candidate when the data also goes on past that end. When every
+// probe floats, the smallest candidate if the ROM's first bytes are real
+// data; 0 if they float too, or when a read failed (`*readFailed`).
+uint32_t measure_rom_size(const RomReader &read, bool *readFailed);
 
 // Leading decimal digits of `text`; 0 without any. Saturates at INT_MAX.
 int parse_rom_size(const QString &text);

@@ -9,11 +9,11 @@ gbaThreadInfo::gbaThreadInfo(QObject *parent)
 
 void gbaThreadInfo::identify()
 {
-    send_command(gba::console_selection());
-    send_command(gba::gba_start());
-    send_command(gba::address_select(0));
+    if (!infoSend(gba::console_selection()) || !infoSend(gba::gba_start()) || !infoSend(gba::address_select(0)))
+        return;
     QByteArray page(gba::kHeaderReadSize, '\0');
-    read_data_window(0, page.data(), gba::kHeaderReadSize);
+    if (!infoRead(0, page.data(), gba::kHeaderReadSize, 0) || !cartridgeAnswers(page.constData(), gba::kHeaderReadSize))
+        return;
     const auto *header = reinterpret_cast<const uint8_t *>(page.constData());
 
     if (!gba::logo_matches(header)) {
@@ -41,8 +41,36 @@ void gbaThreadInfo::identify()
         selectRamType(save.ramType);
         matched = romSize;
     }
-    if (matched == 0)
+    // Without the logo the header fields are not a header's: judge nothing.
+    if (matched == 0 && gba::logo_matches(header))
+        reportHeader(header);
+    else if (matched == 0)
         noteNotDetected();
+}
+
+void gbaThreadInfo::reportHeader(const uint8_t *header)
+{
+    bool readFailed = false;
+    const uint32_t size = gba::measure_rom_size(
+        [this](uint32_t offset, uint8_t *dst, uint32_t len) {
+            return infoSend(gba::address_select(offset)) && infoRead(0, dst, len, offset);
+        },
+        &readFailed);
+    if (readFailed)
+        return;
+    if (size == 0) {
+        noteNotDetected();
+        return;
+    }
+    note("--GBA Cartridge information--");
+    note("Title: ", gba::header_title(header));
+    note("Game code: ", gba::game_code(header));
+    note("Maker code: ", gba::maker_code(header));
+    note("ROM SIZE: ", QString::number(size / 131072) + say("Mbit"));
+    selectRomSize(int(size));
+    // The save type is not in the header: the RAM options stay as they are.
+    note("Not in the title table: these values come from the cartridge header, the ROM size from where its data ends.");
+    noteRaw(QStringLiteral("<hr><br>"));
 }
 
 bool gbaThreadDump::readImage(uint8_t *buffer)

@@ -15,6 +15,10 @@ public:
 
 protected:
     void identify() override;
+
+private:
+    // A game code with no row: the header's own fields and the measured size.
+    void reportHeader(const uint8_t *header);
 };
 
 class gbaThreadDump : public DumpWorker {

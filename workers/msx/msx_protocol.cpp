@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <map>
 #include <vector>
 
 namespace msx {
@@ -50,7 +51,6 @@ BlockRead bank_read(int mapper, uint32_t offset, uint32_t length, uint8_t m)
     case 1:    // msx-dos 2
     case 5:    // Ascii/16kb
     case 8:    // Ascii/16kb with SRAM
-    case 10:   // Konami mah-jong 2
         write(0x6000, b16);
         step.windowOffset = 0x4000;
         break;
@@ -60,6 +60,7 @@ BlockRead bank_read(int mapper, uint32_t offset, uint32_t length, uint8_t m)
         step.windowOffset = 0x4000;
         break;
     case 3:    // Konami4: page 0x4000 is fixed, so read through 0x6000-0x9FFF
+    case 10:   // Konami mah-jong 2 (Hai no Majutsushi): a Konami4 board with a DAC
         write(0x6000, b8);
         write(0x8000, b8 + 1);
         step.windowOffset = 0x6000;
@@ -90,9 +91,14 @@ BlockRead bank_read(int mapper, uint32_t offset, uint32_t length, uint8_t m)
     case 13:   // Konami Synthesizer: no registers, the ROM lies flat
         step.windowOffset = 0x4000 + offset;
         break;
-    case 14:   // Cross Blaim
-        write(0x4045, b16);
-        step.windowOffset = 0x8000;
+    case 14:   // Cross Blaim: bank 0 shows only in the fixed page at 0x4000;
+               // latch values 0 and 1 both show bank 1 at 0x8000
+        if (b16 == 0) {
+            step.windowOffset = 0x4000;
+        } else {
+            write(0x4045, b16);
+            step.windowOffset = 0x8000;
+        }
         break;
     case 15:   // Disk ROM
         step.windowOffset = offset | 0x4000;
@@ -150,6 +156,159 @@ const TitleRecord *fingerprint(const PageReader &read, const TitleRecord *table,
     if (crc32_buffer(page.data(), page.size()) == kEagleFighterCrc)
         return &kEagleFighter;
     return nullptr;
+}
+
+bool has_rom_header(const uint8_t *window)
+{
+    return window[0] == 'A' && window[1] == 'B';
+}
+
+uint32_t plain_size(const uint8_t *window)
+{
+    const auto region = [window](int i) { return window + i * kPageSize; };
+    const auto repeats = [&](int i, int of) {
+        return std::memcmp(region(i), region(of), kPageSize) == 0 || is_blank(region(i), kPageSize);
+    };
+    if (repeats(1, 0) && repeats(2, 0) && repeats(3, 0))
+        return kPageSize;
+    const bool upperBlank = is_blank(region(2), kPageSize) && is_blank(region(3), kPageSize);
+    if (upperBlank || std::memcmp(region(2), region(0), 2 * kPageSize) == 0)
+        return 2 * kPageSize;
+    return kWindowSize;
+}
+
+namespace {
+
+// The boards whose register addresses tell them apart. Boards that share a
+// set with a commoner one (Game Master 2 and mah-jong 2 with Konami, the
+// SRAM variants, Harry Fox with ASCII 16 KiB) cannot be told from it by
+// stores and are left to the table or the user.
+struct Board {
+    int mapper;
+    std::vector<uint16_t> registers;
+};
+
+const std::vector<Board> &boards()
+{
+    static const std::vector<Board> list{
+        {2, {0x5000, 0x7000, 0x9000, 0xB000}},
+        {3, {0x6000, 0x8000, 0xA000}},
+        {4, {0x6000, 0x6800, 0x7000, 0x7800}},
+        {5, {0x6000, 0x7000}},
+        {9, {0x7000}},
+        {11, {0x7FF7}},
+        {12, {0x0000}},
+        {14, {0x4045}},
+        {16, {0x4000, 0x4001, 0x4002, 0x4003}},
+        {17, {0x4000, 0x4001}},
+    };
+    return list;
+}
+
+bool has_register(const Board &b, uint16_t address)
+{
+    return std::find(b.registers.begin(), b.registers.end(), address) != b.registers.end();
+}
+
+// Stores to the registers of `a` that `b` does not have.
+int stores_only_in(const Board &a, const Board &b, const std::map<uint16_t, int> &count)
+{
+    int n = 0;
+    for (uint16_t r : a.registers)
+        if (!has_register(b, r) && count.count(r))
+            n += count.at(r);
+    return n;
+}
+
+bool beats(const Board &w, const Board &o, const std::map<uint16_t, int> &count)
+{
+    const int mine = stores_only_in(w, o, count);
+    const int theirs = stores_only_in(o, w, count);
+    if (mine > 2 * theirs)
+        return true;
+    if (mine != 0 || theirs != 0 || w.registers.size() >= o.registers.size())
+        return false;
+    if (std::any_of(w.registers.begin(), w.registers.end(), [&](uint16_t r) { return !has_register(o, r); }))
+        return false;
+    const auto hit = std::count_if(w.registers.begin(), w.registers.end(), [&](uint16_t r) { return count.count(r) > 0; });
+    return hit >= 2;
+}
+
+} // namespace
+
+MapperGuess guess_mapper(const uint8_t *code, size_t len)
+{
+    std::map<uint16_t, int> count;   // stores per register address of any board
+    for (size_t i = 0; i + 2 < len; ++i) {
+        if (code[i] != 0x32)
+            continue;
+        const uint16_t address = uint16_t(code[i + 1] | code[i + 2] << 8);
+        const bool known = std::any_of(boards().begin(), boards().end(),
+                                       [address](const Board &b) { return has_register(b, address); });
+        if (known) {
+            ++count[address];
+            i += 2;   // the operand is no opcode
+        }
+    }
+
+    MapperGuess guess;
+    for (const auto &c : count)
+        guess.stores += c.second;
+    for (const Board &b : boards()) {
+        int n = 0;
+        for (uint16_t r : b.registers)
+            n += count.count(r) ? count.at(r) : 0;
+        if (n > 0)
+            guess.ranking.push_back({b.mapper, n});
+    }
+    std::stable_sort(guess.ranking.begin(), guess.ranking.end(),
+                     [](const MapperScore &a, const MapperScore &b) { return a.stores > b.stores; });
+
+    for (const Board &w : boards()) {
+        const bool wins = std::all_of(boards().begin(), boards().end(), [&](const Board &o) {
+            return &o == &w || beats(w, o, count);
+        });
+        if (wins && guess.stores > 0) {
+            guess.mapper = w.mapper;
+            break;
+        }
+    }
+    return guess;
+}
+
+uint32_t fixed_board_size(int mapper)
+{
+    switch (mapper) {
+    case 9:
+        return 393216;
+    case 14:
+        return 65536;
+    default:
+        return 0;
+    }
+}
+
+uint32_t measure_banked_size(const BankReader &readBank, bool *readFailed)
+{
+    *readFailed = false;
+    std::vector<uint8_t> first(2 * kBankSize), probe(kBankSize);
+    if (!readBank(0, first.data()) || !readBank(kBankSize, first.data() + kBankSize)) {
+        *readFailed = true;
+        return 0;
+    }
+    for (uint32_t n = 2; n <= kMaxBanks; n *= 2) {
+        for (uint32_t k = 0; k < 2; ++k) {
+            if (!readBank((n + k) * kBankSize, probe.data())) {
+                *readFailed = true;
+                return 0;
+            }
+            if (std::memcmp(probe.data(), first.data() + k * kBankSize, kBankSize) != 0)
+                break;
+            if (k == 1)
+                return n * kBankSize;
+        }
+    }
+    return 0;
 }
 
 } // namespace msx

@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 namespace msx {
 
@@ -61,5 +62,51 @@ const TitleRecord *find_title(const TitleRecord *table, size_t count, uint32_t k
 // 0x6000 can name the one known cartridge. Null when nothing is identified
 // (or a page could not be read).
 const TitleRecord *fingerprint(const PageReader &read, const TitleRecord *table, size_t count);
+
+// A cartridge the table does not know, judged from what it shows.
+
+// The window read at power-on to judge an unknown cartridge: 0x4000-0xBFFF.
+constexpr uint32_t kWindowAddress = 0x4000;
+constexpr uint32_t kWindowSize = 0x8000;
+
+// True when the window starts with the "AB" of a cartridge ROM header.
+bool has_rom_header(const uint8_t *window);
+
+// The size of a ROM without a mapper, from how the window repeats it: an
+// 8 or 16 KiB ROM shows again (or leaves 0xFF) in the rest of the window.
+uint32_t plain_size(const uint8_t *window);
+
+struct MapperScore {
+    int mapper;     // MMC TYPE value
+    int stores;     // `ld (nnnn),a` to one of its registers
+};
+
+struct MapperGuess {
+    int mapper = -1;                    // the clear winner, or -1
+    int stores = 0;                     // register stores of any board
+    std::vector<MapperScore> ranking;   // boards with stores, most first
+};
+
+// Counts the bank-register stores (Z80 `ld (nnnn),a`: 0x32, low, high) in
+// `code` against the registers of each mapper board that stores can tell
+// apart. A board wins clearly when, against every other board, the stores
+// only it has registers for are more than twice those the other has alone;
+// where both sets are empty (ASCII 16 KiB against ASCII 8 KiB), the board
+// with fewer registers wins if the stores reach two of them.
+MapperGuess guess_mapper(const uint8_t *code, size_t len);
+
+// The largest ROM a board can hold when that is fixed (Cross Blaim's
+// two-bit latch, R-Type's one board); 0 for boards to be measured.
+uint32_t fixed_board_size(int mapper);
+
+// Largest ROM the mirror measurement looks for, in 16 KiB banks.
+constexpr uint32_t kMaxBanks = 128;
+
+// The size of a ROM behind `mapper`: the first power-of-two bank count N
+// (2..kMaxBanks) at which banks N and N + 1 repeat banks 0 and 1, as the
+// board wraps its bank number. `readBank` fills 16 KiB with the bank at an
+// image offset. 0 when none repeats, or a read failed (`*readFailed`).
+using BankReader = std::function<bool(uint32_t offset, uint8_t *dst)>;
+uint32_t measure_banked_size(const BankReader &readBank, bool *readFailed);
 
 } // namespace msx

@@ -2,7 +2,11 @@
 
 #include "device/device_link.h"
 
+#include "workers/option_lists.h"
+
+#include <QStringList>
 #include <algorithm>
+#include <vector>
 
 msxThreadInfo::msxThreadInfo(QObject *parent)
     : InfoWorker(parent), table(msx::kTitleTable), tableSize(msx::kTitleTableSize) {}
@@ -10,15 +14,21 @@ msxThreadInfo::msxThreadInfo(QObject *parent)
 void msxThreadInfo::identify()
 {
     const uint8_t mode = msx::mode_for_firmware(device_firmware);
-    send_command(msx::start_sector(mode));
+    if (!infoSend(msx::start_sector(mode)))
+        return;
     msx::mode = mode;
 
-    const msx::PageReader read = [](uint32_t address, uint8_t *dst, uint32_t len) {
-        return read_data_window(address, dst, len) == len;
+    // Pages are named in the log by their offset in a ROM that starts at 0x4000.
+    bool readFailed = false;
+    const msx::PageReader read = [this, &readFailed](uint32_t address, uint8_t *dst, uint32_t len) {
+        readFailed = !infoRead(address, dst, len, address - msx::kWindowAddress);
+        return !readFailed;
     };
     const msx::TitleRecord *hit = msx::fingerprint(read, table, tableSize);
+    if (readFailed)
+        return;
     if (!hit) {
-        noteNotDetected();
+        judgeUnknown(mode);
         return;
     }
     note("Name: ", QString::fromUtf16(hit->title));
@@ -27,6 +37,88 @@ void msxThreadInfo::identify()
     note("Mapper: ", QString::number(hit->mapper));
     selectRomSize(int(hit->size));
     selectMMCType(hit->mapper);
+}
+
+void msxThreadInfo::judgeUnknown(uint8_t mode)
+{
+    // The slot as it shows after the start command, which resets the mapper.
+    std::vector<uint8_t> window(msx::kWindowSize);
+    if (!infoRead(msx::kWindowAddress, window.data(), msx::kWindowSize, 0)
+        || !cartridgeAnswers(window.data(), msx::kWindowSize))
+        return;
+    if (!msx::has_rom_header(window.data())) {
+        noteNotDetected();
+        return;
+    }
+
+    // Each distinct 8 KiB page once: a mapper at reset may show one bank in
+    // several pages, and counting it again would only repeat its stores.
+    std::vector<uint8_t> code;
+    for (uint32_t at = 0; at < msx::kWindowSize; at += msx::kPageSize) {
+        bool seen = false;
+        for (uint32_t before = 0; before < at && !seen; before += msx::kPageSize)
+            seen = std::equal(window.begin() + at, window.begin() + at + msx::kPageSize, window.begin() + before);
+        if (!seen)
+            code.insert(code.end(), window.begin() + at, window.begin() + at + msx::kPageSize);
+    }
+    const msx::MapperGuess guess = msx::guess_mapper(code.data(), code.size());
+
+    int mapper = 0;
+    uint32_t size = 0;
+    if (guess.stores == 0) {
+        // No bank switching at all: a plain ROM, as large as it does not repeat.
+        size = msx::plain_size(window.data());
+    } else if (guess.mapper < 0) {
+        QStringList top;
+        for (size_t i = 0; i < guess.ranking.size() && i < 3; ++i)
+            top << QStringLiteral("%1 (%2)").arg(mapperName(guess.ranking[i].mapper)).arg(guess.ranking[i].stores);
+        note("Mapper candidates, by bank register stores: ", top.join(QStringLiteral(", ")));
+        note("The bank switching fits no single mapper clearly.");
+        noteNotDetected();
+        return;
+    } else {
+        mapper = guess.mapper;
+        size = msx::fixed_board_size(mapper);
+        if (!size) {
+            bool failed = false;
+            size = msx::measure_banked_size(
+                [this, mapper, mode](uint32_t offset, uint8_t *dst) { return readBank(mapper, mode, offset, dst); },
+                &failed);
+            if (failed)
+                return;
+        }
+        if (size == 0) {
+            note("Mapper: ", QString::number(mapper));
+            note("The ROM does not repeat within 2048 KB: its size cannot be measured.");
+            noteNotDetected();
+            return;
+        }
+        // A ROM that fits the two pages needs no mapper.
+        if (size <= msx::kDirectLimit) {
+            mapper = 0;
+            size = msx::plain_size(window.data());
+        }
+    }
+    note("Not in the title table: the size and mapper come from the cartridge itself.");
+    note("ROM SIZE: ", QString::number(size / 1024) + say(" KB"));
+    note("Mapper: ", QString::number(mapper));
+    selectRomSize(int(size));
+    selectMMCType(mapper);
+}
+
+bool msxThreadInfo::readBank(int mapper, uint8_t mode, uint32_t offset, uint8_t *dst)
+{
+    const BlockRead step = msx::bank_read(mapper, offset, msx::kBankSize, mode);
+    for (const CommandSector &s : step.before)
+        if (!infoSend(s))
+            return false;
+    return infoRead(step.windowOffset, dst, step.length, offset);
+}
+
+QString msxThreadInfo::mapperName(int mapper)
+{
+    const OptionEntry *option = find_option_value(msxMapperList, mapper);
+    return option ? QString::fromLatin1(option->name).trimmed() : QString::number(mapper);
 }
 
 bool msxThreadDump::readImage(uint8_t *buffer)

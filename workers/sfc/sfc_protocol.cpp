@@ -116,8 +116,10 @@ HeaderAnalysis analyse_header(const uint8_t *page, const ByteReader &readByte)
     // so the RAM rule always follows the type.
     a.ramRule = ram_rule_by_type(type);
     if (type == 0x45) {
+        // S-DD1: the dump reads it through LOROM at 6 MiB, whatever the map
+        // mode's low bit says.
         set_size(a, SizeRule::Type45, 48, 0x600000);
-        a.hiRom = true;
+        a.hiRom = false;
     } else if (type == 0xF3) {
         const uint8_t digit = title[9] & 0x0F;
         if (digit == 2)

@@ -63,7 +63,7 @@ uint32_t ram_size_from_code(uint8_t code);
 QString decode_title(const uint8_t *field, size_t length = kTitleLength);
 
 enum class SizeRule {
-    Type45,       // T = 0x45: 48 Mbit, HiROM
+    Type45,       // T = 0x45: 48 Mbit S-DD1, LoROM
     TypeF3,       // T = 0xF3: size from title byte 9
     TypeF5Odd,    // T = 0xF5, odd mode: 24 Mbit
     TypeF5Code7,  // T = 0xF5, R = 7: 1 Mbit
