@@ -3,10 +3,12 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QLocale>
 #include <QStyleFactory>
 #include <QTranslator>
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 int main(int argc, char *argv[])
@@ -18,16 +20,38 @@ int main(int argc, char *argv[])
         return 2;
     }
 
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("quorvel %s\n", QUORVEL_VERSION);
+            return 0;
+        }
+    }
+
+    // Both must be set before the application object exists: text and
+    // icons then follow the screen's scale instead of staying at 96 dpi.
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
+    // The translation lies beside the executable in a build, or in the
+    // shared data folder of an installed copy. Now that it ships with the
+    // program, it is taken only by users whose language is Japanese.
     QTranslator translator;
-    const QString translation = QCoreApplication::applicationDirPath()
-        + QStringLiteral("/quorvel_jpn.qm");
-    if (QFile::exists(translation)) {
-        // An unreadable file leaves the translator empty: English texts.
-        (void)translator.load(translation);
-        app.installTranslator(&translator);
+    const QString dir = QCoreApplication::applicationDirPath();
+    const QString candidates[] = {
+        dir + QStringLiteral("/quorvel_jpn.qm"),
+        dir + QStringLiteral("/../share/quorvel/translations/quorvel_jpn.qm"),
+    };
+    const QStringList languages = QLocale::system().uiLanguages();
+    const bool japanese = !languages.isEmpty() && languages.first().startsWith(QLatin1String("ja"));
+    for (const QString &translation : candidates) {
+        if (japanese && QFile::exists(translation)) {
+            // An unreadable file leaves the translator empty: English texts.
+            (void)translator.load(translation);
+            app.installTranslator(&translator);
+            break;
+        }
     }
 
     TabDialog window;

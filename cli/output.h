@@ -15,9 +15,6 @@ QString log_text(const QString &line);
 // from a cartridge must not move the cursor or recolour the terminal.
 QString terminal_text(const QString &text);
 
-// "850 KiB/s" below one MiB/s, "3.2 MiB/s" from there on.
-QString speed_text(double bytesPerSecond);
-
 // "42%  850 KiB/s  0:05 left" for `done` of `total` bytes after
 // `elapsedMs`; speed and time left read "--" until they can be told.
 QString progress_text(qint64 done, qint64 total, qint64 elapsedMs);
