@@ -76,7 +76,10 @@ LineTone line_tone(const QString &text)
 QString progress_details(qint64 done, qint64 total, qint64 elapsedMs)
 {
     done = qBound<qint64>(0, done, total);
-    QString text = QStringLiteral("%1 / %2").arg(size_text(done), size_text(total));
+    // Both figures in the unit of the total: "0.9 / 2.0 MiB".
+    QString text = total >= 1024 * 1024
+        ? QStringLiteral("%1 / %2 MiB").arg(done / 1048576.0, 0, 'f', 1).arg(total / 1048576.0, 0, 'f', 1)
+        : QStringLiteral("%1 / %2 KiB").arg(done / 1024).arg(total / 1024);
     if (elapsedMs > 0 && done > 1) {
         const double bytesPerMs = double(done) / double(elapsedMs);
         text += QStringLiteral("  ") + speed_text(bytesPerMs * 1000.0) + QStringLiteral("  ")

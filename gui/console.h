@@ -26,7 +26,7 @@ enum class LineTone { Plain, Good, Problem };
 LineTone line_tone(const QString &text);
 
 // The bar's text after its percentage during a run:
-// "1.5 MiB / 4.0 MiB  850 KiB/s  0:05 left".
+// "1.5 / 4.0 MiB  850 KiB/s  0:05 left".
 QString progress_details(qint64 done, qint64 total, qint64 elapsedMs);
 
 // A console icon drawn from its SVG beside the PNG path of the console

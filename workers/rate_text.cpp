@@ -17,10 +17,3 @@ QString clock_text(qint64 seconds)
             .arg(seconds % 60, 2, 10, QLatin1Char('0'));
     return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
-
-QString size_text(qint64 bytes)
-{
-    if (bytes < 1024 * 1024)
-        return QStringLiteral("%1 KiB").arg(bytes / 1024);
-    return QStringLiteral("%1 MiB").arg(bytes / (1024.0 * 1024.0), 0, 'f', 1);
-}

@@ -7,5 +7,3 @@
 QString speed_text(double bytesPerSecond);
 // "0:05", "12:40", "1:02:03".
 QString clock_text(qint64 seconds);
-// "512 KiB", "3.5 MiB" (MiB from 1 MiB on).
-QString size_text(qint64 bytes);
