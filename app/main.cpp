@@ -13,18 +13,18 @@
 
 int main(int argc, char *argv[])
 {
-    // QUORVEL_SIMULATE runs the program against a simulated reader.
-    std::string error;
-    if (!sim::install_from_environment(&error) && !error.empty()) {
-        std::fprintf(stderr, "%s\n", error.c_str());
-        return 2;
-    }
-
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--version") == 0) {
             std::printf("quorvel %s\n", QUORVEL_VERSION);
             return 0;
         }
+    }
+
+    // QUORVEL_SIMULATE runs the program against a simulated reader.
+    std::string error;
+    if (!sim::install_from_environment(&error) && !error.empty()) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+        return 2;
     }
 
     // Both must be set before the application object exists: text and
