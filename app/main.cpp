@@ -1,8 +1,8 @@
 #include "app/tabdialog.h"
+#include "gui/translation.h"
 #include "simulator/setup.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QLocale>
 #include <QStyleFactory>
 #include <QTranslator>
@@ -34,24 +34,13 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
-    // The translation lies beside the executable in a build, or in the
-    // shared data folder of an installed copy. Now that it ships with the
-    // program, it is taken only by users whose language is Japanese.
     QTranslator translator;
-    const QString dir = QCoreApplication::applicationDirPath();
-    const QString candidates[] = {
-        dir + QStringLiteral("/quorvel_jpn.qm"),
-        dir + QStringLiteral("/../share/quorvel/translations/quorvel_jpn.qm"),
-    };
-    const QStringList languages = QLocale::system().uiLanguages();
-    const bool japanese = !languages.isEmpty() && languages.first().startsWith(QLatin1String("ja"));
-    for (const QString &translation : candidates) {
-        if (japanese && QFile::exists(translation)) {
-            // An unreadable file leaves the translator empty: English texts.
-            (void)translator.load(translation);
-            app.installTranslator(&translator);
-            break;
-        }
+    const QString translation = translation_file(QCoreApplication::applicationDirPath(),
+                                                 QLocale::system().uiLanguages());
+    if (!translation.isEmpty()) {
+        // An unreadable file leaves the translator empty: English texts.
+        (void)translator.load(translation);
+        app.installTranslator(&translator);
     }
 
     TabDialog window;

@@ -2,13 +2,16 @@
 #include "app/tabdialog.h"
 #include "gui/console.h"
 #include "gui/tabgui.h"
+#include "gui/translation.h"
 #include "simulator/demo.h"
 #include "simulator/setup.h"
 #include "simulator/simulated_reader.h"
 #include "support/harness.h"
 #include "workers/registry.h"
 
+#include <QDir>
 #include <QProgressBar>
+#include <QTemporaryDir>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTranslator>
@@ -75,6 +78,33 @@ private slots:
         const QTextCursor status = tab.console->document()->find(QStringLiteral(">Success!"));
         QVERIFY(!status.isNull());
         QCOMPARE(status.charFormat().foreground().color(), QColor(0, 70, 0));
+    }
+
+    void translationFile_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QString>("chosen");
+        const QString beside = QStringLiteral("bin/quorvel_jpn.qm"), shared = QStringLiteral("share/quorvel/translations/quorvel_jpn.qm");
+        QTest::newRow("Japanese, beside first") << "ja-JP" << QStringList{beside, shared} << beside;
+        QTest::newRow("Japanese, installed") << "ja" << QStringList{shared} << shared;
+        QTest::newRow("English user") << "en-US" << QStringList{beside, shared} << QString();
+        QTest::newRow("no file") << "ja-JP" << QStringList() << QString();
+    }
+
+    void translationFile()
+    {
+        QFETCH(QString, language);
+        QFETCH(QStringList, files);
+        QFETCH(QString, chosen);
+        QTemporaryDir root;
+        QVERIFY(root.isValid() && QDir(root.path()).mkpath(QStringLiteral("bin")));
+        for (const QString &f : files) {
+            QVERIFY(QDir(root.path()).mkpath(QFileInfo(f).path()));
+            QFile(root.filePath(f)).open(QIODevice::WriteOnly);
+        }
+        const QString found = translation_file(root.filePath(QStringLiteral("bin")), {language, QStringLiteral("en")});
+        QCOMPARE(QFileInfo(found).canonicalFilePath(), chosen.isEmpty() ? QString() : QFileInfo(root.filePath(chosen)).canonicalFilePath());
     }
 
     void japanese()
