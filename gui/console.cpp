@@ -4,11 +4,11 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QPainter>
-#include <QSvgRenderer>
 #include <QFont>
+#include <QPainter>
 #include <QPalette>
 #include <QProgressBar>
+#include <QSvgRenderer>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
