@@ -50,8 +50,10 @@ QString progress_text(qint64 done, qint64 total, qint64 elapsedMs)
 
 QString summary_text(qint64 bytes, qint64 elapsedMs, quint32 crc, const QString &verdict)
 {
+    const qint64 mib = 1024 * 1024;
     const QString size = bytes % 1024 ? QStringLiteral("%1 bytes").arg(bytes)
-                                       : QStringLiteral("%1 KiB").arg(bytes / 1024);
+        : bytes % mib ? QStringLiteral("%1 KiB").arg(bytes / 1024)
+                      : QStringLiteral("%1 MiB").arg(bytes / mib);
     const QString speed = elapsedMs > 0 ? speed_text(double(bytes) * 1000.0 / double(elapsedMs))
                                         : QStringLiteral("-- KiB/s");
     const QString time = elapsedMs < 60000 ? QStringLiteral("%1 s").arg(elapsedMs / 1000.0, 0, 'f', 1)

@@ -31,7 +31,7 @@ private slots:
         QCOMPARE(cli::summary_text(524288, 2000, 0xabcd, QStringLiteral("verified")),
                  QStringLiteral("512 KiB in 2.0 s, 256 KiB/s, CRC-32 0000abcd, verified"));
         QCOMPARE(cli::summary_text(8388608, 125000, 0, QStringLiteral("not in the catalogue")),
-                 QStringLiteral("8192 KiB in 2:05, 65 KiB/s, CRC-32 00000000, not in the catalogue"));
+                 QStringLiteral("8 MiB in 2:05, 65 KiB/s, CRC-32 00000000, not in the catalogue"));
     }
 
     // The interrupted progress stays on its own line above the cancel.
