@@ -1,16 +1,25 @@
 #include "app/tabdialog.h"
+#include "gui/translation.h"
 #include "simulator/setup.h"
 
 #include <QApplication>
-#include <QFile>
+#include <QLocale>
 #include <QStyleFactory>
 #include <QTranslator>
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 int main(int argc, char *argv[])
 {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("quorvel %s\n", QUORVEL_VERSION);
+            return 0;
+        }
+    }
+
     // QUORVEL_SIMULATE runs the program against a simulated reader.
     std::string error;
     if (!sim::install_from_environment(&error) && !error.empty()) {
@@ -18,13 +27,17 @@ int main(int argc, char *argv[])
         return 2;
     }
 
+    // Both must be set before the application object exists: text and
+    // icons then follow the screen's scale instead of staying at 96 dpi.
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
     QTranslator translator;
-    const QString translation = QCoreApplication::applicationDirPath()
-        + QStringLiteral("/quorvel_jpn.qm");
-    if (QFile::exists(translation)) {
+    const QString translation = translation_file(QCoreApplication::applicationDirPath(),
+                                                 QLocale::system().uiLanguages());
+    if (!translation.isEmpty()) {
         // An unreadable file leaves the translator empty: English texts.
         (void)translator.load(translation);
         app.installTranslator(&translator);

@@ -1,6 +1,7 @@
 #include "app/tabdialog.h"
 
 #include "workers/console_table.h"
+#include "gui/console.h"
 #include "gui/tababout.h"
 #include "gui/tabgui.h"
 
@@ -54,7 +55,7 @@ TabDialog::TabDialog(QWidget *parent)
 
     for (int i = 0; i < kConsoleCount; ++i) {
         QToolButton *button = new QToolButton(this);
-        button->setIcon(QIcon(QString::fromLatin1(consoleTable[i].icon)));
+        button->setIcon(console_icon(consoleTable[i].icon));
         button->setIconSize(QSize(36, 36));
         button->setToolTip(QString::fromLatin1(consoleTable[i].label));
         consoleBar->addWidget(button);
@@ -71,7 +72,7 @@ TabDialog::TabDialog(QWidget *parent)
         connect(button, SIGNAL(clicked()), this, SLOT(select_zuvava()));
 
     tabs->setTabText(0, QString::fromLatin1(consoleTable[0].label));
-    tabs->setTabIcon(0, QIcon(QString::fromLatin1(consoleTable[0].icon)));
+    tabs->setTabIcon(0, console_icon(consoleTable[0].icon));
 }
 
 void TabDialog::select_zuvava()
@@ -85,7 +86,7 @@ void TabDialog::select_zuvava()
     for (const ConsoleEntry &row : consoleTable) {
         if (tip == QString::fromLatin1(row.label)) {
             tabs->setTabText(0, QString::fromLatin1(row.label));
-            tabs->setTabIcon(0, QIcon(QString::fromLatin1(row.icon)));
+            tabs->setTabIcon(0, console_icon(row.icon));
             if (auto *gui = qobject_cast<TabGui *>(tabs->currentWidget()))
                 gui->selectConsole(row.code);
             return;

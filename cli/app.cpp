@@ -4,6 +4,7 @@
 #include "cli/output.h"
 #include "cli/presets.h"
 #include "cli/report.h"
+#include "device/checksum.h"
 #include "device/device_link.h"
 #include "device/platform.h"
 #include "simulator/demo.h"
@@ -14,9 +15,11 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <cstring>
 #include <memory>
 
@@ -167,13 +170,38 @@ int list_drives(Printer &printer)
     return exit_success;
 }
 
+QString verdict_text(int consoleCode, const QByteArray &image)
+{
+    const verify::Verdict v = verify::verify_image(consoleCode, image, verify::builtin());
+    QString text = v.entry ? QStringLiteral("verified") : QStringLiteral("not in the catalogue");
+    if (v.header == verify::HeaderCheck::Mismatch)
+        text += QStringLiteral(", header checksum mismatch");
+    return text;
+}
+
 int dump(const Options &o, int romSize, int mapper, Printer &printer)
 {
+    // "-": the image goes to stdout once it is whole; until then it is a
+    // temporary file, named "-" in the log.
+    const bool toStdout = o.output == QLatin1String("-");
+    QTemporaryDir scratch;
+    const QString imagePath = toStdout ? scratch.filePath(QStringLiteral("image")) : o.output;
+    if (toStdout) {
+        if (!scratch.isValid()) {
+            printer.error(QStringLiteral("%1: no temporary folder for the image: %2")
+                              .arg(QLatin1String(kProgram), scratch.errorString()));
+            return exit_failure;
+        }
+        printer.showPathAs(imagePath, o.output);
+    }
     std::unique_ptr<DumpWorker> worker(make_dump_worker(o.console));
-    worker->configure(o.output, romSize, mapper);
+    worker->configure(imagePath, romSize, mapper);
     printer.line(tab_text("Reading data from ROM to file:"));
     printer.line(o.output);
+    QElapsedTimer clock;
+    clock.start();
     const int status = run_worker(*worker, printer);
+    const qint64 elapsedMs = clock.elapsed();
     printer.line(status == 1 ? tab_text(">Success!") : tab_text(">Operation failure."));
     printer.log(QStringLiteral("<hr><br>"));
     if (status != 1) {
@@ -181,16 +209,29 @@ int dump(const Options &o, int romSize, int mapper, Printer &printer)
                           .arg(QLatin1String(kProgram), o.output));
         return exit_failure;
     }
-    if (o.report.isEmpty())
-        return exit_success;
 
-    QFile saved(o.output);
+    QFile saved(imagePath);
     if (!saved.open(QIODevice::ReadOnly)) {
-        printer.error(QStringLiteral("%1: cannot read back %2 for the report: %3")
+        printer.error(QStringLiteral("%1: cannot read back %2: %3")
                           .arg(QLatin1String(kProgram), o.output, saved.errorString()));
         return exit_failure;
     }
     const QByteArray image = saved.readAll();
+    printer.line(summary_text(image.size(), elapsedMs,
+                              crc32_buffer(image.constData(), size_t(image.size())),
+                              verdict_text(o.console, image)));
+    if (toStdout) {
+        QFile sink;
+        if (!sink.open(stdout, QIODevice::WriteOnly) || sink.write(image) != image.size()
+            || !sink.flush()) {
+            printer.error(QStringLiteral("%1: the image could not be written to standard output")
+                              .arg(QLatin1String(kProgram)));
+            return exit_failure;
+        }
+    }
+    if (o.report.isEmpty())
+        return exit_success;
+
     const QString text = dump_report(o.console, o.output, image, verify::builtin(),
                                      QDateTime::currentDateTimeUtc());
     QString why;
@@ -223,6 +264,16 @@ int run(const QStringList &args, QTextStream &out, QTextStream &err, bool progre
         out << kProgram << ' ' << kVersion << '\n';
         out.flush();
         return exit_success;
+    }
+
+    if (o.output == QLatin1String("-"))
+        printer.logToErr();
+    // A file the user already has is replaced only on request.
+    if (!o.output.isEmpty() && o.output != QLatin1String("-") && !o.force
+        && QFileInfo::exists(o.output)) {
+        printer.error(QStringLiteral("%1: %2 exists; give --force to replace it")
+                          .arg(QLatin1String(kProgram), o.output));
+        return exit_failure;
     }
 
     Simulation simulation;

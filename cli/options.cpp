@@ -197,6 +197,10 @@ bool parse_arguments(const QStringList &args, Options *options, QString *error)
             version = true;
             continue;
         }
+        if (arg == QLatin1String("--force")) {
+            o.force = true;
+            continue;
+        }
         const int eq = arg.indexOf(QLatin1Char('='));
         const QString name = eq < 0 ? arg : arg.left(eq);
         const Valued *option = nullptr;
@@ -205,7 +209,7 @@ bool parse_arguments(const QStringList &args, Options *options, QString *error)
                 option = &v;
         if (!option) {
             *error = QStringLiteral("unknown option %1; the options are --console, --size, "
-                                    "--mapper, --simulate, --report, --help and --version")
+                                    "--mapper, --simulate, --report, --force, --help and --version")
                          .arg(name);
             return false;
         }
@@ -326,6 +330,7 @@ QString usage_text()
         "  info --console FAMILY                  identify the cartridge in the reader\n"
         "  dump --console FAMILY --size SIZE [--mapper MAPPER] OUTPUT\n"
         "                                         copy the cartridge ROM into OUTPUT\n"
+        "                                         (\"-\": standard output, the log on stderr)\n"
         "  auto --console FAMILY [--size SIZE] [--mapper MAPPER] OUTPUT\n"
         "                                         identify, then dump with what was detected\n"
         "  list-drives                            show the drives D: to Z: and the reader\n"
@@ -341,6 +346,7 @@ QString usage_text()
         "                     \"demo\" takes the family's demonstration cartridge\n"
         "  --report FILE      after a successful dump, write its hashes and\n"
         "                     verification to FILE\n"
+        "  --force            replace OUTPUT if it exists\n"
         "  --help             show this text\n"
         "  --version          show the version\n"
         "\n"

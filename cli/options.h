@@ -22,6 +22,7 @@ struct Options {
     QString output;
     QString simulate;       // image path, "demo", or empty
     QString report;
+    bool force = false;     // replace an existing OUTPUT
 };
 
 // Console code of a family name as --console spells it; 0 for none.

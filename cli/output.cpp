@@ -1,20 +1,12 @@
 #include "cli/output.h"
 
+#include "workers/rate_text.h"
+
 namespace cli {
 
 namespace {
 
 const int kRuleWidth = 40;
-
-QString clock_text(qint64 seconds)
-{
-    if (seconds >= 3600)
-        return QStringLiteral("%1:%2:%3")
-            .arg(seconds / 3600)
-            .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
-            .arg(seconds % 60, 2, 10, QLatin1Char('0'));
-    return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
-}
 
 } // namespace
 
@@ -29,6 +21,16 @@ QString log_text(const QString &line)
     return text;
 }
 
+QString terminal_text(const QString &text)
+{
+    QString clean;
+    clean.reserve(text.size());
+    for (const QChar c : text)
+        if (c == QLatin1Char('\n') || c.category() != QChar::Other_Control)
+            clean += c;
+    return clean;
+}
+
 QString progress_text(qint64 done, qint64 total, qint64 elapsedMs)
 {
     if (total <= 0)
@@ -39,15 +41,31 @@ QString progress_text(qint64 done, qint64 total, qint64 elapsedMs)
     QString left = QStringLiteral("--:-- left");
     if (elapsedMs > 0 && done > 0) {
         const double bytesPerMs = double(done) / double(elapsedMs);
-        speed = QStringLiteral("%1 KiB/s").arg(qint64(bytesPerMs * 1000.0 / 1024.0));
+        speed = speed_text(bytesPerMs * 1000.0);
         left = clock_text(qint64(double(total - done) / bytesPerMs / 1000.0 + 0.5))
             + QStringLiteral(" left");
     }
     return QStringLiteral("%1%  %2  %3").arg(percent, 3).arg(speed, left);
 }
 
+QString summary_text(qint64 bytes, qint64 elapsedMs, quint32 crc, const QString &verdict)
+{
+    const qint64 mib = 1024 * 1024;
+    const QString size = bytes % 1024 ? QStringLiteral("%1 bytes").arg(bytes)
+        : bytes % mib ? QStringLiteral("%1 KiB").arg(bytes / 1024)
+                      : QStringLiteral("%1 MiB").arg(bytes / mib);
+    const QString speed = elapsedMs > 0 ? speed_text(double(bytes) * 1000.0 / double(elapsedMs))
+                                        : QStringLiteral("-- KiB/s");
+    const QString time = elapsedMs < 60000 ? QStringLiteral("%1 s").arg(elapsedMs / 1000.0, 0, 'f', 1)
+                                           : clock_text((elapsedMs + 500) / 1000);
+    return QStringLiteral("%1 in %2, %3, CRC-32 %4, %5")
+        .arg(size, time, speed)
+        .arg(crc, 8, 16, QLatin1Char('0'))
+        .arg(verdict);
+}
+
 Printer::Printer(QTextStream &out, QTextStream &err, bool progressLine)
-    : out_(out), err_(err), enabled_(progressLine)
+    : out_(&out), err_(err), enabled_(progressLine)
 {
 }
 
@@ -61,8 +79,8 @@ void Printer::line(const QString &text)
     // The progress line shares the terminal: take it away, print, put it back.
     const bool redraw = shown_;
     clearProgress();
-    out_ << text << '\n';
-    out_.flush();
+    *out_ << terminal_text(text) << '\n';
+    out_->flush();
     if (redraw) {
         err_ << lastText_;
         err_.flush();
@@ -72,13 +90,34 @@ void Printer::line(const QString &text)
 
 void Printer::log(const QString &workerLine)
 {
-    line(log_text(workerLine));
+    // The cancel's reason follows the progress it interrupted.
+    if (workerLine == QLatin1String("Dump canceled."))
+        endProgress();
+    QString text = log_text(workerLine);
+    if (!path_.isEmpty())
+        text.replace(path_, shownPath_);
+    line(text);
+}
+
+void Printer::showPathAs(const QString &path, const QString &shown)
+{
+    path_ = path;
+    shownPath_ = shown;
+}
+
+void Printer::endProgress()
+{
+    if (!shown_)
+        return;
+    err_ << '\n';
+    err_.flush();
+    shown_ = false;
 }
 
 void Printer::error(const QString &text)
 {
     clearProgress();
-    err_ << text << '\n';
+    err_ << terminal_text(text) << '\n';
     err_.flush();
 }
 

@@ -1,12 +1,113 @@
 #include "gui/console.h"
 
+#include "workers/rate_text.h"
+
+#include <QCoreApplication>
+#include <QFile>
 #include <QFont>
+#include <QPainter>
 #include <QPalette>
 #include <QProgressBar>
+#include <QSvgRenderer>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
+
+namespace {
+
+// Where the log's texts come from: the twelve workers and the tab.
+const char *const kContexts[] = {
+    "mdThreadInfo",  "mdThreadDump",  "smsThreadInfo", "smsThreadDump", "msxThreadInfo",
+    "msxThreadDump", "sfcThreadInfo", "sfcThreadDump", "gbcThreadInfo", "gbcThreadDump",
+    "gbaThreadInfo", "gbaThreadDump", "TabGui",
+};
+
+struct ToneText {
+    const char *text;
+    bool prefix;   // the line starts with it (more follows), or is it
+    LineTone tone;
+};
+
+const ToneText kToneTexts[] = {
+    {"Verified: ", true, LineTone::Good},
+    {"Header checksum OK.", false, LineTone::Good},
+    {">Success!", false, LineTone::Good},
+    {"Header checksum mismatch.", false, LineTone::Problem},
+    {">Operation failure.", false, LineTone::Problem},
+    {"Save file error.", true, LineTone::Problem},
+    {"Read error at 0x", true, LineTone::Problem},
+    {"Device command error.", false, LineTone::Problem},
+    {"Can not open dump device.", false, LineTone::Problem},
+    {"No cartridge answers.", false, LineTone::Problem},
+    {"Can not auto detect cartridge information", false, LineTone::Problem},
+    {"Warning", true, LineTone::Problem},
+    {"The cartridge header declares", true, LineTone::Problem},
+};
+
+// Dark enough to read on the log's blue, bold to tell apart from plain text.
+const QColor kGood(0, 70, 0);
+const QColor kProblem(130, 0, 0);
+
+bool matches(const QString &line, const QString &text, bool prefix)
+{
+    return !text.isEmpty() && (prefix ? line.startsWith(text) : line == text);
+}
+
+} // namespace
+
+LineTone line_tone(const QString &text)
+{
+    for (const ToneText &t : kToneTexts) {
+        if (matches(text, QLatin1String(t.text), t.prefix))
+            return t.tone;
+        for (const char *context : kContexts) {
+            const QString translated = QCoreApplication::translate(context, t.text);
+            if (translated != QLatin1String(t.text) && matches(text, translated, t.prefix))
+                return t.tone;
+        }
+    }
+    // Warnings translated into Japanese open with the same word.
+    if (text.startsWith(QStringLiteral("警告")))
+        return LineTone::Problem;
+    return LineTone::Plain;
+}
+
+QString progress_details(qint64 done, qint64 total, qint64 elapsedMs)
+{
+    done = qBound<qint64>(0, done, total);
+    // Both figures in the unit of the total: "0.9 / 2.0 MiB".
+    QString text = total >= 1024 * 1024
+        ? QStringLiteral("%1 / %2 MiB").arg(done / 1048576.0, 0, 'f', 1).arg(total / 1048576.0, 0, 'f', 1)
+        : QStringLiteral("%1 / %2 KiB").arg(done / 1024).arg(total / 1024);
+    if (elapsedMs > 0 && done > 1) {
+        const double bytesPerMs = double(done) / double(elapsedMs);
+        text += QStringLiteral("  ") + speed_text(bytesPerMs * 1000.0) + QStringLiteral("  ")
+            + clock_text(qint64(double(total - done) / bytesPerMs / 1000.0 + 0.5))
+            + QStringLiteral(" left");
+    }
+    return text;
+}
+
+QIcon console_icon(const char *pngPath)
+{
+    QString svg = QString::fromLatin1(pngPath);
+    svg.replace(QLatin1String(".png"), QLatin1String(".svg"));
+    QSvgRenderer renderer(svg);
+    if (!QFile::exists(svg) || !renderer.isValid())
+        return QIcon(QString::fromLatin1(pngPath));
+    // One pixmap per size the bar and the tabs ask for, at 1x and 2x.
+    QIcon icon;
+    for (int side : {16, 24, 32, 36, 48, 64, 72}) {
+        QPixmap pixmap(side, side);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        renderer.render(&painter);
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
 
 void style_log_view(Console *view)
 {
@@ -29,7 +130,13 @@ void append_log_line(Console *view, const QString &text)
         cursor.movePosition(QTextCursor::End);
         if (!view->document()->isEmpty())
             cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
-        cursor.insertText(text);
+        QTextCharFormat format;
+        const LineTone tone = line_tone(text);
+        if (tone != LineTone::Plain) {
+            format.setForeground(tone == LineTone::Good ? kGood : kProblem);
+            format.setFontWeight(QFont::Bold);
+        }
+        cursor.insertText(text, format);
     }
     QTextCursor cursor = view->textCursor();
     cursor.movePosition(QTextCursor::End);
@@ -49,4 +156,5 @@ void log_run_end(Console *view, QProgressBar *bar, const QString &status)
         append_log_line(view, status);
     append_log_line(view, QStringLiteral("<hr><br>"));
     set_bar(bar, 0, 1);
+    bar->setFormat(QString());   // empty between runs, not "0%"
 }

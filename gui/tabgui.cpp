@@ -182,7 +182,13 @@ void TabGui::selectConsole(int code)
 
 void TabGui::setProgress(int ile, int max)
 {
+    // Runs open with (1, size) and close with (1, 1), then (0, 1).
+    if (max > 1 && (ile <= 1 || !progressClock.isValid()))
+        progressClock.start();
     set_bar(progressBar, ile, max);
+    progressBar->setFormat(max > 1 ? QStringLiteral("%p%  ")
+                                         + progress_details(ile, max, progressClock.elapsed())
+                                   : QString());
 }
 
 void TabGui::info(QString text)

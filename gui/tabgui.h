@@ -2,6 +2,7 @@
 // Cancel; starts the selected family's Info and Dump workers.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -72,4 +73,5 @@ private slots:
 
 private:
     void wire(QObject *worker);
+    QElapsedTimer progressClock;   // since the run's first progress report
 };

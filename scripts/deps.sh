@@ -3,11 +3,15 @@
 # missing. Run as root (or with sudo available).
 set -euo pipefail
 
-packages=(cmake make g++ pkg-config qtbase5-dev qtbase5-dev-tools zlib1g-dev python3)
-# The screenshot script wants a few more; pass --screenshots to get them.
-if [[ "${1:-}" == "--screenshots" ]]; then
-    packages+=(xvfb xdotool imagemagick x11-utils fonts-dejavu-core)
-fi
+packages=(cmake make g++ pkg-config qtbase5-dev qtbase5-dev-tools libqt5svg5-dev
+          qttools5-dev qttools5-dev-tools zlib1g-dev python3)
+# The screenshot script and the package script want a few more.
+case "${1:-}" in
+    --screenshots)
+        packages+=(xvfb xdotool imagemagick x11-utils fonts-dejavu-core fonts-noto-cjk) ;;
+    --package)
+        packages+=(dpkg-dev file appstream desktop-file-utils) ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -10,7 +10,9 @@
 #include "simulator/sms_cartridge.h"
 
 #include <cstdlib>
+#include <chrono>
 #include <fstream>
+#include <thread>
 #include <iterator>
 
 namespace sim {
@@ -104,6 +106,16 @@ SimulatedReader *install_from_environment(std::string *error)
     // Lives as long as the process: the platform layer refers to it.
     static SimulatedReader reader;
     reader.insert(std::move(cart));
+    // QUORVEL_SIMULATE_KIBPS paces the data window as a real reader on USB
+    // would (around 1000 KiB/s), for demonstrations that should be watched.
+    if (const char *rate = std::getenv("QUORVEL_SIMULATE_KIBPS")) {
+        const long kibps = std::strtol(rate, nullptr, 10);
+        if (kibps > 0)
+            reader.set_read_hook([kibps](const Event &e) {
+                std::this_thread::sleep_for(std::chrono::microseconds(
+                    int64_t(e.length) * 1000000 / (int64_t(kibps) * 1024)));
+            });
+    }
     platform::install(&reader);
     return &reader;
 }

@@ -139,7 +139,8 @@ private slots:
         QVERIFY(r.out.startsWith(QStringLiteral("--Device information--\n")));
         QVERIFY(r.out.contains(QStringLiteral("Reading data from ROM to file:\n") + output + "\nSave file success." + output));
         QVERIFY(r.out.contains(QStringLiteral("File CRC: 0x%1\n").arg(crc32_buffer(data.constData(), size_t(data.size())), 0, 16)));
-        QVERIFY(r.out.endsWith(QStringLiteral(">Success!\n") + QString(40, QLatin1Char('-')) + QLatin1Char('\n')));
+        QVERIFY(r.out.contains(QStringLiteral(">Success!\n") + QString(40, QLatin1Char('-')) + QLatin1Char('\n')));
+        QVERIFY(r.out.section(QLatin1Char('\n'), -2).contains(QStringLiteral(", CRC-32 ")));
         // The simulated reader is gone with the run.
         QCOMPARE(&platform::current(), before);
     }
@@ -247,14 +248,15 @@ private slots:
     {
         QTemporaryDir dir;
         const QStringList args{"dump", "--console", "md", "--size", "512K", "--simulate", "demo",
-                               dir.filePath(QStringLiteral("x.md"))};
+                               "--force", dir.filePath(QStringLiteral("x.md"))};
         const Run piped = run_cli(args, false);
         QCOMPARE(piped.status, 0);
         QCOMPARE(piped.err, QString());
 
         const Run terminal = run_cli(args, true);
         QCOMPARE(terminal.status, 0);
-        QCOMPARE(terminal.out, piped.out);
+        // All but the summary line, whose timing differs.
+        QCOMPARE(terminal.out.section(QLatin1Char('\n'), 0, -3), piped.out.section(QLatin1Char('\n'), 0, -3));
         QVERIFY(terminal.err.contains(QStringLiteral("KiB/s")));
         QVERIFY(terminal.err.contains(QStringLiteral("left")));
         // Cleared at the end: the last thing written returns to an empty line.

@@ -73,7 +73,7 @@ private slots:
         QList<QImage> seen;
         for (int i : {1, 2, 3, 4, 5, 0}) {
             QToolButton *button = window.consoleButtons[i];
-            const QImage image = iconImage(QIcon(QStringLiteral(":/images/%1.png").arg(icons[i])));
+            const QImage image = iconImage(console_icon(qPrintable(QStringLiteral(":/images/%1.png").arg(icons[i]))));
             QVERIFY2(!image.isNull() && !seen.contains(image), icons[i]);
             seen << image;
             QCOMPARE(button->toolTip(), QString::fromLatin1(labels[i]));

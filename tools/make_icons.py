@@ -1,9 +1,13 @@
 #!/usr/bin/env python3
-"""Draws the six console icons of the console bar into resources/.
+"""Draws the six console icons of the console bar into resources/, and the
+program's own icon.
 
-Each icon is a 48x48 RGBA PNG: a rounded tile in the family's colour, a
-cartridge outline of the family's shape and its short name. Standard library
-only (zlib + struct), so the output is reproducible anywhere.
+Each console icon is drawn twice from one description: as SVG, which the
+window renders at whatever scale the screen has, and as a 48x48 RGBA PNG at
+the resource paths the console table names. A rounded tile in the family's
+colour, a cartridge outline of the family's shape and its short name in
+square-pixel glyphs. Standard library only (zlib + struct), so the output is
+reproducible anywhere.
 
     python3 tools/make_icons.py [output-folder]
 """
@@ -109,6 +113,81 @@ def png_bytes(px):
             + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
 
 
+def cart_outline(cart, notch):
+    """Corner points of the cartridge, its notch cut off; on pixel centres,
+    so that the one-unit outline falls on whole pixels at 1x."""
+    x0, y0, x1, y1 = (v + 0.5 for v in cart)
+    if notch == "br":
+        return [(x0, y0), (x1, y0), (x1, y1 - 5), (x1 - 5, y1), (x0, y1)]
+    if notch == "tr":
+        return [(x0, y0), (x1 - 5, y0), (x1, y0 + 5), (x1, y1), (x0, y1)]
+    return [(x0, y0), (x1, y0), (x1, y1), (x0, y1)]
+
+
+def hex_colour(rgb):
+    return "#%02x%02x%02x" % tuple(rgb[:3])
+
+
+def glyph_path(name, left, top, scale):
+    """The short name as one path of unit squares."""
+    parts = []
+    for n, ch in enumerate(name):
+        gx = left + n * 6 * scale
+        for gy, row in enumerate(GLYPHS[ch]):
+            for bx, bit in enumerate(row):
+                if bit == "1":
+                    parts.append("M%d %dh%dv%dh-%dz" % (gx + bx * scale, top + gy * scale,
+                                                        scale, scale, scale))
+    return "".join(parts)
+
+
+def svg_text(name, colour, cart, notch):
+    light = hex_colour(tuple(min(255, int(c * 1.25)) for c in colour))
+    dark = hex_colour(tuple(int(c * 0.75) for c in colour))
+    label = hex_colour(tuple(max(0, c - 20) for c in colour))
+    x0, y0, x1, y1 = cart
+    points = " ".join("%g,%g" % p for p in cart_outline(cart, notch))
+    ridges = "".join('<rect x="%d" y="%d" width="1" height="1"/>' % (x, y1 - 2)
+                     for x in range(x0 + 3, x1 - 2, 3))
+    scale = 2
+    width = len(name) * 5 * scale + (len(name) - 1) * scale
+    left = (SIZE - width) // 2
+    top = SIZE - 7 * scale - 5
+    glyphs = glyph_path(name, left, top, scale)
+    return (
+        '<svg xmlns="http://www.w3.org/2000/svg" width="{s}" height="{s}" viewBox="0 0 {s} {s}">\n'
+        '<defs><linearGradient id="tile" x1="0" y1="0" x2="0" y2="1">'
+        '<stop offset="0" stop-color="{light}"/><stop offset="1" stop-color="{dark}"/>'
+        '</linearGradient></defs>\n'
+        '<rect width="{s}" height="{s}" rx="7" fill="url(#tile)"/>\n'
+        '<polygon points="{points}" fill="#e1e1e6" stroke="#1e1e23" stroke-width="1"/>\n'
+        '<rect x="{lx}" y="{ly}" width="{lw}" height="{lh}" fill="{label}"/>\n'
+        '<g fill="#1e1e23">{ridges}</g>\n'
+        '<path d="{glyphs}" fill="#000" transform="translate(1,1)"/>\n'
+        '<path d="{glyphs}" fill="#fff"/>\n'
+        '</svg>\n'
+    ).format(s=SIZE, light=light, dark=dark, points=points, label=label,
+             lx=x0 + 4, ly=y0 + 3, lw=max(0, x1 - 3 - x0 - 4), lh=max(0, y1 - 4 - y0 - 3),
+             ridges=ridges, glyphs=glyphs)
+
+
+def app_icon_svg():
+    """The program's icon: a cartridge going into the reader."""
+    return (
+        '<svg xmlns="http://www.w3.org/2000/svg" width="128" height="128" viewBox="0 0 128 128">\n'
+        '<defs><linearGradient id="tile" x1="0" y1="0" x2="0" y2="1">'
+        '<stop offset="0" stop-color="#7092be"/><stop offset="1" stop-color="#3d5a80"/>'
+        '</linearGradient></defs>\n'
+        '<rect x="4" y="4" width="120" height="120" rx="20" fill="url(#tile)"/>\n'
+        '<path d="M34 14h60v50H34z" fill="#e1e1e6" stroke="#1e1e23" stroke-width="3"/>\n'
+        '<path d="M44 22h40v26H44z" fill="#c83228"/>\n'
+        '<path d="M44 56h4v6h-4zM54 56h4v6h-4zM64 56h4v6h-4zM74 56h4v6h-4z" fill="#1e1e23"/>\n'
+        '<path d="M64 68l14 14h-8v10h-12v-10h-8z" fill="#fff"/>\n'
+        '<rect x="20" y="96" width="88" height="18" rx="4" fill="#28282d"/>\n'
+        '<rect x="30" y="102" width="68" height="4" rx="2" fill="#8ad06a"/>\n'
+        '</svg>\n')
+
+
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
     out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "..", "resources")
@@ -116,6 +195,10 @@ def main():
     for file_name, name, colour, cart, notch in FAMILIES:
         with open(os.path.join(out, file_name), "wb") as f:
             f.write(png_bytes(draw_icon(name, colour, cart, notch)))
+        with open(os.path.join(out, file_name[:-4] + ".svg"), "w") as f:
+            f.write(svg_text(name, colour, cart, notch))
+    with open(os.path.join(out, "quorvel.svg"), "w") as f:
+        f.write(app_icon_svg())
 
 
 if __name__ == "__main__":

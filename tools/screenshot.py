@@ -1,8 +1,10 @@
 #!/usr/bin/env python3
-"""Takes the screenshots under docs/: the main window after a Mega Drive Info
-run on the simulated reader, and the About tab. Run by hand, never in CI.
+"""Takes the screenshots under docs/: the main window during and after a
+Mega Drive dump from the simulated reader, the same in Japanese and at
+192 dpi, and the About tab. Run by hand, never in CI.
 
-Needs Xvfb, xdotool and ImageMagick's import (scripts/deps.sh --screenshots).
+Needs Xvfb, xdotool, ImageMagick's import and a Japanese font; installs them
+when missing through `bash scripts/deps.sh --screenshots` (as root).
 
     python3 tools/screenshot.py [path/to/quorvel] [output-folder]
 """
@@ -15,14 +17,17 @@ import time
 import zlib
 
 # The window is placed and sized so that the widgets sit where the clicks
-# below expect them.
-GEOMETRY = "760x740+0+0"
+# below expect them (in 96 dpi pixels; doubled at 192 dpi).
+GEOMETRY = (760, 740)
 INFO_BUTTON = (560, 133)     # relative to the window's top-left corner
+DUMP_BUTTON = (560, 163)
 ABOUT_TAB = (141, 75)
+BAR_AT_40_PERCENT = (280, 707)   # a pixel the progress bar fills at 40%
 
-# A title-table key: "James Bond 007 - The Duel (Jpn)", 512 KiB.
-KEY = 0xAC8C113E
-IMAGE_SIZE = 524288
+# A title-table key: "Sonic & Knuckles (World)", 2 MiB, so that Info presets
+# the size and the dump lasts long enough to be caught half-way.
+KEY = 0x9FD07B6A
+IMAGE_SIZE = 2 * 1024 * 1024
 
 
 def crc_table():
@@ -58,7 +63,12 @@ def force_crc32(data, length, pos, target):
 def make_image(path):
     data = bytearray((i * 7 + (i >> 9) + (i >> 17)) & 0xFF for i in range(IMAGE_SIZE))
     data[0x100:0x110] = b"SEGA MEGA DRIVE "
-    force_crc32(data, 8192, 0x200, KEY)
+    # Header checksum: the 16-bit sum of the words from 0x200 on, so that the
+    # dump's header check holds.
+    total = sum((data[i] << 8) | data[i + 1] for i in range(0x200, IMAGE_SIZE, 2)) & 0xFFFF
+    data[0x18E:0x190] = total.to_bytes(2, "big")
+    # The key is forced in the notes field, outside the summed words.
+    force_crc32(data, 8192, 0x1C8, KEY)
     with open(path, "wb") as f:
         f.write(data)
 
@@ -84,6 +94,105 @@ def wait_for(predicate, what, seconds=20):
     sys.exit("gave up waiting for " + what)
 
 
+def ensure_tools():
+    missing = [t for t in ("Xvfb", "xdotool", "import") if not shutil.which(t)]
+    if not missing:
+        return
+    here = os.path.dirname(os.path.abspath(__file__))
+    command = ["bash", os.path.join(here, "..", "scripts", "deps.sh"), "--screenshots"]
+    print("Installing what is missing (%s): %s" % (", ".join(missing), " ".join(command)))
+    if subprocess.run(command).returncode != 0 or not all(
+            shutil.which(t) for t in ("Xvfb", "xdotool", "import")):
+        sys.exit("could not install them; run as root: bash scripts/deps.sh --screenshots")
+
+
+class Session:
+    """One run of the program on its own Xvfb screen."""
+
+    def __init__(self, binary, image, work, dpi, language):
+        self.scale = dpi // 96
+        self.display = free_display()
+        width, height = (v * self.scale + 200 for v in GEOMETRY)
+        self.xvfb = subprocess.Popen(
+            ["Xvfb", self.display, "-screen", "0", "%dx%dx24" % (width, height),
+             "-dpi", str(dpi), "-nolisten", "tcp"],
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.env = dict(os.environ, DISPLAY=self.display, QT_QPA_PLATFORM="xcb",
+                        QUORVEL_SIMULATE="md:" + image, QUORVEL_SIMULATE_KIBPS="1024",
+                        LANGUAGE=language,
+                        LANG=language + ".UTF-8", LC_ALL=language + ".UTF-8")
+        for name in ("QT_SCALE_FACTOR", "QT_AUTO_SCREEN_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS"):
+            self.env.pop(name, None)
+        wait_for(lambda: subprocess.run(["xdotool", "getmouselocation"], env=self.env,
+                                        capture_output=True).returncode == 0, "Xvfb")
+        socket = "/tmp/.X11-unix/X" + self.display[1:]
+        wait_for(lambda: os.path.exists(socket), "the X socket")
+        for _ in range(3):   # a fresh server may still turn the first client away
+            self.app = subprocess.Popen(
+                [binary, "-qwindowgeometry", "%dx%d+0+0" % GEOMETRY], env=self.env, cwd=work,
+                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            time.sleep(1.0)
+            if self.app.poll() is None:
+                break
+        self.window = wait_for(self.find_window, "the main window")
+        time.sleep(1.0)
+
+    def find_window(self):
+        r = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "Varno Quorvel"],
+                           env=self.env, capture_output=True, text=True)
+        ids = r.stdout.split()
+        return ids[0] if ids else None
+
+    def xdo(self, *args):
+        return run("xdotool", *args, env=self.env)
+
+    def click(self, point):
+        info = self.xdo("getwindowgeometry", "--shell", self.window)
+        values = dict(line.split("=", 1) for line in info.split())
+        x, y = int(values["X"]), int(values["Y"])
+        self.xdo("mousemove", str(x + point[0] * self.scale), str(y + point[1] * self.scale),
+                 "click", "1")
+
+    def park_mouse(self):
+        self.xdo("mousemove", "0", str(GEOMETRY[1] * self.scale + 150))   # no hover highlight
+        time.sleep(0.3)
+
+    def grab(self, target):
+        run("import", "-window", self.window, target, env=self.env)
+        print("wrote", target)
+
+    def bar_filled_at(self, point):
+        """Whether the pixel shows the bar's highlight rather than its trough."""
+        pixel = run("import", "-window", self.window, "-crop",
+                    "1x1+%d+%d" % (point[0] * self.scale, point[1] * self.scale),
+                    "-format", "%[fx:int(255*r)],%[fx:int(255*g)],%[fx:int(255*b)]", "info:",
+                    env=self.env)
+        r, g, b = (int(v) for v in pixel.strip().split(","))
+        return b > r + 60
+
+    def dump(self, output, during=None):
+        """Info, then Dump into `output` (at a real reader's pace, some
+        2 seconds); `during` is called once the bar is 40% full."""
+        self.click(INFO_BUTTON)
+        time.sleep(1.5)
+        self.click(DUMP_BUTTON)
+        time.sleep(1.5)
+        self.xdo("type", "--delay", "20", output)
+        self.xdo("key", "Return")
+        if during:
+            wait_for(lambda: self.bar_filled_at(BAR_AT_40_PERCENT), "the progress bar", 30)
+            during()
+        wait_for(lambda: os.path.exists(output), "the dump", 60)
+        time.sleep(1.0)
+        self.park_mouse()
+
+    def close(self):
+        self.app.terminate()
+        self.app.wait(10)
+        self.xvfb.terminate()
+        self.xvfb.wait(10)
+
+
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
     root = os.path.dirname(here)
@@ -98,67 +207,36 @@ def main():
         binary = os.path.abspath(binary)
     if not binary or not os.path.exists(binary):
         sys.exit("usage: screenshot.py path/to/quorvel [output-folder]")
-    out = sys.argv[2] if len(sys.argv) > 2 else os.path.join(root, "docs")
+    out = os.path.abspath(sys.argv[2] if len(sys.argv) > 2 else os.path.join(root, "docs"))
     os.makedirs(out, exist_ok=True)
-    for tool in ("Xvfb", "xdotool", "import"):
-        if not shutil.which(tool):
-            sys.exit(tool + " is missing: bash scripts/deps.sh --screenshots")
+    ensure_tools()
 
     work = tempfile.mkdtemp(prefix="quorvel-shots-")
-    image = os.path.join(work, "james-bond.bin")
+    image = os.path.join(work, "sonic-knuckles.bin")
     make_image(image)
-
-    display = free_display()
-    xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
-                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    app = None
+    shots = [
+        # dpi, language, shot taken half-way, shot after the dump
+        (96, "en_US", "main-window-dumping.png", "main-window.png"),
+        (96, "ja_JP", None, "main-window-ja.png"),
+        (192, "en_US", None, "main-window-192dpi.png"),
+    ]
     try:
-        env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb",
-                   QUORVEL_SIMULATE="md:" + image, QT_SCALE_FACTOR="1")
-        wait_for(lambda: subprocess.run(["xdotool", "getmouselocation"], env=env,
-                                        capture_output=True).returncode == 0, "Xvfb")
-        app = subprocess.Popen([binary, "-qwindowgeometry", GEOMETRY], env=env, cwd=work,
-                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-
-        def find_window():
-            r = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "Varno Quorvel"],
-                               env=env, capture_output=True, text=True)
-            ids = r.stdout.split()
-            return ids[0] if ids else None
-
-        window = wait_for(find_window, "the main window")
-        time.sleep(1.0)
-
-        def geometry():
-            info = run("xdotool", "getwindowgeometry", "--shell", window, env=env)
-            values = dict(line.split("=", 1) for line in info.split())
-            return int(values["X"]), int(values["Y"])
-
-        def click(point):
-            x, y = geometry()
-            run("xdotool", "mousemove", str(x + point[0]), str(y + point[1]), "click", "1", env=env)
-
-        def grab(name):
-            target = os.path.join(out, name)
-            run("import", "-window", window, target, env=env)
-            print("wrote", target)
-
-        click(INFO_BUTTON)
-        time.sleep(1.5)
-        run("xdotool", "mousemove", "1000", "740", env=env)   # no hover highlight
-        time.sleep(0.3)
-        grab("main-window.png")
-        click(ABOUT_TAB)
-        time.sleep(0.8)
-        run("xdotool", "mousemove", "1000", "740", env=env)
-        time.sleep(0.3)
-        grab("about-tab.png")
+        for dpi, language, during, after in shots:
+            session = Session(binary, image, work, dpi, language)
+            try:
+                output = os.path.join(work, "%s-%d.md" % (language, dpi))
+                session.park_mouse()
+                session.dump(output, (lambda s=session, d=during: s.grab(os.path.join(out, d)))
+                             if during else None)
+                session.grab(os.path.join(out, after))
+                if dpi == 96 and language == "en_US":
+                    session.click(ABOUT_TAB)
+                    time.sleep(0.8)
+                    session.park_mouse()
+                    session.grab(os.path.join(out, "about-tab.png"))
+            finally:
+                session.close()
     finally:
-        if app:
-            app.terminate()
-            app.wait(10)
-        xvfb.terminate()
-        xvfb.wait(10)
         shutil.rmtree(work, ignore_errors=True)
 
 

@@ -1,0 +1,17 @@
+#include "gui/translation.h"
+
+#include <QFile>
+
+QString translation_file(const QString &appDir, const QStringList &uiLanguages)
+{
+    // Now that the file ships with every copy, its presence no longer says
+    // that the user reads Japanese: the language does.
+    if (uiLanguages.isEmpty() || !uiLanguages.first().startsWith(QLatin1String("ja")))
+        return QString();
+    for (const char *place : {"/quorvel_jpn.qm", "/../share/quorvel/translations/quorvel_jpn.qm"}) {
+        const QString path = appDir + QLatin1String(place);
+        if (QFile::exists(path))
+            return path;
+    }
+    return QString();
+}
