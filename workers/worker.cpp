@@ -430,6 +430,8 @@ void DumpWorker::run()
     image_ = nullptr;
     imageSize_ = 0;
     if (!read) {
+        // A cancel that ended a blocked read is still a cancel.
+        keepGoing();
         switch (failure_) {
         case Failure::Canceled:
             note("Dump canceled.");
