@@ -12,11 +12,14 @@
 
 #include <QCryptographicHash>
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <csignal>
 #include <cstring>
+#include <sys/stat.h>
 
 namespace {
 
@@ -47,6 +50,21 @@ QByteArray read_file(const QString &path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool write_file(const QString &path, const QByteArray &data)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(data) == data.size();
+}
+
+QProcessEnvironment cli_environment()
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QUORVEL_NO_DETECT"), QStringLiteral("1"));
+    env.remove(QStringLiteral("QUORVEL_DRIVES"));
+    env.remove(QStringLiteral("QUORVEL_SIMULATE"));
+    return env;
 }
 
 // The value after "Key: " on its own line of a report.
@@ -99,18 +117,18 @@ private slots:
         QTest::addColumn<QStringList>("extra");
         QTest::addColumn<bool>("fromFile");   // --simulate IMAGE rather than demo
         QTest::addColumn<int>("saved");       // bytes of the image saved; -1: all
+        QTest::addColumn<QString>("crcLine"); // empty: not checked
 
         // Game Boy and SFC sizes and mappers come from the Info run: read with
         // the panel's first options (no MBC, 1 Mbit) they would not match.
-        QTest::newRow("gb") << "gb" << QStringList{} << false << -1;
-        QTest::newRow("sfc") << "sfc" << QStringList{} << false << -1;
-        QTest::newRow("gba") << "gba" << QStringList{"--size", "8Mbit"} << false << -1;
-        QTest::newRow("md") << "md" << QStringList{"--size", "512K"} << false << -1;
-        QTest::newRow("sms") << "sms" << QStringList{"--size", "128K"} << false << -1;
-        QTest::newRow("msx") << "msx" << QStringList{"--size", "128K", "--mapper", "Ascii/16kb"} << false << -1;
+        QTest::newRow("gb") << "gb" << QStringList{} << false << -1 << "";
+        QTest::newRow("sfc") << "sfc" << QStringList{} << false << -1 << "";
         // The mapper names the image's mapping for the simulated cartridge too.
-        QTest::newRow("msx image file") << "msx" << QStringList{"--size", "131072", "--mapper", "5"} << true << -1;
-        QTest::newRow("size given wins over detected") << "gb" << QStringList{"--size", "64K"} << false << 65536;
+        QTest::newRow("msx image file") << "msx" << QStringList{"--size", "131072", "--mapper", "5"} << true << -1 << "";
+        QTest::newRow("size given wins over detected") << "gb" << QStringList{"--size", "64K"} << false << 65536 << "";
+        // The image's CRC-32 is 0x0000abcd: no zeros may pad it.
+        QTest::newRow("md, CRC with leading zeros") << "md" << QStringList{"--size", "512K"} << true << -1
+                                                    << "File CRC: 0xabcd\n";
     }
 
     void autoSavesTheCartridge()
@@ -119,14 +137,16 @@ private slots:
         QFETCH(QStringList, extra);
         QFETCH(bool, fromFile);
         QFETCH(int, saved);
+        QFETCH(QString, crcLine);
 
         QTemporaryDir dir;
-        const QByteArray image = demo(family);
+        QByteArray image = demo(family);
+        if (!crcLine.isEmpty())
+            sim::force_crc32(reinterpret_cast<uint8_t *>(image.data()), size_t(image.size()), 0x40000, 0x0000ABCD);
         QString source = QStringLiteral("demo");
         if (fromFile) {
             source = dir.filePath(QStringLiteral("cart.bin"));
-            QFile f(source);
-            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(image) == image.size());
+            QVERIFY(write_file(source, image));
         }
         const QString output = dir.filePath(QStringLiteral("dump.") + family);
         platform::Platform *before = &platform::current();
@@ -134,14 +154,155 @@ private slots:
         const Run r = run_cli(QStringList{"auto", "--console", family, "--simulate", source, output} + extra);
 
         QVERIFY2(r.status == 0 && r.err.isEmpty(), qPrintable(r.out + r.err));
-        const QByteArray data = read_file(output);
-        QCOMPARE(data, image.left(saved < 0 ? image.size() : saved));
+        QCOMPARE(read_file(output), image.left(saved < 0 ? image.size() : saved));
         QVERIFY(r.out.startsWith(QStringLiteral("--Device information--\n")));
         QVERIFY(r.out.contains(QStringLiteral("Reading data from ROM to file:\n") + output + "\nSave file success." + output));
-        QVERIFY(r.out.contains(QStringLiteral("File CRC: 0x%1\n").arg(crc32_buffer(data.constData(), size_t(data.size())), 0, 16)));
+        QVERIFY(r.out.contains(crcLine));
         QVERIFY(r.out.endsWith(QStringLiteral(">Success!\n") + QString(40, QLatin1Char('-')) + QLatin1Char('\n')));
         // The simulated reader is gone with the run.
         QCOMPARE(&platform::current(), before);
+    }
+
+    // Refused before the reader is read: no file appears, nothing is
+    // replaced. "OUT" stands for the output, "DIR" for the test folder.
+    void refusedBeforeReading_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("message");
+
+        const QStringList gb{"--console", "gb", "--simulate", "demo"};
+        QTest::newRow("GB size past NONE") << QStringList{"dump", "--size", "1M", "OUT"} + gb << 1
+                                           << "ROM SIZE 1024KB is more than mapper NONE can address (32KB at most).";
+        QTest::newRow("MBC2 past 256K") << QStringList{"dump", "--size", "512K", "--mapper", "MBC2", "OUT"} + gb << 1
+                                        << "ROM SIZE 512KB is more than mapper MBC2";
+        QTest::newRow("auto, detected size past the given mapper") << QStringList{"auto", "--mapper", "NONE", "OUT"} + gb << 1
+                                                                   << "ROM SIZE 128KB is more than mapper NONE";
+        QTest::newRow("MSX standard past 64K")
+            << QStringList{"dump", "--console", "msx", "--size", "128K", "--mapper", "0", "--simulate", "demo", "OUT"} << 1
+            << "ROM SIZE 128 Kbytes is more than mapper standard (no mapper) can address (64 Kbytes at most).";
+        QTest::newRow("device node as target") << QStringList{"dump", "--size", "32K", "/dev/null"} + gb << 1
+                                               << "/dev/null: it is not a regular file";
+        QTest::newRow("folder as target") << QStringList{"auto", "DIR"} + gb << 1 << "it is a folder";
+        QTest::newRow("missing folder") << QStringList{"dump", "--size", "32K", "DIR/no/OUT"} + gb << 1
+                                        << "Save file error.DIR/no/OUT (No such file or directory)";
+        QTest::newRow("image from a device")
+            << QStringList{"info", "--console", "gb", "--simulate", "/dev/zero"} << 2 << "/dev/zero is not a regular file";
+        QTest::newRow("image larger than any GB cartridge")
+            << QStringList{"info", "--console", "gb", "--simulate", "DIR/big.gb"} << 2 << "(8388608 bytes at most)";
+    }
+
+    void refusedBeforeReading()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, status);
+        QFETCH(QString, message);
+
+        QTemporaryDir dir;
+        QVERIFY(write_file(dir.filePath(QStringLiteral("big.gb")), QByteArray(8 * 1024 * 1024 + 1, '\0')));
+        args.replaceInStrings(QStringLiteral("OUT"), QStringLiteral("out.bin"));
+        args.replaceInStrings(QRegularExpression(QStringLiteral("^out.bin$")), dir.filePath(QStringLiteral("out.bin")));
+        args.replaceInStrings(QStringLiteral("DIR"), dir.path());
+        message.replace(QStringLiteral("DIR"), dir.path()).replace(QStringLiteral("OUT"), QStringLiteral("out.bin"));
+        const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+
+        const Run r = run_cli(args);
+        QCOMPARE(r.status, status);
+        QVERIFY2((r.out + r.err).contains(message), qPrintable(r.out + r.err));
+        QVERIFY(!r.out.contains(QStringLiteral("Reading data")) || message.startsWith(QStringLiteral("Save file")));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+    }
+
+    // An Info run that failed or found no cartridge ends auto with status 1
+    // and no file; an empty slot reads 0xFF.
+    void failedInfoStopsAuto_data()
+    {
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("line");
+
+        QTest::newRow("gb empty slot") << "gb" << "empty" << "No cartridge answers.";
+        QTest::newRow("sfc empty slot") << "sfc" << "empty" << "No cartridge answers.";
+        QTest::newRow("gb header read fails") << "gb" << "read" << "Read error at 0x0";
+        QTest::newRow("sfc header read fails") << "sfc" << "read" << "Read error at 0xe000";
+        QTest::newRow("sfc RAM size read fails") << "sfc" << "read2" << "Read error at 0xffd8";
+        QTest::newRow("gb command refused") << "gb" << "refuse" << "Device command error.";
+    }
+
+    void failedInfoStopsAuto()
+    {
+        QFETCH(QString, family);
+        QFETCH(QString, fault);
+        QFETCH(QString, line);
+
+        sim::SimulatedReader reader;
+        int hint = -1;
+        std::vector<uint8_t> image = sim::demo_image(family.toStdString(), &hint);
+        if (fault != QLatin1String("empty"))
+            reader.insert(sim::make_cartridge(family.toStdString(), std::move(image), hint, nullptr));
+        const auto arm = [&] {
+            if (fault.startsWith(QLatin1String("read")))
+                reader.fail_read(fault == QLatin1String("read") ? 1 : 2);
+            reader.refuse_writes(fault == QLatin1String("refuse"));
+        };
+        sim::ScopedPlatform scope(reader);
+        QTemporaryDir dir;
+        const QString output = dir.filePath(QStringLiteral("out.bin"));
+
+        arm();
+        const Run r = run_cli({"auto", "--console", family, "--size", "512K", output});
+        QCOMPARE(r.status, 1);
+        QVERIFY2(r.out.endsWith(line + QLatin1Char('\n')), qPrintable(r.out));
+        QVERIFY2(r.err.contains(QStringLiteral("not identified")), qPrintable(r.err));
+        QVERIFY(!QFile::exists(output));
+        arm();
+        QCOMPARE(run_cli({"info", "--console", family}).status, 1);
+    }
+
+    // The program blocks on a reader whose data window is a pipe nobody
+    // writes yet, with the partial image open. One signal cancels the run;
+    // a second ends it at once. Either way nothing is left in the folder.
+    void signalsCancel_data()
+    {
+        QTest::addColumn<int>("signo");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("status");
+        QTest::newRow("SIGINT once") << int(SIGINT) << 1 << 130;
+        QTest::newRow("SIGTERM twice") << int(SIGTERM) << 2 << 143;
+    }
+
+    void signalsCancel()
+    {
+        QFETCH(int, signo);
+        QFETCH(int, count);
+        QFETCH(int, status);
+
+        QTemporaryDir reader, out;
+        QByteArray identity(0x10000, '\0');
+        identity.replace(0x8000, 15, "QXB_RDR07_FW310");
+        QVERIFY(write_file(reader.filePath(QStringLiteral("V-DRIVER.DMP")), identity));
+        QVERIFY(write_file(reader.filePath(QStringLiteral("CMD.CMD")), QByteArray()));
+        const QString window = reader.filePath(QStringLiteral("DUMP.ROM"));
+        QCOMPARE(mkfifo(QFile::encodeName(window).constData(), 0600), 0);
+        QProcessEnvironment env = cli_environment();
+        env.insert(QStringLiteral("QUORVEL_DRIVES"), reader.path());
+
+        QProcess p;
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(QUORVEL_CLI_PATH), {"dump", "--console", "md", "--size", "512K", out.filePath(QStringLiteral("x.md"))});
+        QTRY_VERIFY_WITH_TIMEOUT(!QDir(out.path()).entryList(QDir::Files).isEmpty(), 60000);
+        for (int i = 0; i < count; ++i) {
+            QCOMPARE(::kill(pid_t(p.processId()), signo), 0);
+            QThread::msleep(100);
+        }
+        if (count == 1) {
+            QFile writer(window);   // lets the blocked read return
+            QVERIFY(writer.open(QIODevice::WriteOnly));
+        }
+        QVERIFY(p.waitForFinished(60000));
+        QCOMPARE(p.exitCode(), status);
+        QCOMPARE(QString::fromUtf8(p.readAllStandardOutput()).contains(QStringLiteral("\nDump canceled.\n")), count == 1);
+        QCOMPARE(QDir(out.path()).entryList(QDir::Files), QStringList());
     }
 
     void reportDescribesTheSavedFile()
@@ -308,13 +469,8 @@ private slots:
         QTemporaryDir dir;
         const QString output = dir.filePath(QStringLiteral("out.bin"));
         args.replaceInStrings(QRegularExpression(QStringLiteral("^OUT$")), output);
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("QUORVEL_NO_DETECT"), QStringLiteral("1"));
-        env.remove(QStringLiteral("QUORVEL_DRIVES"));
-        env.remove(QStringLiteral("QUORVEL_SIMULATE"));
-
         QProcess p;
-        p.setProcessEnvironment(env);
+        p.setProcessEnvironment(cli_environment());
         p.start(QStringLiteral(QUORVEL_CLI_PATH), args);
         QVERIFY(p.waitForFinished(300000));
         QCOMPARE(p.exitStatus(), QProcess::NormalExit);
