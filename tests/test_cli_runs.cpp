@@ -163,38 +163,51 @@ private slots:
         QCOMPARE(&platform::current(), before);
     }
 
-    // Refused before the reader is read: no file appears, nothing is
-    // replaced. "OUT" stands for the output, "DIR" for the test folder.
-    void refusedBeforeReading_data()
+    // Runs that end in failure before a block of the image is read: no
+    // file appears, nothing is replaced. "OUT" stands for the output, "DIR"
+    // for the test folder. A fault puts the family's demonstration cartridge
+    // in a reader that fails so (an empty slot reads 0xFF).
+    void failsBeforeReading_data()
     {
         QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("fault");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("message");
 
         const QStringList gb{"--console", "gb", "--simulate", "demo"};
-        QTest::newRow("GB size past NONE") << QStringList{"dump", "--size", "1M", "OUT"} + gb << 1
+        QTest::newRow("GB size past NONE") << QStringList{"dump", "--size", "1M", "OUT"} + gb << "" << 1
                                            << "ROM SIZE 1024KB is more than mapper NONE can address (32KB at most).";
-        QTest::newRow("MBC2 past 256K") << QStringList{"dump", "--size", "512K", "--mapper", "MBC2", "OUT"} + gb << 1
+        QTest::newRow("MBC2 past 256K") << QStringList{"dump", "--size", "512K", "--mapper", "MBC2", "OUT"} + gb << "" << 1
                                         << "ROM SIZE 512KB is more than mapper MBC2";
-        QTest::newRow("auto, detected size past the given mapper") << QStringList{"auto", "--mapper", "NONE", "OUT"} + gb << 1
-                                                                   << "ROM SIZE 128KB is more than mapper NONE";
+        QTest::newRow("auto, detected size past the given mapper") << QStringList{"auto", "--mapper", "NONE", "OUT"} + gb
+                                                                   << "" << 1 << "ROM SIZE 128KB is more than mapper NONE";
         QTest::newRow("MSX standard past 64K")
-            << QStringList{"dump", "--console", "msx", "--size", "128K", "--mapper", "0", "--simulate", "demo", "OUT"} << 1
+            << QStringList{"dump", "--console", "msx", "--size", "128K", "--mapper", "0", "--simulate", "demo", "OUT"} << "" << 1
             << "ROM SIZE 128 Kbytes is more than mapper standard (no mapper) can address (64 Kbytes at most).";
-        QTest::newRow("device node as target") << QStringList{"dump", "--size", "32K", "/dev/null"} + gb << 1
+        QTest::newRow("device node as target") << QStringList{"dump", "--size", "32K", "/dev/null"} + gb << "" << 1
                                                << "/dev/null: it is not a regular file";
-        QTest::newRow("folder as target") << QStringList{"auto", "DIR"} + gb << 1 << "it is a folder";
-        QTest::newRow("missing folder") << QStringList{"dump", "--size", "32K", "DIR/no/OUT"} + gb << 1
+        QTest::newRow("folder as target") << QStringList{"auto", "DIR"} + gb << "" << 1 << "it is a folder";
+        QTest::newRow("missing folder") << QStringList{"dump", "--size", "32K", "DIR/no/OUT"} + gb << "" << 1
                                         << "Save file error.DIR/no/OUT (No such file or directory)";
         QTest::newRow("image from a device")
-            << QStringList{"info", "--console", "gb", "--simulate", "/dev/zero"} << 2 << "/dev/zero is not a regular file";
+            << QStringList{"info", "--console", "gb", "--simulate", "/dev/zero"} << "" << 2 << "/dev/zero is not a regular file";
         QTest::newRow("image larger than any GB cartridge")
-            << QStringList{"info", "--console", "gb", "--simulate", "DIR/big.gb"} << 2 << "(8388608 bytes at most)";
+            << QStringList{"info", "--console", "gb", "--simulate", "DIR/big.gb"} << "" << 2 << "(8388608 bytes at most)";
+        const QStringList autoGb{"auto", "--console", "gb", "--size", "128K", "OUT"};
+        const QStringList autoSfc{"auto", "--console", "sfc", "--size", "512K", "OUT"};
+        QTest::newRow("gb empty slot") << autoGb << "empty" << 1 << "No cartridge answers.\n";
+        QTest::newRow("sfc empty slot") << autoSfc << "empty" << 1 << "No cartridge answers.\n";
+        QTest::newRow("gb header read fails") << autoGb << "read" << 1 << "Read error at 0x0\n";
+        QTest::newRow("sfc header read fails") << autoSfc << "read" << 1 << "Read error at 0xe000\n";
+        QTest::newRow("sfc RAM size read fails") << autoSfc << "read2" << 1 << "Read error at 0xffd8\n";
+        QTest::newRow("gb command refused") << autoGb << "refuse" << 1 << "Device command error.\n";
+        QTest::newRow("info on an empty slot") << QStringList{"info", "--console", "sfc"} << "empty" << 1 << "not identified";
     }
 
-    void refusedBeforeReading()
+    void failsBeforeReading()
     {
         QFETCH(QStringList, args);
+        QFETCH(QString, fault);
         QFETCH(int, status);
         QFETCH(QString, message);
 
@@ -206,57 +219,23 @@ private slots:
         message.replace(QStringLiteral("DIR"), dir.path()).replace(QStringLiteral("OUT"), QStringLiteral("out.bin"));
         const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
 
+        sim::SimulatedReader reader;
+        const std::string family = args.at(2).toStdString();
+        int hint = -1;
+        std::vector<uint8_t> image = sim::demo_image(family, &hint);
+        if (fault != QLatin1String("empty"))
+            reader.insert(sim::make_cartridge(family, std::move(image), hint, nullptr));
+        if (fault.startsWith(QLatin1String("read")))
+            reader.fail_read(fault == QLatin1String("read") ? 1 : 2);
+        reader.refuse_writes(fault == QLatin1String("refuse"));
+        sim::ScopedPlatform scope(reader);
+
         const Run r = run_cli(args);
         QCOMPARE(r.status, status);
         QVERIFY2((r.out + r.err).contains(message), qPrintable(r.out + r.err));
         QVERIFY(!r.out.contains(QStringLiteral("Reading data")) || message.startsWith(QStringLiteral("Save file")));
+        QVERIFY(fault.isEmpty() || r.err.contains(QStringLiteral("not identified")));
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
-    }
-
-    // An Info run that failed or found no cartridge ends auto with status 1
-    // and no file; an empty slot reads 0xFF.
-    void failedInfoStopsAuto_data()
-    {
-        QTest::addColumn<QString>("family");
-        QTest::addColumn<QString>("fault");
-        QTest::addColumn<QString>("line");
-
-        QTest::newRow("gb empty slot") << "gb" << "empty" << "No cartridge answers.";
-        QTest::newRow("sfc empty slot") << "sfc" << "empty" << "No cartridge answers.";
-        QTest::newRow("gb header read fails") << "gb" << "read" << "Read error at 0x0";
-        QTest::newRow("sfc header read fails") << "sfc" << "read" << "Read error at 0xe000";
-        QTest::newRow("sfc RAM size read fails") << "sfc" << "read2" << "Read error at 0xffd8";
-        QTest::newRow("gb command refused") << "gb" << "refuse" << "Device command error.";
-    }
-
-    void failedInfoStopsAuto()
-    {
-        QFETCH(QString, family);
-        QFETCH(QString, fault);
-        QFETCH(QString, line);
-
-        sim::SimulatedReader reader;
-        int hint = -1;
-        std::vector<uint8_t> image = sim::demo_image(family.toStdString(), &hint);
-        if (fault != QLatin1String("empty"))
-            reader.insert(sim::make_cartridge(family.toStdString(), std::move(image), hint, nullptr));
-        const auto arm = [&] {
-            if (fault.startsWith(QLatin1String("read")))
-                reader.fail_read(fault == QLatin1String("read") ? 1 : 2);
-            reader.refuse_writes(fault == QLatin1String("refuse"));
-        };
-        sim::ScopedPlatform scope(reader);
-        QTemporaryDir dir;
-        const QString output = dir.filePath(QStringLiteral("out.bin"));
-
-        arm();
-        const Run r = run_cli({"auto", "--console", family, "--size", "512K", output});
-        QCOMPARE(r.status, 1);
-        QVERIFY2(r.out.endsWith(line + QLatin1Char('\n')), qPrintable(r.out));
-        QVERIFY2(r.err.contains(QStringLiteral("not identified")), qPrintable(r.err));
-        QVERIFY(!QFile::exists(output));
-        arm();
-        QCOMPARE(run_cli({"info", "--console", family}).status, 1);
     }
 
     // The program blocks on a reader whose data window is a pipe nobody
@@ -456,9 +435,7 @@ private slots:
 
         QTest::newRow("dump") << QStringList{"dump", "--console", "gb", "--size", "128K", "--mapper", "MBC1",
                                              "--simulate", "demo", "OUT"} << 0;
-        QTest::newRow("auto refused") << QStringList{"auto", "--console", "gba", "--simulate", "demo", "OUT"} << 1;
         QTest::newRow("bad usage") << QStringList{"dump", "--console", "gba", "--size", "3M", "OUT"} << 2;
-        QTest::newRow("unreadable image") << QStringList{"info", "--console", "gb", "--simulate", "no/such/image.gb"} << 2;
     }
 
     void programExitStatus()

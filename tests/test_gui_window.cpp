@@ -142,31 +142,6 @@ private slots:
         reader_.set_read_hook(nullptr);
     }
 
-    void updatePageStatus_data()
-    {
-        QTest::addColumn<int>("err");
-        QTest::addColumn<QStringList>("lines");
-        QTest::newRow("failure") << 0 << QStringList{">Operation failure.", "<hr>"};
-        QTest::newRow("other") << 2 << QStringList{"<hr>"};
-    }
-
-    void updatePageStatus()
-    {
-        QFETCH(int, err);
-        QFETCH(QStringList, lines);
-        TabUpdate page;
-        QVERIFY(!page.updateThread->isRunning());
-        page.updateButton->setEnabled(false);
-        page.setProgress(40, 100);
-        QCOMPARE(page.updateProgress->value(), 40);
-        page.updateLog->clear();
-        page.print_error(err);
-        QCOMPARE(paragraphs(page.updateLog), lines);
-        QCOMPARE(page.updateProgress->maximum(), 1);
-        QCOMPARE(page.updateProgress->value(), 0);
-        QVERIFY(page.updateButton->isEnabled());
-    }
-
     void updateSequence()
     {
         QuickUpdate thread;
