@@ -1,5 +1,6 @@
 // Game Boy header decoding on arbitrary header bytes.
 #include "workers/gbc/gbc_protocol.h"
+#include "workers/worker.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -23,7 +24,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const gbc::RamSize ram = gbc::ram_size_for_code(header[gbc::kRamSizeOffset]);
     if (mbc < gbc::mbc_none || mbc > gbc::mbc_5 || rom < 32768 || rom > 8 * 1024 * 1024 || ram.bytes < 0)
         std::abort();
-    // The bank steps of the size the header declares stay inside it.
+    // A header may declare more ROM than its controller addresses; such a
+    // dump is refused. Any other reads only the cartridge's two windows.
+    if (!rom_size_refusal(2, rom, mbc).isEmpty())
+        return 0;
     for (uint32_t offset = 0; offset < uint32_t(rom); offset += gbc::kBankSize) {
         const BlockRead step = gbc::bank_read(mbc, offset);
         if (step.length != gbc::kBankSize || step.windowOffset + step.length > 0x8000)
