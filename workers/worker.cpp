@@ -21,6 +21,7 @@
 
 #ifdef _WIN32
 #include <io.h>
+#define NOMINMAX
 #include <windows.h>
 #else
 #include <unistd.h>
