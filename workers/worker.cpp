@@ -7,6 +7,7 @@
 #include "workers/option_lists.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMetaObject>
@@ -143,8 +144,9 @@ public:
             return false;
         const QString temp = file_.fileName();
 #ifdef _WIN32
-        const bool moved = MoveFileExW(reinterpret_cast<const wchar_t *>(temp.utf16()),
-                                       reinterpret_cast<const wchar_t *>(target_.utf16()),
+        const QString from = QDir::toNativeSeparators(temp), to = QDir::toNativeSeparators(target_);
+        const bool moved = MoveFileExW(reinterpret_cast<const wchar_t *>(from.utf16()),
+                                       reinterpret_cast<const wchar_t *>(to.utf16()),
                                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
         if (!moved)
             *why = qt_error_string(int(GetLastError()));
@@ -427,10 +429,10 @@ void DumpWorker::run()
     }
     image_ = buffer.data;
     imageSize_ = bufferSize();
-    const bool read = readImage(buffer.data) && keepGoing();
+    const bool complete = readImage(buffer.data) && keepGoing();
     image_ = nullptr;
     imageSize_ = 0;
-    if (!read) {
+    if (!complete) {
         // A cancel that ended a blocked read is still a cancel.
         keepGoing();
         switch (failure_) {
