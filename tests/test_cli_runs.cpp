@@ -153,6 +153,10 @@ private slots:
         const QString output = dir.filePath(QStringLiteral("dump.") + family);
         platform::Platform *before = &platform::current();
 
+        // The report spells the CRC-32 with all eight digits.
+        const QString report = dir.filePath(QStringLiteral("report.txt"));
+        if (!crcLine.isEmpty())
+            extra << "--report" << report;
         const Run r = run_cli(QStringList{"auto", "--console", family, "--simulate", source, output} + extra);
 
         QVERIFY2(r.status == 0 && r.err.isEmpty(), qPrintable(r.out + r.err));
@@ -160,6 +164,7 @@ private slots:
         QVERIFY(r.out.startsWith(QStringLiteral("--Device information--\n")));
         QVERIFY(r.out.contains(QStringLiteral("Reading data from ROM to file:\n") + output + "\nSave file success." + output));
         QVERIFY(r.out.contains(crcLine));
+        QCOMPARE(field(QString::fromUtf8(read_file(report)), QStringLiteral("CRC-32")), crcLine.isEmpty() ? QString() : "0000abcd");
         QVERIFY(r.out.endsWith(QStringLiteral(">Success!\n") + QString(40, QLatin1Char('-')) + QLatin1Char('\n')));
         // The simulated reader is gone with the run.
         QCOMPARE(&platform::current(), before);
@@ -293,34 +298,6 @@ private slots:
         QCOMPARE(QDir(out.path()).entryList(QDir::Files), QStringList());
     }
 
-    void reportDescribesTheSavedFile()
-    {
-        QTemporaryDir dir;
-        const QString output = dir.filePath(QStringLiteral("demo.gba"));
-        const QString reportPath = dir.filePath(QStringLiteral("demo.txt"));
-        const Run r = run_cli({"dump", "--console", "gba", "--size", "8Mbit", "--simulate", "demo",
-                               "--report", reportPath, output});
-        QCOMPARE(r.status, 0);
-
-        const QByteArray saved = read_file(output);
-        QCOMPARE(saved.size(), 1048576);
-        const QString report = QString::fromUtf8(read_file(reportPath));
-        auto hex = [&](QCryptographicHash::Algorithm a) {
-            return QString::fromLatin1(QCryptographicHash::hash(saved, a).toHex());
-        };
-        const QStringList fields{"Family", "CRC-32", "MD5", "SHA-1", "SHA-256", "Catalogue", "Header checksum"};
-        QStringList got;
-        for (const QString &key : fields)
-            got << field(report, key);
-        QCOMPARE(got, (QStringList{"GBA",
-                                   QStringLiteral("%1").arg(crc32_buffer(saved.constData(), size_t(saved.size())), 8, 16, QLatin1Char('0')),
-                                   hex(QCryptographicHash::Md5), hex(QCryptographicHash::Sha1),
-                                   hex(QCryptographicHash::Sha256), "not in the catalogue", "OK"}));
-        QVERIFY(field(report, QStringLiteral("Size")).startsWith(QStringLiteral("1048576 bytes")));
-        const QDateTime when = QDateTime::fromString(field(report, QStringLiteral("Date")), Qt::ISODate);
-        QVERIFY(qAbs(when.secsTo(QDateTime::currentDateTimeUtc())) < 86400);
-    }
-
     void reportVerdict_data()
     {
         QTest::addColumn<bool>("broken");
@@ -355,6 +332,8 @@ private slots:
         QCOMPARE(field(report, QStringLiteral("Catalogue")), catalogue);
         QCOMPARE(field(report, QStringLiteral("Header checksum")), header);
         QCOMPARE(field(report, QStringLiteral("Date")), QStringLiteral("2024-03-01T12:30:05Z"));
+        for (auto a : {QCryptographicHash::Md5, QCryptographicHash::Sha1, QCryptographicHash::Sha256})
+            QVERIFY(report.contains(QString::fromLatin1(QCryptographicHash::hash(image, a).toHex())));
     }
 
     // A failed dump leaves neither image nor report; a report that cannot be

@@ -1,11 +1,9 @@
-// The main window with its console bar and tabs, the About page and the
-// firmware update page.
+// The main window with its console bar and tabs.
 #include "app/tabdialog.h"
 #include "gui/console.h"
 #include "gui/settings.h"
 #include "gui/tababout.h"
 #include "gui/tabgui.h"
-#include "gui/tabupdate.h"
 #include "simulator/cartridge.h"
 #include "simulator/simulated_reader.h"
 #include "workers/worker.h"
@@ -38,15 +36,6 @@ QStringList paragraphs(const Console *console)
     }
     return out;
 }
-
-// Runs the update sequence without its 300 ms steps.
-class QuickUpdate : public UpdateThread {
-public:
-    std::atomic<int> steps{0};
-
-protected:
-    void waitStep(const QElapsedTimer &stepClock) override { steps += stepClock.isValid(); }
-};
 
 } // namespace
 
@@ -140,28 +129,6 @@ private slots:
         window.tabGui->mdThreadDump->wait();
         window.tabGui->mdThreadInfo->wait();
         reader_.set_read_hook(nullptr);
-    }
-
-    void updateSequence()
-    {
-        QuickUpdate thread;
-        QStringList trace;
-        QObject receiver;
-        connect(&thread, &UpdateThread::log, &receiver, [&](const QString &t) { trace << "log " + t; });
-        connect(&thread, &UpdateThread::set_progress, &receiver,
-                [&](int a, int b) { trace << QStringLiteral("progress %1 %2").arg(a).arg(b); });
-        connect(&thread, &UpdateThread::error, &receiver,
-                [&](int e) { trace << QStringLiteral("error %1").arg(e); });
-        thread.start();
-        QVERIFY(thread.wait(120000));
-        QCoreApplication::processEvents();
-
-        QStringList expected{"log Start update."};
-        for (int i = 0; i < 100; ++i)
-            expected << QStringLiteral("progress %1 100").arg(i);
-        expected << "progress 1 1" << "error 1";
-        QCOMPARE(trace, expected);
-        QCOMPARE(thread.steps.load(), 100);
     }
 };
 
