@@ -205,8 +205,8 @@ private slots:
         QTest::newRow("read fails at the third block") << "fail" << "kept.md" << "Read error at 0x40000";
         QTest::newRow("short read") << "short" << "kept.md" << "Read error at 0x0";
         QTest::newRow("command refused") << "refuse" << "kept.md" << "Device command error.";
-        QTest::newRow("missing folder") << "" << "no/such/folder/game.md" << "Save file error.%1";
-        QTest::newRow("folder as file name") << "" << "sub" << "Save file error.%1";
+        QTest::newRow("missing folder") << "" << "no/such/folder/game.md" << "Save file error.%1 (No such file or directory)";
+        QTest::newRow("folder as file name") << "" << "sub" << "Save file error.%1 (it is a folder)";
     }
     void dumpFailures()
     {
@@ -276,7 +276,7 @@ private slots:
         const RunRecord r = runWorker(dump);
         setrlimit(RLIMIT_FSIZE, &old);
         std::signal(SIGXFSZ, previous);
-        QCOMPARE(r.logs, QStringList{"Save file error." + out});
+        QCOMPARE(r.logs, QStringList{"Save file error." + out + " (File too large)"});
         QCOMPARE(r.errors, QVector<int>{0});
         QCOMPARE(fileBytes(out), QByteArray("earlier dump"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"kept.md"});
