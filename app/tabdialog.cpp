@@ -70,6 +70,11 @@ TabDialog::TabDialog(QWidget *parent)
 
     for (QToolButton *button : consoleButtons)
         connect(button, SIGNAL(clicked()), this, SLOT(select_zuvava()));
+    // A family chosen during a run would receive that run's presets.
+    connect(tabGui, &TabGui::busyChanged, this, [this](bool busy) {
+        for (QToolButton *button : consoleButtons)
+            button->setEnabled(!busy);
+    });
 
     tabs->setTabText(0, QString::fromLatin1(consoleTable[0].label));
     tabs->setTabIcon(0, console_icon(consoleTable[0].icon));

@@ -20,6 +20,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <atomic>
+#include <csignal>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 
@@ -29,8 +32,29 @@ namespace {
 
 const char kProgram[] = "quorvel-cli";
 const char kVersion[] = "1.0";
-// The largest ROM SIZE option of any family.
-const qint64 kMaxImageSize = 64 * 1024 * 1024;
+
+// The number of the first SIGINT or SIGTERM received; 0 for none.
+std::atomic<int> stopSignal{0};
+static_assert(std::atomic<int>::is_always_lock_free, "the signal handler stores to it");
+
+void on_stop_signal(int signo)
+{
+    int none = 0;
+    if (stopSignal.compare_exchange_strong(none, signo))
+        return;
+    discard_partial_image();
+    std::_Exit(128 + signo);
+}
+
+// The largest ROM SIZE option of the family: no cartridge image is larger.
+qint64 largest_rom_size(int consoleCode)
+{
+    qint64 largest = 0;
+    const OptionEntry *list = option_list(consoleCode, 2);
+    for (int i = 0; list && list[i].index != -1 && i < kMaxOptions; ++i)
+        largest = qMax(largest, qint64(list[i].value));
+    return largest;
+}
 
 QString tab_text(const char *text)
 {
@@ -72,19 +96,26 @@ public:
         if (o.simulate == QLatin1String("demo")) {
             image = sim::demo_image(o.family.toStdString(), &hint);
         } else {
+            // A device or a pipe has no size to check and may never end.
+            const QFileInfo info(o.simulate);
+            if (info.exists() && !info.isFile()) {
+                *error = QStringLiteral("the cartridge image %1 is not a regular file").arg(o.simulate);
+                return false;
+            }
             QFile file(o.simulate);
             if (!file.open(QIODevice::ReadOnly)) {
                 *error = QStringLiteral("cannot read the cartridge image %1: %2")
                              .arg(o.simulate, file.errorString());
                 return false;
             }
-            if (file.size() > kMaxImageSize) {
-                *error = QStringLiteral("the cartridge image %1 is larger than any cartridge (%2 bytes at most)")
-                             .arg(o.simulate)
-                             .arg(kMaxImageSize);
+            const qint64 largest = largest_rom_size(o.console);
+            if (file.size() > largest) {
+                *error = QStringLiteral("the cartridge image %1 is larger than any %2 cartridge (%3 bytes at most)")
+                             .arg(o.simulate, console_label(o.console))
+                             .arg(largest);
                 return false;
             }
-            const QByteArray bytes = file.readAll();
+            const QByteArray bytes = file.read(largest);
             image.assign(bytes.begin(), bytes.end());
             // These families' images do not say how they are mapped.
             if (o.hasMapper && (o.family == QLatin1String("msx") || o.family == QLatin1String("sfc")))
@@ -179,6 +210,21 @@ QString verdict_text(int consoleCode, const QByteArray &image)
     return text;
 }
 
+// Refuses what would harm a file or give a wrapped image, before the reader
+// is touched.
+bool refuse(const QString &why, const QString &what, Printer &printer)
+{
+    if (why.isEmpty())
+        return false;
+    printer.error(QStringLiteral("%1: %2%3").arg(QLatin1String(kProgram), what, why));
+    return true;
+}
+
+int stopped_status()
+{
+    return 128 + stopSignal.load();
+}
+
 int dump(const Options &o, int romSize, int mapper, Printer &printer)
 {
     // "-": the image goes to stdout once it is whole; until then it is a
@@ -196,6 +242,7 @@ int dump(const Options &o, int romSize, int mapper, Printer &printer)
     }
     std::unique_ptr<DumpWorker> worker(make_dump_worker(o.console));
     worker->configure(imagePath, romSize, mapper);
+    worker->stopFlag = &stopSignal;
     printer.line(tab_text("Reading data from ROM to file:"));
     printer.line(o.output);
     QElapsedTimer clock;
@@ -204,6 +251,8 @@ int dump(const Options &o, int romSize, int mapper, Printer &printer)
     const qint64 elapsedMs = clock.elapsed();
     printer.line(status == 1 ? tab_text(">Success!") : tab_text(">Operation failure."));
     printer.log(QStringLiteral("<hr><br>"));
+    if (status != 1 && stopSignal.load())
+        return stopped_status();
     if (status != 1) {
         printer.error(QStringLiteral("%1: the dump failed; %2 was not written")
                           .arg(QLatin1String(kProgram), o.output));
@@ -244,6 +293,23 @@ int dump(const Options &o, int romSize, int mapper, Printer &printer)
 }
 
 } // namespace
+
+void install_signal_handlers()
+{
+    stopSignal = 0;
+#ifdef _WIN32
+    std::signal(SIGINT, on_stop_signal);
+    std::signal(SIGTERM, on_stop_signal);
+#else
+    struct sigaction action {};
+    action.sa_handler = on_stop_signal;
+    sigemptyset(&action.sa_mask);
+    // Blocked reads and writes go on; the run checks the flag between blocks.
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+#endif
+}
 
 int run(const QStringList &args, QTextStream &out, QTextStream &err, bool progressLine)
 {
@@ -287,6 +353,14 @@ int run(const QStringList &args, QTextStream &out, QTextStream &err, bool progre
     if (o.command == Command::ListDrives)
         return list_drives(printer);
 
+    if (!o.output.isEmpty() && refuse(target_refusal(o.output), o.output + QStringLiteral(": "), printer))
+        return exit_failure;
+    if (o.command == Command::Dump) {
+        const int mapper = o.hasMapper ? o.mapper : Presets(o.console).mmcType();
+        if (refuse(rom_size_refusal(o.console, o.romSize, mapper), QString(), printer))
+            return exit_failure;
+    }
+
     if (!find_reader_drive(current_drive_letter)) {
         printer.error(QStringLiteral("%1: no cartridge reader found among the drives D: to Z:")
                           .arg(QLatin1String(kProgram)));
@@ -303,6 +377,16 @@ int run(const QStringList &args, QTextStream &out, QTextStream &err, bool progre
     info->presets = &presets;
     run_worker(*info, printer);
     info->presets = nullptr;
+    if (stopSignal.load()) {
+        printer.line(QCoreApplication::translate("DumpWorker", "Dump canceled."));
+        return stopped_status();
+    }
+    if (info->failed()) {
+        printer.error(QStringLiteral("%1: the cartridge was not identified%2")
+                          .arg(QLatin1String(kProgram),
+                               o.command == Command::Auto ? QStringLiteral("; nothing was dumped") : QString()));
+        return exit_failure;
+    }
     if (o.command == Command::Info)
         return exit_success;
 
@@ -315,6 +399,8 @@ int run(const QStringList &args, QTextStream &out, QTextStream &err, bool progre
     }
     const int romSize = o.hasSize ? o.romSize : presets.romSize();
     const int mapper = o.hasMapper ? o.mapper : presets.mmcType();
+    if (refuse(rom_size_refusal(o.console, romSize, mapper), QString(), printer))
+        return exit_failure;
     return dump(o, romSize, mapper, printer);
 }
 

@@ -14,6 +14,7 @@
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    cli::install_signal_handlers();
     QTextStream out(stdout);
     QTextStream err(stderr);
     const bool terminal = isatty(fileno(stderr)) != 0;

@@ -170,6 +170,7 @@ void TabGui::setButtonsEnabled(bool enabled)
     readSramButton->setEnabled(enabled);
     writeSramButton->setEnabled(enabled);
     cancelButton->setEnabled(!enabled);
+    emit busyChanged(!enabled);
 }
 
 void TabGui::selectConsole(int code)
@@ -230,6 +231,11 @@ void TabGui::push_read_rom()
     DumpWorker *worker = dumpWorkerFor(consoleCode);
     if (!row || !worker)
         return;
+    const QString refused = rom_size_refusal(consoleCode, settings->romSize, settings->mmcType);
+    if (!refused.isEmpty()) {
+        info(refused);
+        return;
+    }
 
     const QString name = saveFileDialog(this, tr("Read ROM to..."), QStringLiteral("."),
                                         tr(row->filter));

@@ -58,6 +58,10 @@ public:
     InfoWorker *infoWorkerFor(int code) const;
     DumpWorker *dumpWorkerFor(int code) const;
 
+signals:
+    // A run starts (true) or ends (false); the console bar follows it.
+    void busyChanged(bool busy);
+
 public slots:
     void setProgress(int ile, int max);
     void info(QString text);

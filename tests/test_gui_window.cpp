@@ -1,18 +1,18 @@
-// The main window with its console bar and tabs, the About page and the
-// firmware update page.
+// The main window with its console bar and tabs.
 #include "app/tabdialog.h"
-#include "gui/about_info.h"
 #include "gui/console.h"
 #include "gui/settings.h"
 #include "gui/tababout.h"
 #include "gui/tabgui.h"
-#include "gui/tabupdate.h"
+#include "simulator/cartridge.h"
 #include "simulator/simulated_reader.h"
+#include "workers/worker.h"
 
-#include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSemaphore>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QToolButton>
 #include <QtTest>
@@ -36,15 +36,6 @@ QStringList paragraphs(const Console *console)
     }
     return out;
 }
-
-// Runs the update sequence without its 300 ms steps.
-class QuickUpdate : public UpdateThread {
-public:
-    std::atomic<int> steps{0};
-
-protected:
-    void waitStep(const QElapsedTimer &stepClock) override { steps += stepClock.isValid(); }
-};
 
 } // namespace
 
@@ -97,66 +88,47 @@ private slots:
         QCOMPARE(window.tabs->currentIndex(), 1);
     }
 
-    void aboutLinks()
+    // A family chosen during a run would take that run's presets: the bar
+    // is off from the click until the run has ended.
+    void consoleBarOffDuringRuns_data()
     {
-        TabAbout page;
-        QCOMPARE(page.copyrightLabel->text(), QString::fromUtf8(about::kMakerCopyright));
-        const QPair<QLabel *, QString> links[] = {
-            {page.webLabel, about::kWebSite},
-            {page.forumLabel, about::kSupportForum},
-            {page.emailLabel, QStringLiteral("mailto:") + about::kSupportEmail}};
-        for (const auto &l : links) {
-            QVERIFY(l.first->openExternalLinks());
-            QVERIFY2(l.first->text().contains(QStringLiteral("href=\"%1\"").arg(l.second)),
-                     qPrintable(l.first->text()));
-        }
+        QTest::addColumn<bool>("dump");
+        QTest::newRow("Info") << false;
+        QTest::newRow("Dump") << true;
     }
 
-    void updatePageStatus_data()
+    void consoleBarOffDuringRuns()
     {
-        QTest::addColumn<int>("err");
-        QTest::addColumn<QStringList>("lines");
-        QTest::newRow("failure") << 0 << QStringList{">Operation failure.", "<hr>"};
-        QTest::newRow("other") << 2 << QStringList{"<hr>"};
-    }
-
-    void updatePageStatus()
-    {
-        QFETCH(int, err);
-        QFETCH(QStringList, lines);
-        TabUpdate page;
-        QVERIFY(!page.updateThread->isRunning());
-        page.updateButton->setEnabled(false);
-        page.setProgress(40, 100);
-        QCOMPARE(page.updateProgress->value(), 40);
-        page.updateLog->clear();
-        page.print_error(err);
-        QCOMPARE(paragraphs(page.updateLog), lines);
-        QCOMPARE(page.updateProgress->maximum(), 1);
-        QCOMPARE(page.updateProgress->value(), 0);
-        QVERIFY(page.updateButton->isEnabled());
-    }
-
-    void updateSequence()
-    {
-        QuickUpdate thread;
-        QStringList trace;
-        QObject receiver;
-        connect(&thread, &UpdateThread::log, &receiver, [&](const QString &t) { trace << "log " + t; });
-        connect(&thread, &UpdateThread::set_progress, &receiver,
-                [&](int a, int b) { trace << QStringLiteral("progress %1 %2").arg(a).arg(b); });
-        connect(&thread, &UpdateThread::error, &receiver,
-                [&](int e) { trace << QStringLiteral("error %1").arg(e); });
-        thread.start();
-        QVERIFY(thread.wait(120000));
-        QCoreApplication::processEvents();
-
-        QStringList expected{"log Start update."};
-        for (int i = 0; i < 100; ++i)
-            expected << QStringLiteral("progress %1 100").arg(i);
-        expected << "progress 1 1" << "error 1";
-        QCOMPARE(trace, expected);
-        QCOMPARE(thread.steps.load(), 100);
+        QFETCH(bool, dump);
+        std::vector<uint8_t> rom(131072, 0x5A);
+        reader_.insert(std::make_unique<sim::MdCartridge>(rom));
+        QSemaphore reached, go;
+        std::atomic<bool> passed{false};
+        reader_.set_read_hook([&](const sim::Event &) {
+            if (!passed.exchange(true)) {
+                reached.release();
+                go.acquire();
+            }
+        });
+        QTemporaryDir dir;
+        TabDialog window;
+        window.tabGui->saveFileDialog = [&](QWidget *, const QString &, const QString &, const QString &) {
+            return dir.filePath(QStringLiteral("x.md"));
+        };
+        QTest::mouseClick(dump ? window.tabGui->dumpButton : window.tabGui->infoButton, Qt::LeftButton);
+        const bool held = reached.tryAcquire(1, 120000);
+        int live = 0;
+        for (QToolButton *b : window.consoleButtons)
+            live += b->isEnabled();
+        go.release();
+        QVERIFY(held);
+        QCOMPARE(live, 0);
+        QTRY_VERIFY_WITH_TIMEOUT(window.tabGui->infoButton->isEnabled(), 120000);
+        for (QToolButton *b : window.consoleButtons)
+            QVERIFY(b->isEnabled());
+        window.tabGui->mdThreadDump->wait();
+        window.tabGui->mdThreadInfo->wait();
+        reader_.set_read_hook(nullptr);
     }
 };
 

@@ -165,13 +165,14 @@ private slots:
         QTest::addColumn<QString>("fault");
         QTest::addColumn<QString>("target");   // file name the dump is given
         QTest::addColumn<QString>("line");     // %1: that file's path
-        // Cancel, a failed read and a missing folder are run through the tab.
+        // Cancel and a failed read at a later block are run through the tab.
         QTest::newRow("short read") << "short" << "kept.md" << "Read error at 0x0";
         QTest::newRow("command refused") << "refuse" << "kept.md" << "Device command error.";
-        QTest::newRow("folder as file name") << "" << "sub" << "Save file error.%1";
+        QTest::newRow("missing folder") << "" << "no/such/folder/game.md" << "Save file error.%1 (No such file or directory)";
+        QTest::newRow("folder as file name") << "" << "sub" << "Save file error.%1 (it is a folder)";
 #ifndef _WIN32
         // The file size limit stops the write partway: no partial file either.
-        QTest::newRow("write fails partway") << "fsize" << "kept.md" << "Save file error.%1";
+        QTest::newRow("write fails partway") << "fsize" << "kept.md" << "Save file error.%1 (File too large)";
 #endif
     }
     void dumpFailures()

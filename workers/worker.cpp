@@ -5,13 +5,29 @@
 #include "workers/verify/serials.h"
 #include "workers/verify/verify.h"
 
+#include "workers/option_lists.h"
+
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QMetaObject>
-#include <QSaveFile>
+#include <QRandomGenerator>
 #include <QtGlobal>
 #include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
 #include <cstring>
 #include <memory>
+
+#ifdef _WIN32
+#include <io.h>
+#define NOMINMAX
+#include <windows.h>
+#else
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -35,7 +51,192 @@ QString deviceText(const char *buffer, size_t size)
     return QString::fromUtf8(buffer, int(strnlen(buffer, size)));
 }
 
+QString frameText(const char *text)
+{
+    return QCoreApplication::translate("DumpWorker", text);
+}
+
+// The temporary file of the save in progress, for a signal handler that
+// must remove it: written before the file exists, cleared once it is gone.
+char partialPath[4096];
+volatile std::sig_atomic_t partialSet = 0;
+
+void registerPartial(const QString &path)
+{
+    partialSet = 0;
+    std::atomic_signal_fence(std::memory_order_seq_cst);
+    const QByteArray name = QFile::encodeName(path);
+    if (size_t(name.size()) >= sizeof partialPath)
+        return;
+    std::memcpy(partialPath, name.constData(), size_t(name.size()) + 1);
+    std::atomic_signal_fence(std::memory_order_seq_cst);
+    partialSet = 1;
+}
+
+// The image is written to a file of its own beside the target, which
+// replaces the target only once it is complete on disk. The file is opened
+// before the cartridge is read, so a target that cannot be written is
+// found before the first block.
+class PartialImage {
+public:
+    explicit PartialImage(const QString &target)
+    {
+        const QFileInfo info(target);
+        target_ = info.isSymLink() ? info.symLinkTarget() : target;
+    }
+    ~PartialImage() { discard(); }
+    PartialImage(const PartialImage &) = delete;
+    PartialImage &operator=(const PartialImage &) = delete;
+
+    bool open(QString *why)
+    {
+        *why = target_refusal(target_);
+        if (!why->isEmpty())
+            return false;
+        for (int attempt = 0; attempt < 64; ++attempt) {
+            const QString name = QStringLiteral("%1.%2").arg(target_).arg(
+                QRandomGenerator::global()->generate() & 0xFFFFFF, 6, 16, QLatin1Char('0'));
+            if (QFileInfo::exists(name))
+                continue;
+            registerPartial(name);
+            file_.setFileName(name);
+            if (file_.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
+                return true;
+            *why = file_.errorString();
+            if (!QFileInfo::exists(name))
+                break;
+        }
+        if (why->isEmpty())
+            *why = frameText("no free temporary name");
+        partialSet = 0;
+        return false;
+    }
+
+    bool commit(const uint8_t *data, uint32_t len, QString *why)
+    {
+        // A short write is tried again, so that the system names its reason
+        // (a full disk, the file size limit).
+        qint64 done = 0;
+        while (done < qint64(len)) {
+            const qint64 n = file_.write(reinterpret_cast<const char *>(data) + done, qint64(len) - done);
+            if (n <= 0) {
+                *why = file_.errorString();
+                return false;
+            }
+            done += n;
+        }
+        // USB sticks are pulled soon after a dump: the data reach the
+        // medium before the name does.
+#ifdef _WIN32
+        const bool synced = _commit(file_.handle()) == 0;
+#else
+        const bool synced = ::fsync(file_.handle()) == 0;
+#endif
+        if (!synced) {
+            *why = qt_error_string(errno);
+            return false;
+        }
+        if (QFileInfo::exists(target_))
+            file_.setPermissions(QFileInfo(target_).permissions());
+        file_.close();
+        // The target may have changed since the check.
+        *why = target_refusal(target_);
+        if (!why->isEmpty())
+            return false;
+        const QString temp = file_.fileName();
+#ifdef _WIN32
+        const QString from = QDir::toNativeSeparators(temp), to = QDir::toNativeSeparators(target_);
+        const bool moved = MoveFileExW(reinterpret_cast<const wchar_t *>(from.utf16()),
+                                       reinterpret_cast<const wchar_t *>(to.utf16()),
+                                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+        if (!moved)
+            *why = qt_error_string(int(GetLastError()));
+#else
+        const bool moved = ::rename(QFile::encodeName(temp).constData(), QFile::encodeName(target_).constData()) == 0;
+        if (!moved)
+            *why = qt_error_string(errno);
+#endif
+        if (!moved)
+            return false;
+        partialSet = 0;
+        done_ = true;
+        return true;
+    }
+
+    void discard()
+    {
+        if (done_ || file_.fileName().isEmpty())
+            return;
+        file_.close();
+        QFile::remove(file_.fileName());
+        partialSet = 0;
+        done_ = true;
+    }
+
+private:
+    QString target_;
+    QFile file_;
+    bool done_ = false;
+};
+
+struct MapperLimit {
+    int console;
+    int mapper;
+    int maxBytes;
+};
+
+// What each mapper can address: past it the banks wrap and the image
+// repeats.
+const MapperLimit kMapperLimits[] = {
+    {2, 0, 32 * 1024},          // GB NONE
+    {2, 1, 2 * 1024 * 1024},    // MBC1
+    {2, 2, 256 * 1024},         // MBC2
+    {2, 3, 2 * 1024 * 1024},    // MBC3
+    {2, 4, 8 * 1024 * 1024},    // MBC5
+    {21, 0, 64 * 1024},         // MSX standard (no mapper)
+};
+
+QString optionName(int consoleCode, int row, int value)
+{
+    const OptionEntry *entry = find_option_value(option_list(consoleCode, row), value);
+    return entry ? QString::fromLatin1(entry->name).trimmed() : QString::number(value);
+}
+
 } // namespace
+
+QString rom_size_refusal(int consoleCode, int romSize, int mapper)
+{
+    for (const MapperLimit &l : kMapperLimits) {
+        if (l.console == consoleCode && l.mapper == mapper && romSize > l.maxBytes)
+            return frameText("ROM SIZE %1 is more than mapper %2 can address (%3 at most).")
+                .arg(optionName(consoleCode, 2, romSize), optionName(consoleCode, 1, mapper),
+                     optionName(consoleCode, 2, l.maxBytes));
+    }
+    return QString();
+}
+
+QString target_refusal(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return QString();
+    if (info.isDir())
+        return frameText("it is a folder");
+    if (!info.isFile())
+        return frameText("it is not a regular file");
+    return QString();
+}
+
+void discard_partial_image()
+{
+    if (!partialSet)
+        return;
+#ifdef _WIN32
+    _unlink(partialPath);
+#else
+    ::unlink(partialPath);
+#endif
+}
 
 void CartWorker::canceled()
 {
@@ -63,8 +264,10 @@ void InfoWorker::run()
 {
     cancelRequested = 0;
     failed_ = false;
+    withheld_ = false;
     if (!find_reader_drive(current_drive_letter)) {
         note("Can not open dump device.");
+        failed_ = true;
         return;
     }
     note("--Device information--");
@@ -77,7 +280,7 @@ void InfoWorker::run()
 void InfoWorker::preset(void (CartridgePresets::*op)(int), int value)
 {
     CartridgePresets *target = presets;
-    if (!target || failed_)
+    if (!target || failed_ || withheld_)
         return;
     // Queued like the log lines, so each request takes effect after the line
     // that precedes it.
@@ -148,7 +351,9 @@ bool DumpWorker::readWindow(uint32_t offset, uint8_t *dst, uint32_t len)
     if (read_data_window(offset, dst, len) == len)
         return true;
     failure_ = Failure::Read;
-    failedOffset_ = offset;
+    // The user can act on an offset in the image; the window's offset is
+    // the same for every bank.
+    failedOffset_ = dst >= image_ && dst < image_ + imageSize_ ? uint32_t(dst - image_) : offset;
     return false;
 }
 
@@ -167,24 +372,10 @@ bool DumpWorker::perform(const BlockRead &step, uint8_t *dst)
 
 bool DumpWorker::keepGoing()
 {
-    if (!cancelRequested)
+    if (!cancelRequested && !(stopFlag && stopFlag->load()))
         return true;
     failure_ = Failure::Canceled;
     return false;
-}
-
-bool DumpWorker::save(const uint8_t *data, uint32_t len)
-{
-    // The image replaces the target only once it is complete on disk.
-    QSaveFile out(fileName);
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
-    if (out.write(reinterpret_cast<const char *>(data), qint64(len)) != qint64(len)) {
-        out.cancelWriting();
-        out.commit();
-        return false;
-    }
-    return out.commit();
 }
 
 bool DumpWorker::noteVerification(const uint8_t *data, uint32_t len)
@@ -209,55 +400,83 @@ void DumpWorker::noteSuspectImage(const uint8_t *, uint32_t, bool checksumFails)
         note("Warning: the image fails its header checksum; it may be a bad dump.");
 }
 
+void DumpWorker::end(bool saved)
+{
+    emit set_progress(1, 1);
+    emit error(saved ? 1 : 0);
+}
+
+void DumpWorker::noteSaveError(const QString &why)
+{
+    note("Save file error.", why.isEmpty() ? fileName : fileName + QStringLiteral(" (") + why + QLatin1Char(')'));
+}
+
 void DumpWorker::run()
 {
     cancelRequested = 0;
     failure_ = Failure::None;
-    if (!find_reader_drive(current_drive_letter)) {
-        note("Can not open dump device.");
-        emit set_progress(1, 1);
-        emit error(0);
+    const QString refused = rom_size_refusal(consoleCode(), romSize, mmcType);
+    if (!refused.isEmpty()) {
+        emit log(refused);
+        end(false);
         return;
     }
-
-    bool saved = false;
-    if (romSize > 0) {
-        AlignedBuffer buffer(bufferSize());
-        if (!buffer.data) {
-            note("Save file error.", fileName);
-            emit set_progress(1, 1);
-            emit error(0);
-            return;
-        }
-        if (!readImage(buffer.data) || !keepGoing()) {
-            switch (failure_) {
-            case Failure::Canceled:
-                note("Dump canceled.");
-                break;
-            case Failure::Read:
-                note("Read error at 0x", QString::number(failedOffset_, 16));
-                break;
-            case Failure::Command:
-                note("Device command error.");
-                break;
-            case Failure::None:
-                break;   // the family logged its own reason
-            }
-            emit set_progress(1, 1);
-            emit error(0);
-            return;
-        }
-        saved = save(buffer.data, uint32_t(romSize));
-        if (saved) {
-            const uint32_t crc = crc32_buffer(buffer.data, uint32_t(romSize));
-            note("Save file success.", fileName);
-            note("File CRC: 0x", QString::number(crc, 16));
-            const bool checksumFails = noteVerification(buffer.data, uint32_t(romSize));
-            noteSuspectImage(buffer.data, uint32_t(romSize), checksumFails);
-        }
+    if (!find_reader_drive(current_drive_letter)) {
+        note("Can not open dump device.");
+        end(false);
+        return;
     }
-    if (!saved)
-        note("Save file error.", fileName);
-    emit set_progress(1, 1);
-    emit error(saved ? 1 : 0);
+    if (romSize <= 0) {
+        noteSaveError(QString());
+        end(false);
+        return;
+    }
+    PartialImage out(fileName);
+    QString why;
+    if (!out.open(&why)) {
+        noteSaveError(why);
+        end(false);
+        return;
+    }
+    AlignedBuffer buffer(bufferSize());
+    if (!buffer.data) {
+        noteSaveError(frameText("out of memory"));
+        end(false);
+        return;
+    }
+    image_ = buffer.data;
+    imageSize_ = bufferSize();
+    const bool complete = readImage(buffer.data) && keepGoing();
+    image_ = nullptr;
+    imageSize_ = 0;
+    if (!complete) {
+        // A cancel that ended a blocked read is still a cancel.
+        keepGoing();
+        switch (failure_) {
+        case Failure::Canceled:
+            note("Dump canceled.");
+            break;
+        case Failure::Read:
+            note("Read error at 0x", QString::number(failedOffset_, 16));
+            break;
+        case Failure::Command:
+            note("Device command error.");
+            break;
+        case Failure::None:
+            break;   // the family logged its own reason
+        }
+        end(false);
+        return;
+    }
+    if (!out.commit(buffer.data, uint32_t(romSize), &why)) {
+        noteSaveError(why);
+        end(false);
+        return;
+    }
+    const uint32_t crc = crc32_buffer(buffer.data, uint32_t(romSize));
+    note("Save file success.", fileName);
+    note("File CRC: 0x", QString::number(crc, 16));
+    const bool checksumFails = noteVerification(buffer.data, uint32_t(romSize));
+    noteSuspectImage(buffer.data, uint32_t(romSize), checksumFails);
+    end(true);
 }

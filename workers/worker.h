@@ -51,6 +51,10 @@ public:
     // Receives the detected options; not owned. May be null.
     CartridgePresets *presets = nullptr;
 
+    // The last run found no reader, failed a command or read, or found no
+    // cartridge; it preset nothing.
+    bool failed() const { return failed_; }
+
 protected:
     void run() override;
     // The family's identification, after a successful preamble.
@@ -72,9 +76,12 @@ protected:
     // Logs the catalogue's title, year and publisher for each entry whose
     // serial gives `code` (a header's code); returns how many there were.
     int noteCatalogue(int consoleCode, const QString &code);
+    // The header is reported but not trusted: no option is preset.
+    void withholdPresets() { withheld_ = true; }
 
 private:
     bool failed_ = false;
+    bool withheld_ = false;
     void preset(void (CartridgePresets::*op)(int), int value);
 };
 
@@ -104,6 +111,10 @@ public:
     // Known images a saved dump is checked against; null: the built-in one.
     const verify::Catalogue *catalogue = nullptr;
 
+    // A flag from outside (the headless program's signal handler) that
+    // cancels the run as Cancel does; not owned. May be null.
+    const std::atomic<int> *stopFlag = nullptr;
+
 protected:
     void run() override;
 
@@ -126,6 +137,22 @@ private:
     enum class Failure { None, Canceled, Read, Command };
     Failure failure_ = Failure::None;
     uint32_t failedOffset_ = 0;
-    bool save(const uint8_t *data, uint32_t len);
+    const uint8_t *image_ = nullptr;   // the run's buffer, to name failed offsets
+    uint32_t imageSize_ = 0;
+    void end(bool saved);
+    void noteSaveError(const QString &why);
     bool noteVerification(const uint8_t *data, uint32_t len);   // true: checksum fails
 };
+
+// Empty when the mapper `mapper` of the family can address `romSize` bytes;
+// otherwise the message refusing the dump, naming both. Both front ends
+// check before a run; the Dump frame checks again.
+QString rom_size_refusal(int consoleCode, int romSize, int mapper);
+
+// Empty when an image can be saved at `path`; otherwise why not: it exists
+// and is a folder or not a regular file (a device node would be replaced).
+QString target_refusal(const QString &path);
+
+// Removes the temporary file of a save in progress, if any. Safe to call
+// from a signal handler.
+void discard_partial_image();

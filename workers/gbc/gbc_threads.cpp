@@ -1,21 +1,23 @@
 #include "workers/gbc/gbc_threads.h"
 
-#include "device/device_link.h"
-
 #include <QByteArray>
 
 void gbcThreadInfo::identify()
 {
-    send_command(gbc::console_selection());
-    send_command(gbc::gb_start());
+    if (!infoSend(gbc::console_selection()) || !infoSend(gbc::gb_start()))
+        return;
     QByteArray page(gbc::kHeaderReadSize, '\0');
-    read_data_window(0, page.data(), gbc::kHeaderReadSize);
+    if (!infoRead(0, page.data(), gbc::kHeaderReadSize, 0) || !cartridgeAnswers(page.constData(), gbc::kHeaderReadSize))
+        return;
     const auto *header = reinterpret_cast<const uint8_t *>(page.constData());
 
+    // Without the logo the header bytes may be anything: they are shown,
+    // but a dump must not take its size and controller from them.
     if (!gbc::logo_matches(header)) {
         note("Can not detect gameboy logo.");
         note("Maybe it's not a standard cartridge.");
         note("\r\n");
+        withholdPresets();
     }
     note("--GB/GBC Cartridge information--");
     note("Title: ", gbc::title(header));

@@ -2,7 +2,6 @@
 
 #include "device/checksum.h"
 #include "device/command.h"
-#include "device/device_link.h"
 #include "workers/sfc/sfc_protocol.h"
 
 #include <algorithm>
@@ -19,20 +18,20 @@ void sfcThreadInfo::setTitleTable(const sfc::TitleRecord *table, size_t count)
     tableCount_ = count;
 }
 
-void sfcThreadInfo::sfcRead(uint32_t address, uint8_t *dst, uint32_t len)
+bool sfcThreadInfo::sfcRead(uint32_t address, uint8_t *dst, uint32_t len)
 {
-    // Identification goes on with what it has: a failed read leaves zeros,
-    // which no header rule takes for a size.
-    send_command(sfc::half_select(address));
-    read_data_window(sfc::window_offset(address), dst, len);
+    return infoSend(sfc::half_select(address)) && infoRead(sfc::window_offset(address), dst, len, address);
 }
 
 void sfcThreadInfo::identify()
 {
-    send_command(sfc::start_command());
+    if (!infoSend(sfc::start_command()))
+        return;
 
     std::vector<uint8_t> page(sfc::kHeaderPageSize, 0);
-    sfcRead(sfc::kHeaderPageAddress, page.data(), uint32_t(page.size()));
+    if (!sfcRead(sfc::kHeaderPageAddress, page.data(), uint32_t(page.size()))
+        || !cartridgeAnswers(page.data(), uint32_t(page.size())))
+        return;
     const uint32_t crc = crc32_buffer(page.data(), page.size());
 
     if (const sfc::TitleRecord *row = sfc::find_title(table_, tableCount_, crc)) {
@@ -62,11 +61,15 @@ bool sfcThreadInfo::reportTitle(const sfc::TitleRecord &row)
 
 void sfcThreadInfo::reportHeader(const uint8_t *page)
 {
-    const sfc::HeaderAnalysis header = sfc::analyse_header(page, [this](uint32_t address) {
+    bool readOk = true;
+    const sfc::HeaderAnalysis header = sfc::analyse_header(page, [this, &readOk](uint32_t address) {
         uint8_t byte = 0;
-        sfcRead(address, &byte, 1);
+        // After a failed read no further command is sent; the run ends below.
+        readOk = readOk && sfcRead(address, &byte, 1);
         return byte;
     });
+    if (!readOk)
+        return;
 
     note("--SFC/SNES Cartridge information--");
     note("Title: ", sfc::decode_title(page + sfc::kTitleOffset));

@@ -21,7 +21,7 @@ protected:
     void identify() override;
 
 private:
-    void sfcRead(uint32_t address, uint8_t *dst, uint32_t len);
+    bool sfcRead(uint32_t address, uint8_t *dst, uint32_t len);
     bool reportTitle(const sfc::TitleRecord &row);
     void reportHeader(const uint8_t *page);
 
