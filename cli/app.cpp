@@ -334,6 +334,9 @@ int run(const QStringList &args, QTextStream &out, QTextStream &err, bool progre
 
     if (o.output == QLatin1String("-"))
         printer.logToErr();
+    // Folders and device nodes are never replaced, not even with --force.
+    if (!o.output.isEmpty() && refuse(target_refusal(o.output), o.output + QStringLiteral(": "), printer))
+        return exit_failure;
     // A file the user already has is replaced only on request.
     if (!o.output.isEmpty() && o.output != QLatin1String("-") && !o.force
         && QFileInfo::exists(o.output)) {
@@ -353,8 +356,6 @@ int run(const QStringList &args, QTextStream &out, QTextStream &err, bool progre
     if (o.command == Command::ListDrives)
         return list_drives(printer);
 
-    if (!o.output.isEmpty() && refuse(target_refusal(o.output), o.output + QStringLiteral(": "), printer))
-        return exit_failure;
     if (o.command == Command::Dump) {
         const int mapper = o.hasMapper ? o.mapper : Presets(o.console).mmcType();
         if (refuse(rom_size_refusal(o.console, o.romSize, mapper), QString(), printer))
