@@ -7,7 +7,10 @@
 # Worker texts pass through note("…") and say("…"), which lupdate reads as
 # tr(). Texts of the worker frame (CartWorker, InfoWorker, DumpWorker) are
 # looked up at run time under the concrete worker's class (mdThreadDump, …),
-# so they are copied into each of those contexts. Translations already in
+# so they are copied into each of those contexts. Texts the frame's free
+# functions pass to frameText("…") (refusals and save error reasons) are
+# looked up under DumpWorker itself; lupdate cannot see them through the
+# helper, so they are read from workers/worker.cpp. Translations already in
 # the file are kept; a text new to a context borrows the translation the same
 # text has elsewhere. Entries left unfinished are listed at the end; the
 # program shows them in English until they are translated.
@@ -72,6 +75,15 @@ for name, m in messages(ET.parse(fresh_path).getroot()):
         wanted.setdefault(context, [])
         if source not in wanted[context]:
             wanted[context].append(source)
+
+# Literal arguments of frameText(), with C escapes undone.
+escapes = {"n": "\n", "r": "\r", "t": "\t"}
+for literal in re.findall(r'\bframeText\(\s*"((?:[^"\\]|\\.)*)"\s*\)',
+                          open("workers/worker.cpp", encoding="utf-8").read()):
+    source = re.sub(r"\\(.)", lambda e: escapes.get(e.group(1), e.group(1)), literal)
+    wanted.setdefault("DumpWorker", [])
+    if source not in wanted["DumpWorker"]:
+        wanted["DumpWorker"].append(source)
 
 root = ET.Element("TS", version="2.1", language="ja_JP")
 unfinished = []

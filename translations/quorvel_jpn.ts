@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
   <context>
+    <name>DumpWorker</name>
+    <message>
+      <source>no free temporary name</source>
+      <translation>使用できる一時ファイル名がありません</translation>
+    </message>
+    <message>
+      <source>ROM SIZE %1 is more than mapper %2 can address (%3 at most).</source>
+      <translation>ROM SIZE %1 はマッパー %2 で扱える範囲を超えています (最大 %3)。</translation>
+    </message>
+    <message>
+      <source>it is a folder</source>
+      <translation>フォルダーです</translation>
+    </message>
+    <message>
+      <source>it is not a regular file</source>
+      <translation>通常のファイルではありません</translation>
+    </message>
+    <message>
+      <source>out of memory</source>
+      <translation>メモリーが不足しています</translation>
+    </message>
+  </context>
+  <context>
     <name>Settings</name>
     <message>
       <source>MMC TYPE:</source>
@@ -244,12 +267,16 @@
       <translation>ヘッダーのチェックサムが一致しません。</translation>
     </message>
     <message>
-      <source>Can not open dump device.</source>
-      <translation>ダンプデバイスを開けません。</translation>
+      <source>Warning: the image fails its header checksum; it may be a bad dump.</source>
+      <translation>警告: イメージがヘッダーのチェックサムと一致しません。不良ダンプの可能性があります。</translation>
     </message>
     <message>
       <source>Save file error.</source>
       <translation>ファイルの保存に失敗しました。</translation>
+    </message>
+    <message>
+      <source>Can not open dump device.</source>
+      <translation>ダンプデバイスを開けません。</translation>
     </message>
     <message>
       <source>Dump canceled.</source>
@@ -317,6 +344,10 @@
       <translation>カートリッジが応答しません。</translation>
     </message>
     <message>
+      <source>In the catalogue: </source>
+      <translation>カタログに登録: </translation>
+    </message>
+    <message>
       <source>Bytes</source>
       <translation>バイト</translation>
     </message>
@@ -360,6 +391,18 @@
       <source>RAM SIZE: </source>
       <translation>RAM サイズ: </translation>
     </message>
+    <message>
+      <source>Game code: </source>
+      <translation>ゲームコード: </translation>
+    </message>
+    <message>
+      <source>Maker code: </source>
+      <translation>メーカーコード: </translation>
+    </message>
+    <message>
+      <source>Not in the title table: these values come from the cartridge header, the ROM size from where its data ends.</source>
+      <translation>タイトル表に登録されていません。上記の値はカートリッジのヘッダーから、ROM サイズはデータの終わる位置から求めたものです。</translation>
+    </message>
   </context>
   <context>
     <name>gbcThreadDump</name>
@@ -394,12 +437,16 @@
       <translation>ヘッダーのチェックサムが一致しません。</translation>
     </message>
     <message>
-      <source>Can not open dump device.</source>
-      <translation>ダンプデバイスを開けません。</translation>
+      <source>Warning: the image fails its header checksum; it may be a bad dump.</source>
+      <translation>警告: イメージがヘッダーのチェックサムと一致しません。不良ダンプの可能性があります。</translation>
     </message>
     <message>
       <source>Save file error.</source>
       <translation>ファイルの保存に失敗しました。</translation>
+    </message>
+    <message>
+      <source>Can not open dump device.</source>
+      <translation>ダンプデバイスを開けません。</translation>
     </message>
     <message>
       <source>Dump canceled.</source>
@@ -465,6 +512,10 @@
     <message>
       <source>No cartridge answers.</source>
       <translation>カートリッジが応答しません。</translation>
+    </message>
+    <message>
+      <source>In the catalogue: </source>
+      <translation>カタログに登録: </translation>
     </message>
     <message>
       <source> Bytes</source>
@@ -536,12 +587,16 @@
       <translation>ヘッダーのチェックサムが一致しません。</translation>
     </message>
     <message>
-      <source>Can not open dump device.</source>
-      <translation>ダンプデバイスを開けません。</translation>
+      <source>Warning: the image fails its header checksum; it may be a bad dump.</source>
+      <translation>警告: イメージがヘッダーのチェックサムと一致しません。不良ダンプの可能性があります。</translation>
     </message>
     <message>
       <source>Save file error.</source>
       <translation>ファイルの保存に失敗しました。</translation>
+    </message>
+    <message>
+      <source>Can not open dump device.</source>
+      <translation>ダンプデバイスを開けません。</translation>
     </message>
     <message>
       <source>Dump canceled.</source>
@@ -562,6 +617,14 @@
     <message>
       <source>File CRC: 0x</source>
       <translation>ファイル CRC: 0x</translation>
+    </message>
+    <message>
+      <source>The cartridge header declares %1 KB; dumping %2 KB as chosen.</source>
+      <translation>警告: カートリッジのヘッダーは %1 KB と宣言していますが、選択どおり %2 KB をダンプします。</translation>
+    </message>
+    <message>
+      <source>Warning: the image is %1 KB, but its header declares %2 KB.</source>
+      <translation>警告: イメージは %1 KB ですが、ヘッダーは %2 KB と宣言しています。</translation>
     </message>
   </context>
   <context>
@@ -609,6 +672,10 @@
       <translation>カートリッジが応答しません。</translation>
     </message>
     <message>
+      <source>In the catalogue: </source>
+      <translation>カタログに登録: </translation>
+    </message>
+    <message>
       <source>--MD/GENS Cartridge information--</source>
       <translation>--MD/GENS カートリッジ情報--</translation>
     </message>
@@ -631,6 +698,34 @@
     <message>
       <source>Size: </source>
       <translation>サイズ: </translation>
+    </message>
+    <message>
+      <source>The values above come from the cartridge header.</source>
+      <translation>上記の値はカートリッジのヘッダーから読み取ったものです。</translation>
+    </message>
+    <message>
+      <source>Serial: </source>
+      <translation>型番: </translation>
+    </message>
+    <message>
+      <source>The header gives no usable ROM end; please set ROM SIZE by yourself.</source>
+      <translation>ヘッダーに使用できる ROM の終了アドレスがありません。ROM SIZE を手動で設定してください。</translation>
+    </message>
+    <message>
+      <source>The cartridge repeats its start past the declared end, as a ROM of that size does.</source>
+      <translation>宣言された終端の先でカートリッジの先頭が繰り返されています。そのサイズの ROM として正常です。</translation>
+    </message>
+    <message>
+      <source>The cartridge does not repeat its start past the declared end: it may hold more than its header says.</source>
+      <translation>宣言された終端の先でカートリッジの先頭が繰り返されていません。ヘッダーの記載より大きい可能性があります。</translation>
+    </message>
+    <message>
+      <source>No ROM SIZE option holds the declared size; please set ROM SIZE by yourself.</source>
+      <translation>宣言されたサイズが収まる ROM SIZE の選択肢がありません。ROM SIZE を手動で設定してください。</translation>
+    </message>
+    <message>
+      <source>No ROM SIZE option equals the declared size; rounded up to </source>
+      <translation>宣言されたサイズと一致する ROM SIZE の選択肢がないため、次の値に切り上げました: </translation>
     </message>
   </context>
   <context>
@@ -666,12 +761,16 @@
       <translation>ヘッダーのチェックサムが一致しません。</translation>
     </message>
     <message>
-      <source>Can not open dump device.</source>
-      <translation>ダンプデバイスを開けません。</translation>
+      <source>Warning: the image fails its header checksum; it may be a bad dump.</source>
+      <translation>警告: イメージがヘッダーのチェックサムと一致しません。不良ダンプの可能性があります。</translation>
     </message>
     <message>
       <source>Save file error.</source>
       <translation>ファイルの保存に失敗しました。</translation>
+    </message>
+    <message>
+      <source>Can not open dump device.</source>
+      <translation>ダンプデバイスを開けません。</translation>
     </message>
     <message>
       <source>Dump canceled.</source>
@@ -747,6 +846,10 @@
       <translation>カートリッジが応答しません。</translation>
     </message>
     <message>
+      <source>In the catalogue: </source>
+      <translation>カタログに登録: </translation>
+    </message>
+    <message>
       <source>Name: </source>
       <translation>名前: </translation>
     </message>
@@ -761,6 +864,30 @@
     <message>
       <source>Mapper: </source>
       <translation>マッパー: </translation>
+    </message>
+    <message>
+      <source>Mapper candidates, by bank register stores: </source>
+      <translation>マッパー候補 (バンクレジスタへの書き込み回数順): </translation>
+    </message>
+    <message>
+      <source>The bank switching fits no single mapper clearly.</source>
+      <translation>バンク切り替えの動作が、どのマッパーにも明確には当てはまりません。</translation>
+    </message>
+    <message>
+      <source>The ROM does not repeat within 2048 KB: its size cannot be measured.</source>
+      <translation>ROM が 2048 KB 以内で繰り返されないため、サイズを測定できません。</translation>
+    </message>
+    <message>
+      <source>Not in the title table: the size and mapper come from the cartridge itself.</source>
+      <translation>タイトル表に登録されていません。サイズとマッパーはカートリッジ自体から求めたものです。</translation>
+    </message>
+    <message>
+      <source>ROM SIZE: </source>
+      <translation>ROM サイズ: </translation>
+    </message>
+    <message>
+      <source> KB</source>
+      <translation> KB</translation>
     </message>
   </context>
   <context>
@@ -796,12 +923,16 @@
       <translation>ヘッダーのチェックサムが一致しません。</translation>
     </message>
     <message>
-      <source>Can not open dump device.</source>
-      <translation>ダンプデバイスを開けません。</translation>
+      <source>Warning: the image fails its header checksum; it may be a bad dump.</source>
+      <translation>警告: イメージがヘッダーのチェックサムと一致しません。不良ダンプの可能性があります。</translation>
     </message>
     <message>
       <source>Save file error.</source>
       <translation>ファイルの保存に失敗しました。</translation>
+    </message>
+    <message>
+      <source>Can not open dump device.</source>
+      <translation>ダンプデバイスを開けません。</translation>
     </message>
     <message>
       <source>Dump canceled.</source>
@@ -873,6 +1004,10 @@
       <translation>カートリッジが応答しません。</translation>
     </message>
     <message>
+      <source>In the catalogue: </source>
+      <translation>カタログに登録: </translation>
+    </message>
+    <message>
       <source>--SFC/SNES Cartridge information--</source>
       <translation>--SFC/SNES カートリッジ情報--</translation>
     </message>
@@ -942,12 +1077,16 @@
       <translation>ヘッダーのチェックサムが一致しません。</translation>
     </message>
     <message>
-      <source>Can not open dump device.</source>
-      <translation>ダンプデバイスを開けません。</translation>
+      <source>Warning: the image fails its header checksum; it may be a bad dump.</source>
+      <translation>警告: イメージがヘッダーのチェックサムと一致しません。不良ダンプの可能性があります。</translation>
     </message>
     <message>
       <source>Save file error.</source>
       <translation>ファイルの保存に失敗しました。</translation>
+    </message>
+    <message>
+      <source>Can not open dump device.</source>
+      <translation>ダンプデバイスを開けません。</translation>
     </message>
     <message>
       <source>Dump canceled.</source>
@@ -972,6 +1111,14 @@
     <message>
       <source>Device not support:</source>
       <translation>このデバイスは対応していません: </translation>
+    </message>
+    <message>
+      <source>The cartridge header declares %1 KB; dumping %2 KB as chosen.</source>
+      <translation>警告: カートリッジのヘッダーは %1 KB と宣言していますが、選択どおり %2 KB をダンプします。</translation>
+    </message>
+    <message>
+      <source>Warning: the image is %1 KB, but its header declares %2 KB.</source>
+      <translation>警告: イメージは %1 KB ですが、ヘッダーは %2 KB と宣言しています。</translation>
     </message>
   </context>
   <context>
@@ -1019,6 +1166,10 @@
       <translation>カートリッジが応答しません。</translation>
     </message>
     <message>
+      <source>In the catalogue: </source>
+      <translation>カタログに登録: </translation>
+    </message>
+    <message>
       <source>Device not support:</source>
       <translation>このデバイスは対応していません: </translation>
     </message>
@@ -1037,6 +1188,26 @@
     <message>
       <source> Kbytes to dump ROM.</source>
       <translation> Kbytes に設定して ROM をダンプしてください。</translation>
+    </message>
+    <message>
+      <source>unknown game (no cartridge header)</source>
+      <translation>不明なゲーム (カートリッジのヘッダーがありません)</translation>
+    </message>
+    <message>
+      <source>unknown game (the product code is not readable)</source>
+      <translation>不明なゲーム (製品コードを読み取れません)</translation>
+    </message>
+    <message>
+      <source>unknown game (product code %1)</source>
+      <translation>不明なゲーム (製品コード %1)</translation>
+    </message>
+    <message>
+      <source>The cartridge repeats its first bank after %1 KB.</source>
+      <translation>カートリッジの最初のバンクが %1 KB の位置で繰り返されています。</translation>
+    </message>
+    <message>
+      <source>Cartridge header: product code %1, version %2, size code %3 KB.</source>
+      <translation>カートリッジのヘッダー: 製品コード %1、バージョン %2、サイズコード %3 KB。</translation>
     </message>
   </context>
 </TS>
