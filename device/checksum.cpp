@@ -44,7 +44,7 @@ constexpr std::array<uint16_t, 256> make_crc16_table()
 constexpr auto kCrc16 = make_crc16_table();
 static_assert(kCrc16[1] == 0x1021, "CRC-16 table");
 
-inline uint32_t load_le32(const unsigned char *p)
+[[maybe_unused]] inline uint32_t load_le32(const unsigned char *p)
 {
     return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
 }
