@@ -3,6 +3,7 @@
 #include "device/checksum.h"
 #include "device/command.h"
 #include "workers/sfc/sfc_protocol.h"
+#include "workers/verify/serials.h"
 
 #include <algorithm>
 #include <vector>
@@ -73,6 +74,7 @@ void sfcThreadInfo::reportHeader(const uint8_t *page)
 
     note("--SFC/SNES Cartridge information--");
     note("Title: ", sfc::decode_title(page + sfc::kTitleOffset));
+    noteCatalogue(code(ConsoleCode::sfc), verify::sfc_game_code(page + sfc::kTitleOffset));
     note("ROM SIZE: ", QString::number(header.megabits) + say("Mbit"));
     note("RAM SIZE: ", QString::number(header.ramBytes / 1024) + say("Kbytes"));
     noteRaw(QStringLiteral("<hr><br>"));
