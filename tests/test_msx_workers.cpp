@@ -109,6 +109,9 @@ private slots:
                                         << found(256, 4) << preset(256, 4);
         QTest::newRow("konami4 512 KiB") << 3 << int(512 * K) << "AB" << QList<int>{0x6000, 0x8000, 0xA000}
                                          << found(512, 3) << preset(512, 3);
+        // An ASCII board starts with bank 0 in every page: a ROM of 32 KiB still needs its mapper.
+        QTest::newRow("ascii8 32 KiB") << 4 << int(32 * K) << "AB" << QList<int>{0x6000, 0x6800, 0x7000, 0x7800}
+                                       << found(32, 4) << preset(32, 4);
         QTest::newRow("cross blaim") << 14 << int(64 * K) << "AB" << QList<int>{0x4045} << found(64, 14)
                                      << preset(64, 14);
         QTest::newRow("page 2 only") << 5 << int(128 * K) << "AB" << QList<int>{0x7000}
@@ -188,7 +191,9 @@ private slots:
 
     // Every mapper whose register writes bring each part of the image into
     // view restores it exactly: Cross Blaim's bank 0 from the fixed page,
-    // mah-jong 2 through its Konami board.
+    // mah-jong 2 through its Konami board. The FM-PAC's registers read back
+    // over two bytes of every bank: here the ROM holds what they show there,
+    // and the run must warn that a real image cannot.
     void roundTrip_data()
     {
         QTest::addColumn<int>("mapper");
@@ -201,9 +206,7 @@ private slots:
             {"ascii16 with SRAM", 8, 128, 0x4000}, {"r-type", 9, 384, 0x4000}, {"konami mah-jong 2", 10, 128, 0x4000},
             {"super load runner", 12, 128, 0x4000}, {"cross blaim", 14, 64, 0x4000},
             {"korean 80-in-1", 16, 512, 0x4000}, {"korean 126-in-1", 17, 256, 0x4000}, {"harry fox", 128, 64, 0x4000},
-            // The synthesizer has no registers: only what fits between 0x4000
-            // and the end of the slot can be read.
-            {"synthesizer, 48 KiB", 13, 48, 0x4000},
+            {"fm-pac", 11, 64, 0x4000},
         };
         for (const auto &r : rows)
             QTest::newRow(r.name) << r.mapper << int(r.kib * K) << r.base;
@@ -213,19 +216,26 @@ private slots:
         QFETCH(int, mapper);
         QFETCH(int, size);
         QFETCH(uint16_t, base);
-        const std::vector<uint8_t> rom = makeImage(uint32_t(size), uint32_t(mapper));
+        std::vector<uint8_t> rom = makeImage(uint32_t(size), uint32_t(mapper));
+        for (uint32_t bank = 0; mapper == 11 && bank < 4; ++bank)   // enable register 0, bank register
+            rom[bank * 16 * K + 0x3FF6] = 0, rom[bank * 16 * K + 0x3FF7] = uint8_t(bank);
         Bench bench(rom, mapper, base);
         const RunRecord rec = bench.dump(size, mapper);
         QCOMPARE(rec.errors, QVector<int>{1});
         QCOMPARE(bench.saved(), bytes(rom));
-        const QStringList tail = savedLines(bench.path(), rom, 21);
+        QStringList tail = savedLines(bench.path(), rom, 21);
+        if (mapper == 11)
+            tail << "Warning: the FM-PAC board reads back its registers at 0x7FF6 and 0x7FF7, so bytes 0x3FF6 and "
+                    "0x3FF7 of every 16 KB bank in the image are register values, not ROM.";
         QCOMPARE(rec.logs.mid(rec.logs.size() - tail.size()), tail);
     }
 
     // What the edge cases send and read, in order. Up to 32 KiB the fixed
-    // pages are read and the mapper is ignored; an empty first page sends the
-    // read to the upper page. Images smaller than a page, and sizes that are
-    // not whole banks, stay inside the buffer.
+    // pages are read and the mapper is ignored, unless its board does not
+    // show them as they are; an empty first page sends the read to the upper
+    // page. Images smaller than a page, and sizes that are not whole banks,
+    // stay inside the buffer. Boards without registers show no more than
+    // 32 KiB.
     void dumps_data()
     {
         QTest::addColumn<int>("mapper");
@@ -243,9 +253,15 @@ private slots:
         QTest::newRow("40 KiB ascii16, partial last bank")
             << 5 << int(40 * K) << uint16_t(0x4000)
             << QStringList{"W start 15", "W 6000<-0", "R 4000+16", "W 6000<-1", "R 4000+16", "W 6000<-2", "R 4000+8"} << "";
-        for (int mapper : {18, 129, -1})
-            QTest::newRow(qPrintable(QStringLiteral("unknown mapper %1").arg(mapper)))
-                << mapper << int(64 * K) << uint16_t(0x4000) << QStringList{} << "Unknow mapper.";
+        QTest::newRow("32 KiB ascii8 through its registers")
+            << 4 << int(32 * K) << uint16_t(0x4000)
+            << QStringList{"W start 15", "W 6000<-0", "W 6800<-1", "R 4000+16", "W 6000<-2", "W 6800<-3", "R 4000+16"} << "";
+        const QString refusal("ROM SIZE 64 Kbytes is more than mapper %1 can address (32 Kbytes at most).");
+        const QList<QPair<int, QString>> refused{{18, "Unknow mapper."}, {129, "Unknow mapper."}, {-1, "Unknow mapper."},
+            {13, refusal.arg("Konami Synthesizer")}, {15, refusal.arg("Disk ROM (Philips/Sony)M")}};
+        for (const auto &r : refused)
+            QTest::newRow(qPrintable(QStringLiteral("refused mapper %1").arg(r.first)))
+                << r.first << int(64 * K) << uint16_t(0x4000) << QStringList{} << r.second;
     }
     void dumps()
     {
