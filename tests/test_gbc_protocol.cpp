@@ -50,7 +50,6 @@ private slots:
         QTest::newRow("8") << 8 << 8388608 << 1048576 << 1024 << " KBytes";
         QTest::newRow("9, ROM falls back") << 9 << 32768 << 2097152 << 2048 << " KBytes";
         QTest::newRow("0x52") << 0x52 << 2097152 << 0 << 0 << " Bytes";
-        QTest::newRow("0x54") << 0x54 << 2097152 << 0 << 0 << " Bytes";
         QTest::newRow("0x55") << 0x55 << 32768 << 0 << 0 << " Bytes";
     }
     void sizeCodes()
@@ -93,7 +92,6 @@ private slots:
         const QStringList none;
         QTest::newRow("bank 0") << 1 << 0 << none << 0 << none;
         QTest::newRow("plain repeats every 64 KB") << 0 << 5 << none << 0x4000 << none;
-        QTest::newRow("MBC1 bank 1") << 1 << 1 << QStringList{"6000<-0", "2000<-1", "4000<-0"} << 0x4000 << none;
         QTest::newRow("MBC1 bank 0x7F") << 1 << 0x7F << QStringList{"6000<-0", "2000<-1f", "4000<-3"} << 0x4000 << none;
         for (int upper = 1; upper <= 3; ++upper)
             QTest::addRow("MBC1 bank 0x%X0 through mode 1", upper * 2) << 1 << upper * 0x20

@@ -27,7 +27,6 @@ private slots:
         QTest::addColumn<int>("mode");
         QTest::newRow("MSX variant") << QByteArray("MSX_RDR07_FW310") << 0x14;
         QTest::newRow("lower case") << QByteArray("msx_RDR07") << 0x15;
-        QTest::newRow("too short") << QByteArray("MS") << 0x15;
         QTest::newRow("MSX not first") << QByteArray("XMSX") << 0x15;
     }
     void modeFromFirmware()

@@ -194,6 +194,9 @@ const MapperLimit kMapperLimits[] = {
     {2, 3, 2 * 1024 * 1024},    // MBC3
     {2, 4, 8 * 1024 * 1024},    // MBC5
     {21, 0, 64 * 1024},         // MSX standard (no mapper)
+    // Boards without bank registers show no more than the two cartridge pages.
+    {21, 13, 32 * 1024},        // Konami Synthesizer
+    {21, 15, 32 * 1024},        // Disk ROM
 };
 
 QString optionName(int consoleCode, int row, int value)

@@ -81,6 +81,13 @@ RamSize ram_size_for_code(uint8_t code)
     }
 }
 
+int reader_for_image(int mmcType, const uint8_t *bank0, uint32_t len)
+{
+    if (mmcType == mbc_1 && len > kTypeOffset && bank0[kTypeOffset] == 0xFF)
+        return huc1;
+    return mmcType;
+}
+
 BlockRead bank_read(int mmcType, uint32_t offset, uint32_t length)
 {
     BlockRead step;
@@ -115,6 +122,9 @@ BlockRead bank_read(int mmcType, uint32_t offset, uint32_t length)
         // The ROM bank register answers only with address bit 8 set;
         // 0x2000 is the RAM enable of this chip.
         step.before.push_back(register_write(0x2100, bank & 0xFF));
+        break;
+    case huc1:
+        step.before.push_back(register_write(0x2000, bank & 0x3F));
         break;
     case mbc_3:
         step.before.push_back(register_write(0x2000, bank & 0xFF));

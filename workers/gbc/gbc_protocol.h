@@ -28,7 +28,9 @@ constexpr uint32_t kRomSizeOffset = 0x0148;
 constexpr uint32_t kRamSizeOffset = 0x0149;
 
 // Values of the "MBC TYPE:" option row.
-enum Mbc : int { mbc_none = 0, mbc_1 = 1, mbc_2 = 2, mbc_3 = 3, mbc_5 = 4 };
+enum Mbc : int { mbc_none = 0, mbc_1 = 1, mbc_2 = 2, mbc_3 = 3, mbc_5 = 4,
+                 // Not an option: HuC1, chosen for an MBC1 dump by the header.
+                 huc1 = 0x100 };
 
 inline constexpr const uint8_t (&kLogo)[kLogoSize] = kGameBoyLogo;
 
@@ -51,6 +53,11 @@ struct RamSize {
     const char *unit;   // " KBytes" or " Bytes", to be translated
 };
 RamSize ram_size_for_code(uint8_t code);
+
+// The reader for the rest of an image whose first bank is `bank0`: a HuC1
+// header (type 0xFF) under MBC1 has a six-bit bank register and no upper
+// bits at 0x4000, where MBC1's way reads the banks past 512 KiB wrong.
+int reader_for_image(int mmcType, const uint8_t *bank0, uint32_t len);
 
 // The steps that read `length` bytes of image offset `offset` (a multiple of
 // the bank size) with the controller `mmcType`.

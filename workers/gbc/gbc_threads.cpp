@@ -37,7 +37,7 @@ bool gbcThreadDump::readImage(uint8_t *buffer)
 {
     if (!send(gbc::console_selection()) || !send(gbc::gb_start()))
         return false;
-    const int mmc = mmcType;
+    int mmc = mmcType;
     const uint32_t size = uint32_t(romSize);
     emit set_progress(1, romSize);
     for (uint32_t offset = 0; offset < size; offset += gbc::kBankSize) {
@@ -47,6 +47,8 @@ bool gbcThreadDump::readImage(uint8_t *buffer)
         if (!keepGoing() || !perform(gbc::bank_read(mmc, offset, length), buffer + offset))
             return false;
         emit set_progress(int(offset + length), romSize);
+        if (offset == 0)
+            mmc = gbc::reader_for_image(mmc, buffer, length);
     }
     return true;
 }

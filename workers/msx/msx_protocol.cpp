@@ -37,6 +37,20 @@ bool is_mapper(int value)
     return (value >= 0 && value <= 17) || value == 128;
 }
 
+bool shows_first_banks(int mapper)
+{
+    switch (mapper) {
+    case 1:    // msx-dos 2: page 1 only
+    case 4: case 5: case 7: case 8:   // ASCII boards start with bank 0 everywhere
+    case 9:    // R-Type: its last bank is fixed in page 1
+    case kFmPac:   // page 1 only
+    case 12:   // Super Load Runner: page 2 only
+        return false;
+    default:
+        return true;
+    }
+}
+
 BlockRead bank_read(int mapper, uint32_t offset, uint32_t length, uint8_t m)
 {
     const uint32_t b16 = offset / kBankSize;

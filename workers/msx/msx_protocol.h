@@ -43,6 +43,16 @@ CommandSector register_write(uint8_t mode, uint32_t address, uint32_t value);
 // Values of the MMC TYPE list: 0-17 and 128.
 bool is_mapper(int value);
 
+// True when the board shows the first 32 KiB of its ROM in 0x4000-0xBFFF
+// after the start command, so that a small image is read straight from the
+// pages. Boards that answer in one page only, or start with one bank in
+// every page, need their registers even then.
+bool shows_first_banks(int mapper);
+
+// The FM-PAC board reads back its enable and bank registers at 0x7FF6 and
+// 0x7FF7, over the ROM bytes at 0x3FF6 and 0x3FF7 of every bank.
+constexpr int kFmPac = 11;
+
 // The register writes and the 16 KiB window read that bring image bytes
 // [offset, offset + length) into view for `mapper` (not 0). `offset` is a
 // multiple of 16 KiB; `length` at most 16 KiB.

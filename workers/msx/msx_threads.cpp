@@ -93,8 +93,9 @@ void msxThreadInfo::judgeUnknown(uint8_t mode)
             noteNotDetected();
             return;
         }
-        // A ROM that fits the two pages needs no mapper.
-        if (size <= msx::kDirectLimit) {
+        // A ROM that fits the two pages needs no mapper, unless its board
+        // does not show them as they are.
+        if (size <= msx::kDirectLimit && msx::shows_first_banks(mapper)) {
             mapper = 0;
             size = msx::plain_size(window.data());
         }
@@ -137,7 +138,7 @@ bool msxThreadDump::readImage(uint8_t *buffer)
         return false;
     msx::mode = mode;
 
-    if (size <= msx::kDirectLimit)
+    if (size <= msx::kDirectLimit && (!msx::is_mapper(mapper) || msx::shows_first_banks(mapper)))
         return readFixedPages(buffer, size);
     if (mapper == 0) {
         note("Debug dump 64K.");
@@ -148,6 +149,14 @@ bool msxThreadDump::readImage(uint8_t *buffer)
         return true;
     }
     return readBanks(buffer, size, mapper, mode);
+}
+
+void msxThreadDump::noteSuspectImage(const uint8_t *image, uint32_t len, bool checksumFails)
+{
+    DumpWorker::noteSuspectImage(image, len, checksumFails);
+    if (mmcType == msx::kFmPac)
+        note("Warning: the FM-PAC board reads back its registers at 0x7FF6 and 0x7FF7, so bytes 0x3FF6 and "
+             "0x3FF7 of every 16 KB bank in the image are register values, not ROM.");
 }
 
 bool msxThreadDump::readFixedPages(uint8_t *buffer, uint32_t size)

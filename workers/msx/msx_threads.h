@@ -32,6 +32,7 @@ public:
 
 protected:
     bool readImage(uint8_t *buffer) override;
+    void noteSuspectImage(const uint8_t *image, uint32_t len, bool checksumFails) override;
 
 private:
     bool readFixedPages(uint8_t *buffer, uint32_t size);
