@@ -28,6 +28,12 @@ std::vector<uint8_t> randomRom(uint32_t size, uint8_t type, uint32_t seed)
         b = uint8_t(rng());
     std::copy(gbc::kLogo, gbc::kLogo + gbc::kLogoSize, rom.begin() + gbc::kLogoOffset);
     rom[gbc::kTypeOffset] = type;
+    // The size byte tells the truth (code n: 32 KB << n), or nothing (0xFF).
+    uint8_t sizeCode = 0xFF;
+    for (uint8_t n = 0; n <= 8; ++n)
+        if (size == 0x8000u << n)
+            sizeCode = n;
+    rom[gbc::kRomSizeOffset] = sizeCode;
     return rom;
 }
 
@@ -65,6 +71,12 @@ private slots:
             << QByteArray("ABCDEFGHIJKLMNOP") << QByteArray("\xFE\x53\x07") << true
             << QStringList{head, "log Title: ABCDEFGHIJKLMNOP", "selectMMCType 3", "log ROM SIZE: 2048 KB",
                            "selectRomSize 2097152", "log RAM SIZE: 512 Bytes", "selectRamSize 512"};
+        // A Game Boy Color header with a game code (new licensee 0x33): the
+        // catalogue's serial "CGB-BO7E-USA" names it.
+        QTest::newRow("game code in the catalogue")
+            << QByteArray("007TWINE\0\0\0BO7E\x80", 16) << QByteArray("\x1B\x03\x02\x01\x33", 5) << true
+            << QStringList{head, "log Title: 007TWINE", "log In the catalogue: 007 - The World Is Not Enough (Europe, USA) (2001, Electronic Arts)",
+                           "selectMMCType 4", "log ROM SIZE: 256 KB", "selectRomSize 262144", "log RAM SIZE: 8 KBytes", "selectRamSize 8192"};
         QTest::newRow("wrong logo") << QByteArray("TETRIS") << QByteArray("\x01\x01\x02") << false
             << QStringList{"log Can not detect gameboy logo.", "log Maybe it's not a standard cartridge.",
                            "log \r\n", head, "log Title: TETRIS", "log ROM SIZE: 64 KB", "log RAM SIZE: 8 KBytes"};
@@ -120,6 +132,8 @@ private slots:
         QFETCH(int, type);
         std::vector<uint8_t> rom = randomRom(uint32_t(qMax(size, 0x8000)), uint8_t(type < 0 ? kTypeFor[mbc] : type),
                                              uint32_t(size + mbc));
+        if (size < 0x8000)
+            rom[gbc::kRomSizeOffset] = 0xFF;   // a size the header cannot name
         Rig rig(rom);
         rom.resize(size_t(size));
         QTemporaryDir dir;
@@ -147,6 +161,41 @@ private slots:
         }
         if (!seen.isEmpty())
             QCOMPARE(all.mid(all.indexOf(seen.first()), seen.size()), seen);
+    }
+
+    // A choice that differs from the header is said before the read and
+    // warned of at the end; the choice still wins.
+    void headerDisagrees_data()
+    {
+        QTest::addColumn<int>("mbc");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<QStringList>("said");
+        QTest::addColumn<QString>("warning");
+        // The cartridge: MBC5 (type 0x19), 1 MB (size code 5).
+        QTest::newRow("half the size") << 4 << 512 * 1024
+            << QStringList{"The cartridge header declares 1024 KB; dumping 512 KB as chosen."}
+            << "Warning: the image is 512 KB, but its header declares 1024 KB.";
+        QTest::newRow("another mapper") << 1 << 1024 * 1024
+            << QStringList{"The cartridge header declares mapper MBC5; dumping with MBC1 as chosen."} << "";
+        QTest::newRow("as declared") << 4 << 1024 * 1024 << QStringList{} << "";
+    }
+    void headerDisagrees()
+    {
+        QFETCH(int, mbc);
+        QFETCH(int, size);
+        QFETCH(QStringList, said);
+        QFETCH(QString, warning);
+        Rig rig(randomRom(0x100000, 0x19, 7));
+        QTemporaryDir dir;
+        const RunRecord rec = dump(dir.filePath("image.gb"), size, mbc);
+        QCOMPARE(rec.errors, QVector<int>{1});
+        // The header lines before the save, the size warning after it.
+        const int saved = rec.logs.indexOf(QRegularExpression("Save file success.*"));
+        QStringList seen;
+        for (int i = 0; i < rec.logs.size(); ++i)
+            if (rec.logs[i].startsWith(i < saved ? "The cartridge header" : "Warning: the image is"))
+                seen << rec.logs[i];
+        QCOMPARE(seen, warning.isEmpty() ? said : said + QStringList{warning});
     }
 
     void readErrorWritesNoFile()

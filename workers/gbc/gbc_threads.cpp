@@ -1,6 +1,26 @@
 #include "workers/gbc/gbc_threads.h"
 
+#include "workers/option_lists.h"
+#include "workers/verify/serials.h"
+
 #include <QByteArray>
+
+namespace {
+
+// The header's type byte names a controller our readers know; other codes
+// (MBC6, MBC7, HuC3, the camera …) say nothing we could compare.
+bool knownType(uint8_t type)
+{
+    return type <= 0x13 || (type >= 0x19 && type <= 0x1E) || type == 0xFF;
+}
+
+QString mapperName(int value)
+{
+    const OptionEntry *e = find_option_value(option_list(code(ConsoleCode::gbc), 1), value);
+    return e ? QString::fromLatin1(e->name) : QString::number(value);
+}
+
+} // namespace
 
 void gbcThreadInfo::identify()
 {
@@ -21,6 +41,7 @@ void gbcThreadInfo::identify()
     }
     note("--GB/GBC Cartridge information--");
     note("Title: ", gbc::title(header));
+    noteCatalogue(code(ConsoleCode::gbc), verify::gb_game_code(header, size_t(page.size())));
 
     selectMMCType(gbc::mbc_for_type_code(header[gbc::kTypeOffset]));
 
@@ -47,8 +68,38 @@ bool gbcThreadDump::readImage(uint8_t *buffer)
         if (!keepGoing() || !perform(gbc::bank_read(mmc, offset, length), buffer + offset))
             return false;
         emit set_progress(int(offset + length), romSize);
-        if (offset == 0)
+        if (offset == 0) {
             mmc = gbc::reader_for_image(mmc, buffer, length);
+            noteDeclared(buffer, length);
+        }
     }
     return true;
+}
+
+// Said once bank 0 is in, before the rest is read: the choice still wins.
+void gbcThreadDump::noteDeclared(const uint8_t *bank0, uint32_t len)
+{
+    if (len <= gbc::kRamSizeOffset || !gbc::logo_matches(bank0))
+        return;
+    const uint8_t sizeCode = bank0[gbc::kRomSizeOffset];
+    if (sizeCode <= 8 && gbc::rom_size_for_code(sizeCode) != romSize)
+        noteRaw(say("The cartridge header declares %1 KB; dumping %2 KB as chosen.")
+                    .arg(gbc::rom_size_for_code(sizeCode) / 1024)
+                    .arg(romSize / 1024));
+    const uint8_t type = bank0[gbc::kTypeOffset];
+    if (knownType(type) && gbc::mbc_for_type_code(type) != mmcType)
+        noteRaw(say("The cartridge header declares mapper %1; dumping with %2 as chosen.")
+                    .arg(mapperName(gbc::mbc_for_type_code(type)), mapperName(mmcType)));
+}
+
+void gbcThreadDump::noteSuspectImage(const uint8_t *image, uint32_t len, bool checksumFails)
+{
+    DumpWorker::noteSuspectImage(image, len, checksumFails);
+    if (len <= gbc::kRamSizeOffset || !gbc::logo_matches(image))
+        return;
+    const uint8_t sizeCode = image[gbc::kRomSizeOffset];
+    if (sizeCode <= 8 && uint32_t(gbc::rom_size_for_code(sizeCode)) != len)
+        noteRaw(say("Warning: the image is %1 KB, but its header declares %2 KB.")
+                    .arg(len / 1024)
+                    .arg(gbc::rom_size_for_code(sizeCode) / 1024));
 }

@@ -21,4 +21,8 @@ public:
 
 protected:
     bool readImage(uint8_t *buffer) override;
+    void noteSuspectImage(const uint8_t *image, uint32_t len, bool checksumFails) override;
+
+private:
+    void noteDeclared(const uint8_t *bank0, uint32_t len);
 };
