@@ -468,6 +468,18 @@
       <source>File CRC: 0x</source>
       <translation>ファイル CRC: 0x</translation>
     </message>
+    <message>
+      <source>The cartridge header declares %1 KB; dumping %2 KB as chosen.</source>
+      <translation>警告: カートリッジのヘッダーは %1 KB と宣言していますが、選択どおり %2 KB をダンプします。</translation>
+    </message>
+    <message>
+      <source>The cartridge header declares mapper %1; dumping with %2 as chosen.</source>
+      <translation>警告: カートリッジのヘッダーはマッパー %1 と宣言していますが、選択どおり %2 でダンプします。</translation>
+    </message>
+    <message>
+      <source>Warning: the image is %1 KB, but its header declares %2 KB.</source>
+      <translation>警告: イメージは %1 KB ですが、ヘッダーは %2 KB と宣言しています。</translation>
+    </message>
   </context>
   <context>
     <name>gbcThreadInfo</name>
@@ -799,6 +811,10 @@
     <message>
       <source>Debug dump 64K.</source>
       <translation>デバッグ用に 64K をダンプします。</translation>
+    </message>
+    <message>
+      <source>Warning: the FM-PAC board reads back its registers at 0x7FF6 and 0x7FF7, so bytes 0x3FF6 and 0x3FF7 of every 16 KB bank in the image are register values, not ROM.</source>
+      <translation>警告: FM-PAC のボードは 0x7FF6 と 0x7FF7 でレジスタの値を返すため、イメージの各 16 KB バンクの 0x3FF6 と 0x3FF7 のバイトは ROM ではなくレジスタの値です。</translation>
     </message>
   </context>
   <context>
