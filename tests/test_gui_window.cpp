@@ -6,6 +6,7 @@
 #include "gui/tabgui.h"
 #include "simulator/cartridge.h"
 #include "simulator/simulated_reader.h"
+#include "support/console_lines.h"
 #include "workers/worker.h"
 
 #include <QProgressBar>
@@ -13,7 +14,6 @@
 #include <QSemaphore>
 #include <QTabWidget>
 #include <QTemporaryDir>
-#include <QTextBlock>
 #include <QToolButton>
 #include <QtTest>
 
@@ -22,19 +22,6 @@ namespace {
 QImage iconImage(const QIcon &icon)
 {
     return icon.pixmap(36, 36).toImage().convertToFormat(QImage::Format_ARGB32);
-}
-
-// Non-blank paragraphs; a horizontal rule reads "<hr>".
-QStringList paragraphs(const Console *console)
-{
-    QStringList out;
-    for (QTextBlock b = console->document()->begin(); b.isValid(); b = b.next()) {
-        if (b.blockFormat().hasProperty(QTextFormat::BlockTrailingHorizontalRulerWidth))
-            out << QStringLiteral("<hr>");
-        else if (!b.text().trimmed().isEmpty())
-            out << b.text();
-    }
-    return out;
 }
 
 } // namespace
@@ -75,7 +62,7 @@ private slots:
             QCOMPARE(iconImage(window.tabs->tabIcon(0)), image);
             QCOMPARE(window.tabGui->consoleCode, codes[i]);
             QCOMPARE(window.tabGui->settings->currentConsole, codes[i]);
-            QCOMPARE(paragraphs(window.tabGui->console).last(),
+            QCOMPARE(shown(window.tabGui->console).last(),
                      QStringLiteral("Select : ") + QLatin1String(labels[i]));
         }
 

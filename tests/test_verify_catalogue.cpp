@@ -181,8 +181,7 @@ private slots:
     {
         QFETCH(int, family);
         QFETCH(QString, serial);
-        QFETCH(QStringList, keys);
-        QCOMPARE(verify::serial_keys(family, serial), keys);
+        QTEST(verify::serial_keys(family, serial), "keys");
     }
 
     // A header's code finds the listed titles of its own family, exactly.
@@ -201,9 +200,8 @@ private slots:
     {
         QFETCH(int, family);
         QFETCH(QString, key);
-        QFETCH(QString, first);
         const auto found = verify::find_by_serial(verify::builtin(), family, key);
-        QCOMPARE(found.empty() ? QString() : found.front().title, first);
+        QTEST(found.empty() ? QString() : found.front().title, "first");
     }
 
     // Where the headers keep their codes, and when they keep none.
