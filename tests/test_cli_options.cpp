@@ -37,20 +37,15 @@ private slots:
     void acceptedLines()
     {
         QFETCH(QStringList, args);
-        QFETCH(Command, command);
-        QFETCH(int, console);
-        QFETCH(int, romSize);
-        QFETCH(int, mapper);
-        QFETCH(QString, output);
 
         cli::Options o;
         QString error;
         QVERIFY2(cli::parse_arguments(args, &o, &error), qPrintable(error));
-        QCOMPARE(o.command, command);
-        QCOMPARE(o.console, console);
-        QCOMPARE(o.hasSize ? o.romSize : -1, romSize);
-        QCOMPARE(o.hasMapper ? o.mapper : -1, mapper);
-        QCOMPARE(o.output, output);
+        QTEST(o.command, "command");
+        QTEST(o.console, "console");
+        QTEST(o.hasSize ? o.romSize : -1, "romSize");
+        QTEST(o.hasMapper ? o.mapper : -1, "mapper");
+        QTEST(o.output, "output");
     }
 
     void refusedLines_data()
@@ -157,15 +152,13 @@ private slots:
         QFETCH(int, console);
         QFETCH(int, row);
         QFETCH(QList<int>, requests);
-        QFETCH(int, value);
-        QFETCH(bool, detected);
 
         cli::Presets p(console);
         void (cli::Presets::*select)(int) = row == 1 ? &cli::Presets::selectMMCType : &cli::Presets::selectRomSize;
         for (int r : requests)
             (p.*select)(r);
-        QCOMPARE(p.value(row), value);
-        QCOMPARE(p.detected(row), detected);
+        QTEST(p.value(row), "value");
+        QTEST(p.detected(row), "detected");
     }
 
     void logText_data()

@@ -7,11 +7,11 @@
 #include "simulator/cartridge.h"
 #include "simulator/simulated_reader.h"
 #include "support/console_lines.h"
+#include "support/gate.h"
 #include "workers/worker.h"
 
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSemaphore>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -89,25 +89,19 @@ private slots:
         QFETCH(bool, dump);
         std::vector<uint8_t> rom(131072, 0x5A);
         reader_.insert(std::make_unique<sim::MdCartridge>(rom));
-        QSemaphore reached, go;
-        std::atomic<bool> passed{false};
-        reader_.set_read_hook([&](const sim::Event &) {
-            if (!passed.exchange(true)) {
-                reached.release();
-                go.acquire();
-            }
-        });
+        Gate gate;
+        gate.install(reader_);
         QTemporaryDir dir;
         TabDialog window;
         window.tabGui->saveFileDialog = [&](QWidget *, const QString &, const QString &, const QString &) {
             return dir.filePath(QStringLiteral("x.md"));
         };
         QTest::mouseClick(dump ? window.tabGui->dumpButton : window.tabGui->infoButton, Qt::LeftButton);
-        const bool held = reached.tryAcquire(1, 120000);
+        const bool held = gate.reached.tryAcquire(1, 120000);
         int live = 0;
         for (QToolButton *b : window.consoleButtons)
             live += b->isEnabled();
-        go.release();
+        gate.go.release();
         QVERIFY(held);
         QCOMPARE(live, 0);
         QTRY_VERIFY_WITH_TIMEOUT(window.tabGui->infoButton->isEnabled(), 120000);
