@@ -161,20 +161,24 @@ private slots:
         QTEST(p.detected(row), "detected");
     }
 
-    void logText_data()
+    // Log lines as printed, and text from the device as a terminal shows it.
+    void printedText_data()
     {
+        QTest::addColumn<bool>("terminal");   // terminal_text, else log_text
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("printed");
-
-        QTest::newRow("rule") << "<hr><br>" << QString(40, QLatin1Char('-'));
-        QTest::newRow("empty paragraph") << "\r\n" << "";
-        QTest::newRow("line break inside") << "Default is MD\r\n" << "Default is MD\n";
+        QTest::newRow("rule") << false << "<hr><br>" << QString(40, QLatin1Char('-'));
+        QTest::newRow("empty paragraph") << false << "\r\n" << "";
+        QTest::newRow("line break inside") << false << "Default is MD\r\n" << "Default is MD\n";
+        QTest::newRow("escape, bell, CR, tab") << true << "T: \x1b[31mR\a\r\tD" << "T: [31mRD";
+        QTest::newRow("C1 control sequence introducer") << true << QString::fromUtf8("X\xc2\x9b" "2JY") << "X2JY";
+        QTest::newRow("line feed and Japanese kept") << true << QString::fromUtf8("A\n既定") << QString::fromUtf8("A\n既定");
     }
-
-    void logText()
+    void printedText()
     {
+        QFETCH(bool, terminal);
         QFETCH(QString, line);
-        QTEST(cli::log_text(line), "printed");
+        QTEST(terminal ? cli::terminal_text(line) : cli::log_text(line), "printed");
     }
 
     void progressText_data()

@@ -455,21 +455,6 @@ private slots:
         QVERIFY(missing.err.contains(QStringLiteral("no cartridge reader")));
     }
 
-    void terminalText_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("escape, bell, CR, tab") << "T: \x1b[31mR\a\r\tD" << "T: [31mRD";
-        QTest::newRow("C1 control sequence introducer") << QString::fromUtf8("X\xc2\x9b" "2JY") << "X2JY";
-        QTest::newRow("line feed and Japanese kept") << QString::fromUtf8("A\n既定") << QString::fromUtf8("A\n既定");
-    }
-
-    void terminalText()
-    {
-        QFETCH(QString, text);
-        QTEST(cli::terminal_text(text), "shown");
-    }
-
     void summaryText()
     {
         QCOMPARE(cli::summary_text(524288, 2000, 0xabcd, QStringLiteral("verified")),
