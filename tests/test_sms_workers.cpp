@@ -198,10 +198,6 @@ private slots:
                            "selectRomSize 131072", "log The cartridge repeats its first bank after 128 KB.",
                            "log Cartridge header: product code 7054, version 0, size code 512 KB.",
                            "log In the catalogue: Ace of Aces (Euro) (1991, Sega)"};
-        QTest::newRow("unlisted code, 32 KiB without mapper") << headered(32 * K, "\x99\x99\x00\x4C")
-            << QStringList{"log Find game: unknown game (product code 9999)", "log Please set ROM SIZE to 32 Kbytes to dump ROM.",
-                           "selectRomSize 32768", "log The cartridge repeats its first bank after 32 KB.",
-                           "log Cartridge header: product code 9999, version 0, size code 32 KB."};
         // A fifth digit in the high nibble of +0xE; older carts' header places.
         QTest::newRow("five digits at 0x3FF0, 16 KiB") << headered(16 * K, "\x08\x10\x43\x4B", 0x3FF0)
             << QStringList{"log Find game: Action Fighter (Euro, Jpn, v1)", "log Please set ROM SIZE to 16 Kbytes to dump ROM.",
