@@ -1,5 +1,5 @@
-// The operation tab: start state, console switching, status lines, the
-// save dialog, and Mega Drive Info and Dump from its buttons against the
+// The operation tab: start state, literal log text, the save dialog, the
+// size refusal, and Mega Drive Info and Dump from its buttons against the
 // simulated reader.
 #include "gui/console.h"
 #include "gui/settings.h"
@@ -28,7 +28,6 @@ namespace {
 
 const QString kRule = QStringLiteral("<hr>");
 constexpr int kLongWait = 120000;   // only a guard against a hung run
-constexpr int kJamesBondSize = 524288;
 
 int enabledActions(const TabGui &tab)
 {
@@ -41,8 +40,8 @@ int enabledActions(const TabGui &tab)
 
 bool idle(const TabGui &tab) { return enabledActions(tab) == 5 && !tab.cancelButton->isEnabled(); }
 
-// An image whose header is James Bond 007's by default.
-std::vector<uint8_t> makeImage(size_t size = kJamesBondSize, uint32_t headerCrc = 0xAC8C113E)
+// An image whose header is James Bond 007's (512 KiB) by default.
+std::vector<uint8_t> makeImage(size_t size = 524288, uint32_t headerCrc = 0xAC8C113E)
 {
     std::vector<uint8_t> image(size);
     for (size_t i = 0; i < size; ++i)
