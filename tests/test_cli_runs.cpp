@@ -47,12 +47,6 @@ Run run_cli(const QStringList &args, bool progressLine = false)
     return r;
 }
 
-bool write_file(const QString &path, const QByteArray &data)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(data) == data.size();
-}
-
 // The value after "Key: " on its own line of a report.
 QString field(const QString &report, const QString &key)
 {
@@ -482,9 +476,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString output = dir.filePath(QStringLiteral("kept.md"));
-        QFile old(output);
-        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("mine") == 4);
-        old.close();
+        QVERIFY(write_file(output, "mine"));
         const QByteArray image = to_bytes(sim::demo_image("md"));
         QProcess cli;
         auto run = [&](const QStringList &tail, int status) {
@@ -497,13 +489,10 @@ private slots:
         run({output}, 1);
         const QByteArray refused = cli.readAllStandardError();
         QVERIFY(refused.contains("exists; give --force") && !refused.contains('\r'));
-        QVERIFY(old.open(QIODevice::ReadOnly));
-        QCOMPARE(old.readAll(), QByteArray("mine"));
-        old.close();
+        QCOMPARE(file_bytes(output), QByteArray("mine"));
         run({"--force", output}, 0);
         QCOMPARE(cli.readAllStandardError(), QByteArray());
-        QVERIFY(old.open(QIODevice::ReadOnly));
-        QCOMPARE(old.readAll(), image);
+        QCOMPARE(file_bytes(output), image);
 
         run({"-"}, 0);
         QCOMPARE(cli.readAllStandardOutput(), image);

@@ -201,9 +201,7 @@ private slots:
 
         // An earlier image at the target is replaced only by a whole new one.
         const QByteArray earlier("an earlier image");
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(earlier) == earlier.size());
-        f.close();
+        QVERIFY(write_file(path, earlier));
 
         TabGui &tab = *tab_;
         QTest::mouseClick(tab.infoButton, Qt::LeftButton);   // presets 512 KiB

@@ -179,11 +179,7 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkdir("sub"));
         const QString kept = dir.filePath("kept.md");
-        {
-            QFile f(kept);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write("earlier dump");
-        }
+        QVERIFY(write_file(kept, "earlier dump"));
         mdThreadDump dump;
         const QString out = dir.filePath(target);
         dump.configure(out, 0x80000, 0);

@@ -191,9 +191,7 @@ private slots:
         Rig rig(to_vector(random_image(0x100000, 3)), Mapping::LoRom);
         QTemporaryDir dir;
         const QString path = dir.filePath("keep.sfc");
-        QFile old(path);
-        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("earlier dump") == 12);
-        old.close();
+        QVERIFY(write_file(path, "earlier dump"));
         sfcThreadDump dump;
         dump.configure(path, size, mmcType);
         const RunRecord rec = runWorker(dump);
