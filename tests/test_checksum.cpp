@@ -19,8 +19,7 @@ private slots:
     void crc32Known()
     {
         QFETCH(QByteArray, data);
-        QFETCH(quint32, crc);
-        QCOMPARE(crc32_buffer(data.constData(), size_t(data.size())), crc);
+        QTEST(crc32_buffer(data.constData(), size_t(data.size())), "crc");
     }
 
     // The sliced inner loop must agree with a plain bytewise CRC for every

@@ -37,20 +37,15 @@ private slots:
     void acceptedLines()
     {
         QFETCH(QStringList, args);
-        QFETCH(Command, command);
-        QFETCH(int, console);
-        QFETCH(int, romSize);
-        QFETCH(int, mapper);
-        QFETCH(QString, output);
 
         cli::Options o;
         QString error;
         QVERIFY2(cli::parse_arguments(args, &o, &error), qPrintable(error));
-        QCOMPARE(o.command, command);
-        QCOMPARE(o.console, console);
-        QCOMPARE(o.hasSize ? o.romSize : -1, romSize);
-        QCOMPARE(o.hasMapper ? o.mapper : -1, mapper);
-        QCOMPARE(o.output, output);
+        QTEST(o.command, "command");
+        QTEST(o.console, "console");
+        QTEST(o.hasSize ? o.romSize : -1, "romSize");
+        QTEST(o.hasMapper ? o.mapper : -1, "mapper");
+        QTEST(o.output, "output");
     }
 
     void refusedLines_data()
@@ -129,13 +124,12 @@ private slots:
         QFETCH(bool, mapper);
         QFETCH(int, console);
         QFETCH(QString, text);
-        QFETCH(int, value);
 
         int got = -7;
         QString error;
         const bool ok = mapper ? cli::parse_mapper(text, console, &got, &error)
                                : cli::parse_size(text, console, &got, &error);
-        QCOMPARE(ok ? got : -1, value);
+        QTEST(ok ? got : -1, "value");
         QCOMPARE(error.isEmpty(), ok);
     }
 
@@ -158,32 +152,33 @@ private slots:
         QFETCH(int, console);
         QFETCH(int, row);
         QFETCH(QList<int>, requests);
-        QFETCH(int, value);
-        QFETCH(bool, detected);
 
         cli::Presets p(console);
         void (cli::Presets::*select)(int) = row == 1 ? &cli::Presets::selectMMCType : &cli::Presets::selectRomSize;
         for (int r : requests)
             (p.*select)(r);
-        QCOMPARE(p.value(row), value);
-        QCOMPARE(p.detected(row), detected);
+        QTEST(p.value(row), "value");
+        QTEST(p.detected(row), "detected");
     }
 
-    void logText_data()
+    // Log lines as printed, and text from the device as a terminal shows it.
+    void printedText_data()
     {
+        QTest::addColumn<bool>("terminal");   // terminal_text, else log_text
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("printed");
-
-        QTest::newRow("rule") << "<hr><br>" << QString(40, QLatin1Char('-'));
-        QTest::newRow("empty paragraph") << "\r\n" << "";
-        QTest::newRow("line break inside") << "Default is MD\r\n" << "Default is MD\n";
+        QTest::newRow("rule") << false << "<hr><br>" << QString(40, QLatin1Char('-'));
+        QTest::newRow("empty paragraph") << false << "\r\n" << "";
+        QTest::newRow("line break inside") << false << "Default is MD\r\n" << "Default is MD\n";
+        QTest::newRow("escape, bell, CR, tab") << true << "T: \x1b[31mR\a\r\tD" << "T: [31mRD";
+        QTest::newRow("C1 control sequence introducer") << true << QString::fromUtf8("X\xc2\x9b" "2JY") << "X2JY";
+        QTest::newRow("line feed and Japanese kept") << true << QString::fromUtf8("A\n既定") << QString::fromUtf8("A\n既定");
     }
-
-    void logText()
+    void printedText()
     {
+        QFETCH(bool, terminal);
         QFETCH(QString, line);
-        QFETCH(QString, printed);
-        QCOMPARE(cli::log_text(line), printed);
+        QTEST(terminal ? cli::terminal_text(line) : cli::log_text(line), "printed");
     }
 
     void progressText_data()
@@ -204,8 +199,7 @@ private slots:
         QFETCH(qint64, done);
         QFETCH(qint64, total);
         QFETCH(qint64, elapsedMs);
-        QFETCH(QString, text);
-        QCOMPARE(cli::progress_text(done, total, elapsedMs), text);
+        QTEST(cli::progress_text(done, total, elapsedMs), "text");
     }
 };
 

@@ -89,7 +89,6 @@ private slots:
         QTest::addColumn<QString>("unit");
         QTest::newRow("sram") << "gba_sram" << 1 << 32768 << 32 << "Kbytes";
         QTest::newRow("eeprom 4k") << "gba_eeprom_4k" << 3 << 512 << 512 << "Bytes";
-        QTest::newRow("eeprom 64k") << "gba_eeprom_64k" << 3 << 8192 << 8 << "Kbytes";
         QTest::newRow("eeprom") << "gba_eeprom" << 3 << 512 << 512 << "Bytes";
         QTest::newRow("flash 1m rtc") << "gba_flash_1m_rtc" << 2 << 131072 << 128 << "Kbytes";
         QTest::newRow("flash rtc") << "gba_flash_rtc" << 2 << 65536 << 64 << "Kbytes";

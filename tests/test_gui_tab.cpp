@@ -1,11 +1,14 @@
-// The operation tab: start state, console switching, status lines, the
-// save dialog, and Mega Drive Info and Dump from its buttons against the
+// The operation tab: start state, literal log text, the save dialog, the
+// size refusal, and Mega Drive Info and Dump from its buttons against the
 // simulated reader.
 #include "gui/console.h"
 #include "gui/settings.h"
 #include "gui/tabgui.h"
 #include "simulator/cartridge.h"
 #include "simulator/simulated_reader.h"
+#include "support/carts.h"
+#include "support/console_lines.h"
+#include "support/gate.h"
 #include "workers/sfc/sfc_threads.h"
 #include "workers/worker.h"
 
@@ -16,11 +19,8 @@
 #include <QPushButton>
 #include <QSemaphore>
 #include <QTemporaryDir>
-#include <QTextBlock>
 #include <QtTest>
-#include <sys/stat.h>
 
-#include <atomic>
 #include <memory>
 #include <thread>
 
@@ -28,21 +28,6 @@ namespace {
 
 const QString kRule = QStringLiteral("<hr>");
 constexpr int kLongWait = 120000;   // only a guard against a hung run
-constexpr int kJamesBondSize = 524288;
-
-// What the console shows, one entry per paragraph; blank paragraphs are
-// left out and a horizontal rule reads "<hr>".
-QStringList shown(const Console *console)
-{
-    QStringList lines;
-    for (QTextBlock b = console->document()->begin(); b.isValid(); b = b.next()) {
-        if (b.blockFormat().hasProperty(QTextFormat::BlockTrailingHorizontalRulerWidth))
-            lines << kRule;
-        else if (!b.text().trimmed().isEmpty())
-            lines << b.text();
-    }
-    return lines;
-}
 
 int enabledActions(const TabGui &tab)
 {
@@ -55,24 +40,8 @@ int enabledActions(const TabGui &tab)
 
 bool idle(const TabGui &tab) { return enabledActions(tab) == 5 && !tab.cancelButton->isEnabled(); }
 
-// Holds the data-window read at `offset` until the test lets it go, so
-// that a click can land while a dump is mid-way.
-struct Gate {
-    QSemaphore reached, go;
-    std::atomic<bool> passed{false};
-    void install(sim::SimulatedReader &reader, uint32_t offset)
-    {
-        reader.set_read_hook([this, offset](const sim::Event &e) {
-            if (e.offset == offset && !passed.exchange(true)) {
-                reached.release();
-                go.acquire();
-            }
-        });
-    }
-};
-
-// An image whose header is James Bond 007's by default.
-std::vector<uint8_t> makeImage(size_t size = kJamesBondSize, uint32_t headerCrc = 0xAC8C113E)
+// An image whose header is James Bond 007's (512 KiB) by default.
+std::vector<uint8_t> makeImage(size_t size = 524288, uint32_t headerCrc = 0xAC8C113E)
 {
     std::vector<uint8_t> image(size);
     for (size_t i = 0; i < size; ++i)
@@ -81,17 +50,6 @@ std::vector<uint8_t> makeImage(size_t size = kJamesBondSize, uint32_t headerCrc 
     // The whole image's CRC-32 is 0x0000abcd: the log must not pad it.
     sim::force_crc32(image.data(), size, size / 2, 0x0000ABCD);
     return image;
-}
-
-QByteArray bytes(const std::vector<uint8_t> &v)
-{
-    return QByteArray(reinterpret_cast<const char *>(v.data()), int(v.size()));
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(unreadable)");
 }
 
 void waitIdle(const TabGui &tab, const CartWorker *worker)
@@ -136,34 +94,6 @@ private slots:
         reader_.reset();
     }
 
-    void printError_data()
-    {
-        QTest::addColumn<int>("err");
-        QTest::addColumn<QStringList>("lines");
-        QTest::newRow("failure") << 0 << QStringList{">Operation failure.", kRule};
-        QTest::newRow("success") << 1 << QStringList{">Success!", kRule};
-        QTest::newRow("other status") << 7 << QStringList{kRule};
-    }
-
-    void printError()
-    {
-        QFETCH(int, err);
-        QFETCH(QStringList, lines);
-        TabGui &tab = *tab_;
-        tab.setButtonsEnabled(false);
-        tab.setProgress(50, 200);
-        QCOMPARE(tab.progressBar->value(), 50);
-        QCOMPARE(enabledActions(tab), 0);
-        QVERIFY(tab.cancelButton->isEnabled());
-
-        tab.console->clear();
-        tab.print_error(err);
-        QCOMPARE(shown(tab.console), lines);
-        QCOMPARE(tab.progressBar->maximum(), 1);
-        QCOMPARE(tab.progressBar->value(), 0);
-        QVERIFY(idle(tab));
-    }
-
     void logShowsTextLiterally()
     {
         const QStringList lines{"Title: Tom & Jerry <Beta>", "<b>Save</b> file success./tmp/<dump>.md"};
@@ -180,8 +110,6 @@ private slots:
         reader_->insert(std::make_unique<sim::MdCartridge>(makeImage(131072)));
         TabGui &tab = *tab_;
         QCOMPARE(shown(tab.console), (QStringList{"Please select a console", "Default is MD"}));
-        QCOMPARE(tab.consoleCode, 19);
-        QCOMPARE(tab.settings->currentConsole, 19);
         QVERIFY(tab.console->isReadOnly());
         const QString before = tab.console->toHtml();
         for (QPushButton *b : {tab.flashButton, tab.readSramButton, tab.writeSramButton, tab.dumpButton}) {
@@ -232,47 +160,20 @@ private slots:
         worker->wait();
     }
 
-    // Info serialises use of the reader, and presets only what it found.
-    void info_data()
-    {
-        QTest::addColumn<int>("code");
-        QTest::addColumn<QString>("fault");
-        QTest::addColumn<QStringList>("lines");
-        QTest::addColumn<QString>("romSize");   // what the panel then shows
-        QTest::newRow("James Bond")
-            << 19 << ""
-            << QStringList{"--Device information--", "Driver label: QUORVEL",
-                           "Device firmware: QXB_RDR07_FW310", "--MD/GENS Cartridge information--",
-                           "Title: James Bond 007 - The Duel (Jpn)", "Year: 1993", "Publisher: Tengen",
-                           QString::fromUtf8("Alt Title: 007 \xe6\xad\xbb\xe9\x97\x98 JAMES BOND THE DUEL"),
-                           "Size: 512KB"}
-            << "512 Kbytes";
-        // An empty slot reads 0xFF, which is no header to preset from.
-        QTest::newRow("GB empty slot")
-            << 2 << "empty"
-            << QStringList{"--Device information--", "Driver label: QUORVEL",
-                           "Device firmware: QXB_RDR07_FW310", "No cartridge answers."}
-            << "32KB";
-    }
-
+    // Info serialises use of the reader, and presets what it found.
     void info()
     {
-        QFETCH(int, code);
-        QFETCH(QString, fault);
-        QFETCH(QStringList, lines);
-        QFETCH(QString, romSize);
-        if (fault.isEmpty())
-            reader_->insert(std::make_unique<sim::MdCartridge>(makeImage()));
+        reader_->insert(std::make_unique<sim::MdCartridge>(makeImage()));
         TabGui &tab = *tab_;
-        tab.selectConsole(code);
         tab.console->clear();
         QTest::mouseClick(tab.infoButton, Qt::LeftButton);
         QCOMPARE(enabledActions(tab), 0);
         QVERIFY(!tab.cancelButton->isEnabled());
-        waitIdle(tab, tab.infoWorkerFor(code));
-        // Info sends no status: no status line, no rule.
-        QCOMPARE(shown(tab.console), lines);
-        QCOMPARE(tab.settings->romSizeBox->currentText(), romSize);
+        waitIdle(tab, tab.mdThreadInfo);
+        // The worker's lines as test_md has them; Info sends no status: no status line, no rule.
+        const QStringList lines = shown(tab.console);
+        QVERIFY2(lines.first() == "--Device information--" && lines.last() == "Size: 512KB", qPrintable(lines.join('\n')));
+        QCOMPARE(tab.settings->romSizeBox->currentText(), QStringLiteral("512 Kbytes"));
     }
 
     // The failures themselves are the Dump frame's; here the tab's part:
@@ -284,8 +185,6 @@ private slots:
         QTest::addColumn<QString>("line");
         QTest::newRow("saved over an earlier file") << "" << "James Bond ✓.md" << "";
         QTest::newRow("cancel mid-dump") << "cancel" << "out.md" << "Dump canceled.";
-        // Saving over a pipe or a device node would replace it by a file.
-        QTest::newRow("pipe") << "" << "pipe" << "Save file error.%1 (it is not a regular file)";
     }
 
     void mdDump()
@@ -296,16 +195,13 @@ private slots:
         const std::vector<uint8_t> image = makeImage();
         reader_->insert(std::make_unique<sim::MdCartridge>(image));
         Gate gate;
-        gate.install(*reader_, fault == QLatin1String("cancel") ? 0x20000 : ~0u);
+        if (fault == QLatin1String("cancel"))
+            gate.install(*reader_, 0x20000);
         const QString path = dir_->filePath(target);
-        const bool pipe = target == QLatin1String("pipe");
 
         // An earlier image at the target is replaced only by a whole new one.
         const QByteArray earlier("an earlier image");
-        QFile f(path);
-        QVERIFY(pipe ? mkfifo(QFile::encodeName(path).constData(), 0600) == 0
-                     : f.open(QIODevice::WriteOnly) && f.write(earlier) == earlier.size());
-        f.close();
+        QVERIFY(write_file(path, earlier));
 
         TabGui &tab = *tab_;
         QTest::mouseClick(tab.infoButton, Qt::LeftButton);   // presets 512 KiB
@@ -331,15 +227,14 @@ private slots:
         QCOMPARE(tab.progressBar->maximum(), 1);
         // Nothing half-written is left beside the target.
         QCOMPARE(QDir(dir_->path()).entryList(QDir::Files | QDir::System), QStringList{target});
-        QCOMPARE(QFileInfo(path).isFile(), !pipe);
         if (line.isEmpty()) {
-            QVERIFY(readFile(path) == bytes(image));
+            QVERIFY(file_bytes(path) == to_bytes(image));
             // Checks of the saved image may follow the CRC line; the status ends it.
             QCOMPARE(lines.mid(2, 2), (QStringList{"Save file success." + path, "File CRC: 0xabcd"}));
             QCOMPARE(lines.mid(lines.size() - 2), (QStringList{">Success!", kRule}));
         } else {
-            QCOMPARE(lines.mid(2), (QStringList{QString(line).replace(QLatin1String("%1"), path), ">Operation failure.", kRule}));
-            QVERIFY(pipe || readFile(path) == earlier);
+            QCOMPARE(lines.mid(2), (QStringList{line, ">Operation failure.", kRule}));
+            QCOMPARE(file_bytes(path), earlier);
         }
     }
 
@@ -387,7 +282,7 @@ private slots:
         waitIdle(tab, tab.mdThreadDump);
 
         for (const char *name : {"first.md", "second.md"})
-            QVERIFY2(readFile(dir_->filePath(QLatin1String(name))) == bytes(image), name);
+            QVERIFY2(file_bytes(dir_->filePath(QLatin1String(name))) == to_bytes(image), name);
         QCOMPARE(shown(tab.console).filter(QStringLiteral(">Success!")).size(), 3);
     }
 };

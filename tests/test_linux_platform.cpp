@@ -1,19 +1,10 @@
 // The Linux layer's parsing of mount tables, sysfs and QUORVEL_DRIVES; the
 // link's cases over QUORVEL_DRIVES folders are in tests/device_check.cpp.
 #include "device/platform_linux.h"
+#include "support/carts.h"
 
 #include <QtTest>
 #include <QTemporaryDir>
-
-namespace {
-
-bool writeFile(const QString &path, const QByteArray &data)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(data) == data.size();
-}
-
-} // namespace
 
 class TestLinuxPlatform : public QObject {
     Q_OBJECT
@@ -46,11 +37,11 @@ private slots:
         QVERIFY(QDir().mkpath(devices + "/ata2/block/sdb/sdb1"));
         QVERIFY(QDir().mkpath(devices + "/usb1/1-1/block/sdc"));
         QVERIFY(QDir().mkpath(sys + "/dev/block"));
-        QVERIFY(writeFile(devices + "/ata1/block/sda/removable", "0\n"));
-        QVERIFY(writeFile(devices + "/ata1/block/sda/sda1/partition", "1\n"));
-        QVERIFY(writeFile(devices + "/ata2/block/sdb/removable", "1\n"));
-        QVERIFY(writeFile(devices + "/ata2/block/sdb/sdb1/partition", "1\n"));
-        QVERIFY(writeFile(devices + "/usb1/1-1/block/sdc/removable", "0\n"));
+        QVERIFY(write_file(devices + "/ata1/block/sda/removable", "0\n"));
+        QVERIFY(write_file(devices + "/ata1/block/sda/sda1/partition", "1\n"));
+        QVERIFY(write_file(devices + "/ata2/block/sdb/removable", "1\n"));
+        QVERIFY(write_file(devices + "/ata2/block/sdb/sdb1/partition", "1\n"));
+        QVERIFY(write_file(devices + "/usb1/1-1/block/sdc/removable", "0\n"));
         QVERIFY(QFile::link(devices + "/ata1/block/sda/sda1", sys + "/dev/block/8:1"));
         QVERIFY(QFile::link(devices + "/ata2/block/sdb/sdb1", sys + "/dev/block/8:17"));
         QVERIFY(QFile::link(devices + "/usb1/1-1/block/sdc", sys + "/dev/block/8:32"));

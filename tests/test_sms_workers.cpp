@@ -147,8 +147,6 @@ private slots:
     void dumps()
     {
         QFETCH(int, size);
-        QFETCH(QStringList, events);
-        QFETCH(Progress, progress);
         // A header declaring 512 KiB: a smaller choice is said before the
         // read and warned about at the end.
         const QByteArray image = headered(uint32_t(std::max(size, int(64 * K))), "\x99\x99\x00\x41");
@@ -157,8 +155,8 @@ private slots:
         const RunRecord rec = bench.dump(size);
         QCOMPARE(rec.logs.first(), QStringLiteral("The cartridge header declares 512 KB; dumping %1 KB as chosen.").arg(size / K));
         QCOMPARE(rec.logs.last(), QStringLiteral("Warning: the image is %1 KB, but its header declares 512 KB.").arg(size / K));
-        QCOMPARE(trace(bench.reader), events);
-        QCOMPARE(rec.progress, progress);
+        QTEST(trace(bench.reader), "events");
+        QTEST(rec.progress, "progress");
         QCOMPARE(rec.errors, QVector<int>{1});
         QCOMPARE(file_bytes(bench.path()), to_bytes(rom, size));
     }
@@ -178,12 +176,10 @@ private slots:
     void firmwareVersion()
     {
         QFETCH(QByteArray, firmware);
-        QFETCH(bool, board);
-        QFETCH(int, version);
         char identity[256] = {};
         std::copy(firmware.begin(), firmware.end(), identity);
-        QCOMPARE(sms::board_supported(identity), board);
-        QCOMPARE(sms::firmware_version(identity), version);
+        QTEST(sms::board_supported(identity), "board");
+        QTEST(sms::firmware_version(identity), "version");
     }
 
     // A table hit names the first matching row; a miss sizes the cartridge
@@ -202,10 +198,6 @@ private slots:
                            "selectRomSize 131072", "log The cartridge repeats its first bank after 128 KB.",
                            "log Cartridge header: product code 7054, version 0, size code 512 KB.",
                            "log In the catalogue: Ace of Aces (Euro) (1991, Sega)"};
-        QTest::newRow("unlisted code, 32 KiB without mapper") << headered(32 * K, "\x99\x99\x00\x4C")
-            << QStringList{"log Find game: unknown game (product code 9999)", "log Please set ROM SIZE to 32 Kbytes to dump ROM.",
-                           "selectRomSize 32768", "log The cartridge repeats its first bank after 32 KB.",
-                           "log Cartridge header: product code 9999, version 0, size code 32 KB."};
         // A fifth digit in the high nibble of +0xE; older carts' header places.
         QTest::newRow("five digits at 0x3FF0, 16 KiB") << headered(16 * K, "\x08\x10\x43\x4B", 0x3FF0)
             << QStringList{"log Find game: Action Fighter (Euro, Jpn, v1)", "log Please set ROM SIZE to 16 Kbytes to dump ROM.",
@@ -229,14 +221,13 @@ private slots:
     void info()
     {
         QFETCH(QByteArray, rom);
-        QFETCH(QStringList, lines);
         const uint32_t crc = crc32_buffer(rom.constData(), 8 * K);
         const sms::TitleRecord table[] = {{"Other", 131072, crc ^ 1, 0}, {"Earlier", 442368, crc, 0}, {"Later", 524288, crc, 0}};
         const bool hit = QByteArray(QTest::currentDataTag()) == "table hit";
         Bench bench(std::vector<uint8_t>(rom.begin(), rom.end()));
         if (rom.isEmpty())
             bench.reader.insert(nullptr);
-        QCOMPARE(bench.info(hit ? table : sms::kTitleTable, hit ? 3 : sms::kTitleTableSize).trace.mid(4), lines);
+        QTEST(QStringList(bench.info(hit ? table : sms::kTitleTable, hit ? 3 : sms::kTitleTableSize).trace.mid(4)), "lines");
         // Slot 2 is left as power-on maps it.
         QCOMPARE(trace(bench.reader).filter("W ffff").last(), QStringLiteral("W ffff<-2"));
     }

@@ -167,8 +167,7 @@ private slots:
     {
         QFETCH(int, console);
         QFETCH(QByteArray, image);
-        QFETCH(HeaderCheck, expected);
-        QCOMPARE(verify::check_header(console, image), expected);
+        QTEST(verify::check_header(console, image), "expected");
     }
 
     // Against a catalogue the test builds: the verdict line, then the header line.
@@ -192,7 +191,6 @@ private slots:
         QFETCH(int, console);
         QFETCH(QByteArray, image);
         QFETCH(bool, listed);
-        QFETCH(QStringList, expected);
 
         const quint32 crc = crc32_buffer(image.constData(), size_t(image.size()));
         std::vector<verify::CatalogueEntry> entries{
@@ -200,7 +198,7 @@ private slots:
         if (listed)
             entries.push_back({"Listed (World)", crc, QCryptographicHash::hash(image, QCryptographicHash::Sha1),
                                quint32(image.size()), console, {}, {}, {}});
-        QCOMPARE(verify::verification_lines(console, image, verify::Catalogue(entries)), expected);
+        QTEST(verify::verification_lines(console, image, verify::Catalogue(entries)), "expected");
     }
 };
 

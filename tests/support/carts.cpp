@@ -32,6 +32,12 @@ QByteArray file_bytes(const QString &path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+bool write_file(const QString &path, const QByteArray &data)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(data) == data.size();
+}
+
 QByteArray md_image(QByteArray image, quint32 end, const char *serial)
 {
     if (image.size() < 0x200)

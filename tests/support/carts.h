@@ -15,6 +15,8 @@ std::vector<uint8_t> to_vector(const QByteArray &image);
 QByteArray to_bytes(const std::vector<uint8_t> &image, int len = -1);
 // The file's bytes; empty when it cannot be read.
 QByteArray file_bytes(const QString &path);
+// Creates or replaces the file with `data`; false unless all of it is written.
+bool write_file(const QString &path, const QByteArray &data);
 
 // A Mega Drive header ("SONIC THE HEDGEHOG", Shift_JIS "ソニック", serial
 // "GM MK-1079 -00" unless given) whose ROM ends at `end`, and the checksum of
