@@ -186,7 +186,9 @@ private slots:
         QVERIFY2(r.status == 0 && r.err.isEmpty(), qPrintable(r.out + r.err));
         QCOMPARE(file_bytes(output), image.left(saved < 0 ? image.size() : saved));
         QVERIFY(r.out.startsWith(QStringLiteral("--Device information--\n")));
-        QVERIFY(r.out.contains(QStringLiteral("Reading data from ROM to file:\n") + output + "\nSave file success." + output));
+        // Only a header that disagrees with the size given speaks in between.
+        const QString between = saved < 0 ? QString() : QStringLiteral("The cartridge header declares 128 KB; dumping 64 KB as chosen.\n");
+        QVERIFY(r.out.contains(QStringLiteral("Reading data from ROM to file:\n") + output + "\n" + between + "Save file success." + output));
         QVERIFY(r.out.contains(crcLine));
         QCOMPARE(field(QString::fromUtf8(file_bytes(report)), QStringLiteral("CRC-32")), crcLine.isEmpty() ? QString() : "0000abcd");
         QVERIFY(r.out.contains(QStringLiteral(">Success!\n") + QString(40, QLatin1Char('-')) + QLatin1Char('\n')));

@@ -115,6 +115,38 @@ private slots:
 
     // A preset selects the first option holding the value, or changes
     // nothing; a user's pick stores the value of the option picked.
+    // Every ROM SIZE option of every family, against the sizes the lists
+    // stand for: a wrong value would dump the wrong number of bytes.
+    void romSizeLists_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QList<int>>("sizes");   // in units of `unit` bytes
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("unit");
+        QTest::newRow("MD/GEN") << 19 << QList<int>{128, 256, 384, 512, 640, 768, 1024, 1280, 1536, 2048, 2560, 3072, 4096, 5120}
+                                << "%1 Kbytes" << 1024;
+        QTest::newRow("GB/GBC") << 2 << QList<int>{32, 64, 128, 256, 512, 1024, 2048, 4096, 8192} << "%1KB" << 1024;
+        QTest::newRow("GBA") << 3 << QList<int>{8, 16, 32, 64, 128, 256, 512} << "%1Mbit" << 131072;
+        QTest::newRow("SFC/SNES") << 15 << QList<int>{1, 2, 4, 8, 12, 16, 20, 24, 32, 40, 48, 96} << "%1 Mbit" << 131072;
+        QTest::newRow("SMS") << 18 << QList<int>{256, 128, 1024, 512, 32, 432, 64, 48, 800, 8, 16} << "%1 Kbytes" << 1024;
+        QTest::newRow("MSX/MSX2") << 21 << QList<int>{8, 16, 32, 64, 128, 256, 384, 512, 1024, 2048} << "%1 Kbytes" << 1024;
+    }
+    void romSizeLists()
+    {
+        QFETCH(int, code);
+        QFETCH(QList<int>, sizes);
+        QFETCH(QString, name);
+        QFETCH(int, unit);
+        Settings panel;
+        panel.setConsole(code);
+        QCOMPARE(panel.romSizeBox->count(), sizes.size());
+        for (int i = 0; i < sizes.size(); ++i) {
+            emit panel.romSizeBox->activated(i);
+            QCOMPARE(panel.romSizeBox->itemText(i), name.arg(sizes[i]));
+            QCOMPARE(panel.romSize, sizes[i] * unit);
+        }
+    }
+
     void valueRules_data()
     {
         QTest::addColumn<int>("code");

@@ -66,7 +66,7 @@ private slots:
         QTest::addColumn<Mapping>("mapping");
         QTest::addColumn<int>("size");
         QTest::addColumn<QByteArray>("title");
-        QTest::addColumn<QByteArray>("fields");   // map mode, type, ROM and RAM codes
+        QTest::addColumn<QByteArray>("fields");   // map mode, type, ROM and RAM codes, then any game code
         QTest::addColumn<int>("maker");           // ROM 0x7FDA, -1 leaves it
         QTest::addColumn<uint32_t>("key");        // CRC-32 given to the header page; 0 leaves it
         QTest::addColumn<QStringList>("logs");    // after the device block
@@ -93,6 +93,12 @@ private slots:
             << QStringList{head, titleLine(QString::fromUtf8("ｽｰﾊﾟｰ FX")), "ROM SIZE: 8Mbit", "RAM SIZE: 32Kbytes",
                            "<hr><br>"}
             << QStringList{"selectRomSize 1048576", "selectRamSize 32768", "selectMMCType 1"};
+        // The extended header's game code is a catalogue serial's ("SNS-A3NE-USA").
+        QTest::newRow("game code in the catalogue") << Mapping::LoRom << 0x100000 << QByteArray("3 NINJAS KICK BACK")
+            << QByteArray("\x20\x00\x0A\x00" "A3NE", 8) << 0x33 << 0u
+            << QStringList{head, titleLine("3 NINJAS KICK BACK"), "In the catalogue: 3 Ninjas Kick Back (USA) (1994, Sony Imagesoft)",
+                           "ROM SIZE: 8Mbit", "RAM SIZE: 0Kbytes", "<hr><br>"}
+            << QStringList{"selectRomSize 1048576", "selectRamSize 0", "selectMMCType 1"};
         QTest::newRow("size code 6") << Mapping::LoRom << 0x20000 << QByteArray("ODD")
             << QByteArray("\x20\x00\x06\x01", 4) << -1 << 0u
             << QStringList{head, titleLine("ODD"), "ROM SIZE: 0Mbit", "RAM SIZE: 2Kbytes", "<hr><br>",
@@ -116,6 +122,8 @@ private slots:
             rom[0x7FDA] = uint8_t(maker);
             rom[0x7FBD] = 5;
         }
+        if (fields.size() == 8)
+            std::memcpy(rom.data() + 0x7FB2, fields.constData() + 4, 4);
         if (key)   // the header page read at 0xE000 gets `key` for its CRC-32
             sim::force_crc32(rom.data() + headerBase(mapping) + 0x40 - sfc::kHeaderPageSize, sfc::kHeaderPageSize,
                              0, key);
