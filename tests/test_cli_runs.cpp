@@ -350,12 +350,7 @@ private slots:
         QFETCH(bool, broken);
 
         QByteArray image = to_bytes(sim::demo_image("md"));
-        verify::CatalogueEntry e;
-        e.title = QStringLiteral("Quorvel Test Cart (World)");
-        e.crc32 = crc32_buffer(image.constData(), size_t(image.size()));
-        e.sha1 = QCryptographicHash::hash(image, QCryptographicHash::Sha1);
-        e.size = quint32(image.size());
-        e.family = 19;
+        const verify::CatalogueEntry e = catalogue_entry(image, QStringLiteral("Quorvel Test Cart (World)"), 19);
         if (broken)
             image[0x4000] = char(image[0x4000] ^ 0x01);
         const QDateTime when(QDate(2024, 3, 1), QTime(12, 30, 5), Qt::UTC);

@@ -1,5 +1,5 @@
 // The operation tab: start state, literal log text, the save dialog, the
-// size refusal, and Mega Drive Info and Dump from its buttons against the
+// size refusal, and Mega Drive Info then Dump from its buttons against the
 // simulated reader.
 #include "gui/console.h"
 #include "gui/settings.h"
@@ -160,22 +160,6 @@ private slots:
         worker->wait();
     }
 
-    // Info serialises use of the reader, and presets what it found.
-    void info()
-    {
-        reader_->insert(std::make_unique<sim::MdCartridge>(makeImage()));
-        TabGui &tab = *tab_;
-        tab.console->clear();
-        QTest::mouseClick(tab.infoButton, Qt::LeftButton);
-        QCOMPARE(enabledActions(tab), 0);
-        QVERIFY(!tab.cancelButton->isEnabled());
-        waitIdle(tab, tab.mdThreadInfo);
-        // The worker's lines as test_md has them; Info sends no status: no status line, no rule.
-        const QStringList lines = shown(tab.console);
-        QVERIFY2(lines.first() == "--Device information--" && lines.last() == "Size: 512KB", qPrintable(lines.join('\n')));
-        QCOMPARE(tab.settings->romSizeBox->currentText(), QStringLiteral("512 Kbytes"));
-    }
-
     // The failures themselves are the Dump frame's; here the tab's part:
     // the file and its lines, and Cancel reaching the run.
     void mdDump_data()
@@ -204,8 +188,14 @@ private slots:
         QVERIFY(write_file(path, earlier));
 
         TabGui &tab = *tab_;
-        QTest::mouseClick(tab.infoButton, Qt::LeftButton);   // presets 512 KiB
+        // Info serialises use of the reader, and presets what it found.
+        tab.console->clear();
+        QTest::mouseClick(tab.infoButton, Qt::LeftButton);
+        QVERIFY(enabledActions(tab) == 0 && !tab.cancelButton->isEnabled());
         waitIdle(tab, tab.mdThreadInfo);
+        // The worker's lines as test_md has them; Info sends no status: no status line, no rule.
+        QCOMPARE(shown(tab.console).last(), QStringLiteral("Size: 512KB"));
+        QCOMPARE(tab.settings->romSizeBox->currentText(), QStringLiteral("512 Kbytes"));
 
         dialogAnswer_ = path;
         tab.console->clear();

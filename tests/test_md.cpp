@@ -112,8 +112,6 @@ private slots:
         QTest::addColumn<Progress>("progress");
         const QString mismatch = "Header checksum mismatch.";
         const QString bad = "Warning: the image fails its header checksum; it may be a bad dump.";
-        QTest::newRow("one block, no header") << to_bytes(romWithKey(0x20000, 0x22222222)) << 0x20000 << QStringList()
-            << QStringList{"Not in the catalogue.", mismatch, bad} << Progress{{1, 0x20000}, {0, 0x20000}, {1, 1}};
         QTest::newRow("partial last block") << to_bytes(romWithKey(0x31234, 0x33333333)) << 0x31234 << QStringList()
             << QStringList{"Not in the catalogue.", mismatch, bad}
             << Progress{{1, 0x31234}, {0, 0x31234}, {0x20000, 0x31234}, {1, 1}};
