@@ -37,7 +37,6 @@ private slots:
         QTest::newRow("after a second prefix") << "BE8E" << QVector<int>{3};
         QTest::newRow("no match") << "ZZZZ" << QVector<int>{};
         QTest::newRow("platform and dash") << "AGB-" << QVector<int>{};
-        QTest::newRow("dash and region") << "-USA" << QVector<int>{};
         QTest::newRow("inside a catalogue number") << "CAT-" << QVector<int>{};
         QTest::newRow("number of a serial without code") << "-006" << QVector<int>{};
         QTest::newRow("empty code") << "" << QVector<int>{};
@@ -88,7 +87,6 @@ private slots:
         QTest::addColumn<int>("shown");
         QTest::addColumn<QString>("unit");
         QTest::newRow("sram") << "gba_sram" << 1 << 32768 << 32 << "Kbytes";
-        QTest::newRow("eeprom 4k") << "gba_eeprom_4k" << 3 << 512 << 512 << "Bytes";
         QTest::newRow("eeprom") << "gba_eeprom" << 3 << 512 << 512 << "Bytes";
         QTest::newRow("flash 1m rtc") << "gba_flash_1m_rtc" << 2 << 131072 << 128 << "Kbytes";
         QTest::newRow("flash rtc") << "gba_flash_rtc" << 2 << 65536 << 64 << "Kbytes";

@@ -80,8 +80,6 @@ private slots:
             head, "log Title: 2 Game Pack!: Hot Wheels - Stunt Track Challenge + Hot Wheels - World Race (Euro, USA)",
             "log Company: DSI Games", "log Year: 200?", "log ROM SIZE: 128Mbit", "selectRomSize 16777216",
             "log RAM SIZE: 0Bytes", "log <hr><br>", "selectRamSize 0", "selectRamType 0"};
-        QTest::newRow("unknown code, 8 MiB") << QByteArray("Q9Q9") << true << true << 0x800000 << 0
-                                             << measured("Q9Q9", "64", 0x800000);
         QTest::newRow("3 MiB, no power of two") << QByteArray("Q9Q9") << true << true << 0x300000 << 0
                                                << measured("Q9Q9", "32", 0x400000);
         QTest::newRow("under the smallest size") << QByteArray("Q9Q9") << true << true << 0x8000 << 0

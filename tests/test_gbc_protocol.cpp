@@ -90,15 +90,11 @@ private slots:
         QTest::addColumn<int>("window");
         QTest::addColumn<QStringList>("after");
         const QStringList none;
-        QTest::newRow("bank 0") << 1 << 0 << none << 0 << none;
+        // Each controller's banks are read back whole by the workers' round trips;
+        // here the cases no round trip reaches.
         QTest::newRow("plain repeats every 64 KB") << 0 << 5 << none << 0x4000 << none;
-        QTest::newRow("MBC1 bank 0x7F") << 1 << 0x7F << QStringList{"6000<-0", "2000<-1f", "4000<-3"} << 0x4000 << none;
-        for (int upper = 1; upper <= 3; ++upper)
-            QTest::addRow("MBC1 bank 0x%X0 through mode 1", upper * 2) << 1 << upper * 0x20
-                << QStringList{"6000<-1", QStringLiteral("4000<-%1").arg(upper)} << 0 << QStringList{"6000<-0"};
-        QTest::newRow("MBC2 answers at 0x2100") << 2 << 3 << QStringList{"2100<-3"} << 0x4000 << none;
-        QTest::newRow("MBC3 keeps 0x2000") << 3 << 0x7F << QStringList{"2000<-7f"} << 0x4000 << none;
-        QTest::newRow("MBC5 bank 0x1FF") << 4 << 0x1FF << QStringList{"3000<-1", "2000<-ff"} << 0x4000 << none;
+        QTest::newRow("MBC1 bank 0x60 through mode 1") << 1 << 0x60 << QStringList{"6000<-1", "4000<-3"} << 0
+                                                       << QStringList{"6000<-0"};
         QTest::newRow("unknown type reads as MBC5") << 9 << 0x100 << QStringList{"3000<-1", "2000<-0"} << 0x4000 << none;
     }
     void bankReads()

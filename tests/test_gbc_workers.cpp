@@ -1,5 +1,6 @@
 #include "simulator/gbc_cartridge.h"
 #include "simulator/simulated_reader.h"
+#include "support/carts.h"
 #include "support/harness.h"
 #include "workers/gbc/gbc_threads.h"
 
@@ -38,12 +39,6 @@ std::vector<uint8_t> randomRom(uint32_t size, uint8_t type, uint32_t seed)
 }
 
 const uint8_t kTypeFor[] = {0x00, 0x01, 0x05, 0x11, 0x19};   // by controller
-
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 RunRecord dump(const QString &path, int size, int mbc)
 {
@@ -140,7 +135,7 @@ private slots:
         const QString path = dir.filePath("image.gb");
         const RunRecord rec = dump(path, size, mbc);
         QCOMPARE(rec.errors, QVector<int>{1});
-        QVERIFY(readFile(path) == QByteArray(reinterpret_cast<const char *>(rom.data()), size));
+        QVERIFY(file_bytes(path) == to_bytes(rom, size));
         const QStringList tail = savedLines(path, rom, 2);
         QCOMPARE(rec.logs.mid(rec.logs.size() - tail.size()), tail);
         QCOMPARE(rig.reader.window_reads().back().length, uint32_t(size - 1) % 0x4000 + 1);

@@ -1,5 +1,5 @@
 // The operation tab: start state, literal log text, the save dialog, the
-// size refusal, and Mega Drive Info and Dump from its buttons against the
+// size refusal, and Mega Drive Info then Dump from its buttons against the
 // simulated reader.
 #include "gui/console.h"
 #include "gui/settings.h"
@@ -104,7 +104,8 @@ private slots:
     }
 
     // The start state, which Flash, the SRAM buttons and a Dump whose save
-    // dialog is cancelled leave as it is.
+    // dialog is cancelled leave as it is; a size the mapper cannot address
+    // is refused before the save dialog.
     void startStateAndClicksThatStartNothing()
     {
         reader_->insert(std::make_unique<sim::MdCartridge>(makeImage(131072)));
@@ -129,6 +130,13 @@ private slots:
         QTest::mouseClick(tab.infoButton, Qt::LeftButton);
         QTest::mouseClick(tab.dumpButton, Qt::LeftButton);
         QCOMPARE(tab.console->toHtml(), before);
+        QCOMPARE(dialogCalls_.size(), 1);
+
+        tab.selectConsole(2);
+        tab.settings->selectRomSize(1048576);
+        tab.console->clear();
+        QTest::mouseClick(tab.dumpButton, Qt::LeftButton);
+        QCOMPARE(shown(tab.console), QStringList{"ROM SIZE 1024KB is more than mapper NONE can address (32KB at most)."});
         QCOMPARE(dialogCalls_.size(), 1);
         QVERIFY(idle(tab));
         QVERIFY(reader_->events().empty());
@@ -160,22 +168,6 @@ private slots:
         worker->wait();
     }
 
-    // Info serialises use of the reader, and presets what it found.
-    void info()
-    {
-        reader_->insert(std::make_unique<sim::MdCartridge>(makeImage()));
-        TabGui &tab = *tab_;
-        tab.console->clear();
-        QTest::mouseClick(tab.infoButton, Qt::LeftButton);
-        QCOMPARE(enabledActions(tab), 0);
-        QVERIFY(!tab.cancelButton->isEnabled());
-        waitIdle(tab, tab.mdThreadInfo);
-        // The worker's lines as test_md has them; Info sends no status: no status line, no rule.
-        const QStringList lines = shown(tab.console);
-        QVERIFY2(lines.first() == "--Device information--" && lines.last() == "Size: 512KB", qPrintable(lines.join('\n')));
-        QCOMPARE(tab.settings->romSizeBox->currentText(), QStringLiteral("512 Kbytes"));
-    }
-
     // The failures themselves are the Dump frame's; here the tab's part:
     // the file and its lines, and Cancel reaching the run.
     void mdDump_data()
@@ -204,8 +196,14 @@ private slots:
         QVERIFY(write_file(path, earlier));
 
         TabGui &tab = *tab_;
-        QTest::mouseClick(tab.infoButton, Qt::LeftButton);   // presets 512 KiB
+        // Info serialises use of the reader, and presets what it found.
+        tab.console->clear();
+        QTest::mouseClick(tab.infoButton, Qt::LeftButton);
+        QVERIFY(enabledActions(tab) == 0 && !tab.cancelButton->isEnabled());
         waitIdle(tab, tab.mdThreadInfo);
+        // The worker's lines as test_md has them; Info sends no status: no status line, no rule.
+        QCOMPARE(shown(tab.console).last(), QStringLiteral("Size: 512KB"));
+        QCOMPARE(tab.settings->romSizeBox->currentText(), QStringLiteral("512 Kbytes"));
 
         dialogAnswer_ = path;
         tab.console->clear();
@@ -236,21 +234,6 @@ private slots:
             QCOMPARE(lines.mid(2), (QStringList{line, ">Operation failure.", kRule}));
             QCOMPARE(file_bytes(path), earlier);
         }
-    }
-
-    // A size the mapper cannot address is refused before the save dialog.
-    void mapperCannotAddressTheSize()
-    {
-        TabGui &tab = *tab_;
-        tab.selectConsole(2);
-        tab.settings->selectRomSize(1048576);
-        tab.console->clear();
-        QTest::mouseClick(tab.dumpButton, Qt::LeftButton);
-        QCOMPARE(shown(tab.console),
-                 QStringList{"ROM SIZE 1024KB is more than mapper NONE can address (32KB at most)."});
-        QVERIFY(dialogCalls_.isEmpty());
-        QVERIFY(idle(tab));
-        QVERIFY(reader_->events().empty());
     }
 
     void mdDumpTwiceInARow()

@@ -156,7 +156,6 @@ private slots:
         QTest::addColumn<QString>("shown");  // empty: row left as it was
         QTest::addColumn<int>("stored");
 
-        QTest::newRow("GB ROM 1 MiB") << 2 << 2 << false << 1048576 << "1024KB" << 1048576;
         QTest::newRow("end record's value is no option") << 19 << 2 << false << 0 << "" << 131072;
         QTest::newRow("SFC duplicate value: first wins") << 15 << 1 << false << 0 << "HomebrewSimple" << 0;
         QTest::newRow("SFC unknown mapper") << 15 << 1 << false << 9 << "" << 1;

@@ -1,5 +1,6 @@
 #include "simulator/msx_cartridge.h"
 #include "simulator/simulated_reader.h"
+#include "support/carts.h"
 #include "support/harness.h"
 #include "workers/md/md_threads.h"
 #include "workers/msx/msx_threads.h"
@@ -24,26 +25,6 @@ std::vector<uint8_t> makeImage(uint32_t size, uint32_t seed = 1)
     return image;
 }
 
-QByteArray bytes(const std::vector<uint8_t> &v, size_t len = SIZE_MAX)
-{
-    return QByteArray(reinterpret_cast<const char *>(v.data()), int(std::min(len, v.size())));
-}
-
-// The drive's events as "W start 15", "W addr<-value", "R offset+KiB", in order.
-QStringList trace(const sim::SimulatedReader &reader)
-{
-    QStringList out;
-    for (const sim::Event &e : reader.events()) {
-        const sim::SectorRecord &s = e.sector;
-        if (e.kind == sim::Event::Command)
-            out << (s.operation() == 0x01 ? QStringLiteral("W start %1").arg(s.target(), 0, 16)
-                                          : QStringLiteral("W %1<-%2").arg(s.arg(4) | s.arg(5) << 8, 4, 16, QLatin1Char('0')).arg(s.arg(12)));
-        else if (e.file == "DUMP.ROM")
-            out << QStringLiteral("R %1+%2").arg(e.offset, 0, 16).arg(e.length / K);
-    }
-    return out;
-}
-
 struct Bench {
     Bench(const std::vector<uint8_t> &rom, int mapper, uint16_t base = 0x4000,
           const char *identity = "QXB_RDR07_FW310")
@@ -57,11 +38,7 @@ struct Bench {
         worker.configure(path(), size, mapper);
         return runWorker(worker);
     }
-    QByteArray saved() const
-    {
-        QFile f(path());
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    QByteArray saved() const { return file_bytes(path()); }
     QString path() const { return dir.filePath(QStringLiteral("image.rom")); }
 
     sim::SimulatedReader reader;
@@ -174,10 +151,10 @@ private slots:
         bench.reader.clear_log();
         const RunRecord rec = bench.dump(128 * K, 4);
         QCOMPARE(rec.errors, QVector<int>{1});
-        QCOMPARE(trace(bench.reader).mid(0, 2), (QStringList{QStringLiteral("W start %1").arg(mode, 0, 16), "W 6000<-0"}));
+        QCOMPARE(driveTrace(bench.reader).mid(0, 2), (QStringList{QStringLiteral("W start %1").arg(mode, 0, 16), "W 6000<-0"}));
         for (const sim::SectorRecord &s : bench.reader.commands())
             QCOMPARE(int(s.target()), mode);
-        QCOMPARE(bench.saved(), bytes(rom));
+        QCOMPARE(bench.saved(), to_bytes(rom));
     }
 
     // Each mapper's reader restores the image exactly. The FM-PAC's registers
@@ -206,7 +183,7 @@ private slots:
         Bench bench(rom, mapper);
         const RunRecord rec = bench.dump(size, mapper);
         QCOMPARE(rec.errors, QVector<int>{1});
-        QCOMPARE(bench.saved(), bytes(rom));
+        QCOMPARE(bench.saved(), to_bytes(rom));
         QStringList tail = savedLines(bench.path(), rom, 21);
         if (mapper == 11)
             tail << "Warning: the FM-PAC board reads back its registers at 0x7FF6 and 0x7FF7, so bytes 0x3FF6 and "
@@ -253,7 +230,7 @@ private slots:
         const std::vector<uint8_t> rom = makeImage(128 * K);
         Bench bench(rom, mapper, base);
         const RunRecord rec = bench.dump(size, mapper);
-        QCOMPARE(trace(bench.reader), expected);
+        QCOMPARE(driveTrace(bench.reader), expected);
         QCOMPARE(rec.logs.contains(line), !line.isEmpty());
         if (expected.isEmpty()) {   // refused
             QCOMPARE(rec.errors, QVector<int>{0});
@@ -263,7 +240,7 @@ private slots:
         QCOMPARE(rec.errors, QVector<int>{1});
         QCOMPARE(rec.progress.first(), qMakePair(1, size));
         QCOMPARE(rec.progress.mid(rec.progress.size() - 2), (QVector<QPair<int, int>>{{size, size}, {1, 1}}));
-        QCOMPARE(bench.saved(), bytes(rom, size_t(size)));
+        QCOMPARE(bench.saved(), to_bytes(rom, size));
     }
 };
 

@@ -25,9 +25,7 @@ private slots:
                             const QString &asked = "ffd8") {
             QTest::newRow(name) << mode << type << code << title << maker << hi << mbit << ram << asked;
         };
-        row("LoROM by size code", 0x20, 0x02, 0x0A, false, 8);
         row("0x21 is HiROM", 0x21, 0x02, 0x0C, true, 32);
-        row("0x35 is HiROM", 0x35, 0x02, 0x0D, true, 64);
         row("0x35 clears odd mode", 0x35, 0xF5, 0x0A, true, 8);
         row("mode outside 0x20-0x3F", 0x41, 0xF5, 0x09, false, 4);
         row("0x45 S-DD1 is LoROM", 0x21, 0x45, 0x0C, false, 48);
@@ -38,7 +36,6 @@ private slots:
         row("0xF5 even, code 7", 0x20, 0xF5, 0x07, false, 1);
         row("0xF9 with 0x3A", 0x3A, 0xF9, 0x0A, true, 40);
         row("0xF9 even", 0x20, 0xF9, 0x09, false, 4);
-        row("code 6", 0x20, 0x02, 0x06, false, 0);
         row("code 20", 0x20, 0x02, 20, false, 8192);
         row("code 21", 0x20, 0x02, 21, false, 0);
         row("SuperFX, no extended header", 0x20, 0x14, 0x0A, false, 8, "STAR FOX", 0x01, 32768, "7fda");

@@ -168,7 +168,7 @@ private slots:
         dump.configure(path, size, mmcType);
         const RunRecord rec = runWorker(dump);
         QCOMPARE(rec.errors, QVector<int>{1});
-        QVERIFY(file_bytes(path) == QByteArray(reinterpret_cast<const char *>(rom.data()), size));
+        QVERIFY(file_bytes(path) == to_bytes(rom, size));
         const QStringList tail = savedLines(path, rom, 15);
         QCOMPARE(rec.logs.mid(rec.logs.size() - tail.size()), tail);
 

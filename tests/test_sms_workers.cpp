@@ -25,21 +25,6 @@ std::vector<uint8_t> makeImage(uint32_t size)
     return image;
 }
 
-// The drive's events as "W start 12", "W ffff<-3", "R 8000+16" (KiB), in order.
-QStringList trace(const sim::SimulatedReader &reader)
-{
-    QStringList out;
-    for (const sim::Event &e : reader.events()) {
-        const sim::SectorRecord &s = e.sector;
-        if (e.kind == sim::Event::Command)
-            out << (s.operation() == 0x01 ? QStringLiteral("W start %1").arg(s.target(), 0, 16)
-                                          : QStringLiteral("W %1<-%2").arg(s.le32(4), 4, 16).arg(s.arg(12)));
-        else if (e.file == "DUMP.ROM")
-            out << QStringLiteral("R %1+%2").arg(e.offset, 0, 16).arg(e.length / K);
-    }
-    return out;
-}
-
 // `fields`: the header bytes +0xC to +0xF (product code, version, region, size code).
 QByteArray headered(uint32_t size, const char *fields, int at = 0x7FF0)
 {
@@ -102,17 +87,17 @@ private slots:
         const std::vector<uint8_t> rom = makeImage(128 * K);
         Bench bench(rom, identity.constData());
         const QStringList infoLines = bench.info().trace.mid(4, 1);
-        QCOMPARE(infoLines + trace(bench.reader).mid(0, info.size() - 1), info);
+        QCOMPARE(infoLines + driveTrace(bench.reader).mid(0, info.size() - 1), info);
 
         bench.reader.clear_log();
         const RunRecord dump = bench.dump(128 * K);
         if (dumpStart.isEmpty()) {
             QCOMPARE(dump.logs, QStringList{QStringLiteral("Device not support:") + QString::fromLatin1(identity)});
             QCOMPARE(dump.errors, QVector<int>{0});
-            QVERIFY(trace(bench.reader).isEmpty());
+            QVERIFY(driveTrace(bench.reader).isEmpty());
             QVERIFY(!QFile::exists(bench.path()));
         } else {
-            QCOMPARE(trace(bench.reader).mid(0, 5), (QStringList{dumpStart, "W fffc<-0", "W fffd<-0", "W fffe<-1", "W ffff<-2"}));
+            QCOMPARE(driveTrace(bench.reader).mid(0, 5), (QStringList{dumpStart, "W fffc<-0", "W fffd<-0", "W fffe<-1", "W ffff<-2"}));
             QCOMPARE(dump.errors, QVector<int>{1});
             QCOMPARE(file_bytes(bench.path()), to_bytes(rom));
         }
@@ -155,7 +140,7 @@ private slots:
         const RunRecord rec = bench.dump(size);
         QCOMPARE(rec.logs.first(), QStringLiteral("The cartridge header declares 512 KB; dumping %1 KB as chosen.").arg(size / K));
         QCOMPARE(rec.logs.last(), QStringLiteral("Warning: the image is %1 KB, but its header declares 512 KB.").arg(size / K));
-        QTEST(trace(bench.reader), "events");
+        QTEST(driveTrace(bench.reader), "events");
         QTEST(rec.progress, "progress");
         QCOMPARE(rec.errors, QVector<int>{1});
         QCOMPARE(file_bytes(bench.path()), to_bytes(rom, size));
@@ -229,7 +214,7 @@ private slots:
             bench.reader.insert(nullptr);
         QTEST(QStringList(bench.info(hit ? table : sms::kTitleTable, hit ? 3 : sms::kTitleTableSize).trace.mid(4)), "lines");
         // Slot 2 is left as power-on maps it.
-        QCOMPARE(trace(bench.reader).filter("W ffff").last(), QStringLiteral("W ffff<-2"));
+        QCOMPARE(driveTrace(bench.reader).filter("W ffff").last(), QStringLiteral("W ffff<-2"));
     }
 };
 

@@ -1,5 +1,9 @@
 #include "support/carts.h"
 
+#include "device/checksum.h"
+
+#include <QCryptographicHash>
+
 #include <QFile>
 #include <algorithm>
 #include <cstring>
@@ -18,6 +22,12 @@ QByteArray random_image(int size, quint32 seed)
 std::vector<uint8_t> to_vector(const QByteArray &image)
 {
     return std::vector<uint8_t>(image.begin(), image.end());
+}
+
+verify::CatalogueEntry catalogue_entry(const QByteArray &image, const QString &title, int family)
+{
+    return {title, crc32_buffer(image.constData(), size_t(image.size())),
+            QCryptographicHash::hash(image, QCryptographicHash::Sha1), quint32(image.size()), family, {}, {}, {}};
 }
 
 QByteArray to_bytes(const std::vector<uint8_t> &image, int len)

@@ -9,6 +9,8 @@
 
 #include <QString>
 
+#include "workers/verify/verify.h"
+
 QByteArray random_image(int size, quint32 seed);
 std::vector<uint8_t> to_vector(const QByteArray &image);
 // The first `len` bytes (all when -1) of `image`.
@@ -17,6 +19,9 @@ QByteArray to_bytes(const std::vector<uint8_t> &image, int len = -1);
 QByteArray file_bytes(const QString &path);
 // Creates or replaces the file with `data`; false unless all of it is written.
 bool write_file(const QString &path, const QByteArray &data);
+
+// The catalogue entry that verifies exactly `image`.
+verify::CatalogueEntry catalogue_entry(const QByteArray &image, const QString &title, int family);
 
 // A Mega Drive header ("SONIC THE HEDGEHOG", Shift_JIS "ソニック", serial
 // "GM MK-1079 -00" unless given) whose ROM ends at `end`, and the checksum of

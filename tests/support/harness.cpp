@@ -1,6 +1,7 @@
 #include "support/harness.h"
 
 #include "device/checksum.h"
+#include "support/carts.h"
 #include "workers/verify/verify.h"
 
 #include <QCoreApplication>
@@ -57,10 +58,23 @@ RunRecord runWorker(CartWorker &worker, int timeoutMs)
     return rec;
 }
 
+QStringList driveTrace(const sim::SimulatedReader &reader)
+{
+    QStringList out;
+    for (const sim::Event &e : reader.events()) {
+        const sim::SectorRecord &s = e.sector;
+        if (e.kind == sim::Event::Command)
+            out << (s.operation() == 0x01 ? QStringLiteral("W start %1").arg(s.target(), 0, 16)
+                                          : QStringLiteral("W %1<-%2").arg(s.le32(4), 4, 16, QLatin1Char('0')).arg(s.arg(12)));
+        else if (e.file == "DUMP.ROM")
+            out << QStringLiteral("R %1+%2").arg(e.offset, 0, 16).arg(e.length / 1024);
+    }
+    return out;
+}
+
 QStringList savedLines(const QString &path, const std::vector<uint8_t> &image, int console)
 {
     QStringList lines{QStringLiteral("Save file success.") + path,
                       QStringLiteral("File CRC: 0x") + QString::number(crc32_buffer(image.data(), image.size()), 16)};
-    const QByteArray bytes(reinterpret_cast<const char *>(image.data()), int(image.size()));
-    return lines + verify::verification_lines(console, bytes);
+    return lines + verify::verification_lines(console, to_bytes(image));
 }

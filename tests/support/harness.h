@@ -2,6 +2,7 @@
 // in order, so tests can compare exact log lines, progress and status.
 #pragma once
 
+#include "simulator/simulated_reader.h"
 #include "workers/presets.h"
 #include "workers/worker.h"
 
@@ -43,6 +44,11 @@ struct RunRecord {
 // The closing log lines of a successful dump of `image` saved at `path`:
 // the save and CRC lines, then the verification lines of that family.
 QStringList savedLines(const QString &path, const std::vector<uint8_t> &image, int console);
+
+// The drive's events as "W start 12" (start sector, target), "W ffff<-3"
+// (register write: the 32-bit address at byte 4, the value at byte 12) and
+// "R 8000+16" (data window read, offset and KiB), in order.
+QStringList driveTrace(const sim::SimulatedReader &reader);
 
 // Starts `worker`, waits until its thread has finished and every queued
 // report has arrived. Info workers get fresh RecordingPresets.
