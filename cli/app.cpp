@@ -251,9 +251,9 @@ int dump(const Options &o, int romSize, int mapper, Printer &printer)
     const qint64 elapsedMs = clock.elapsed();
     printer.line(status == 1 ? tab_text(">Success!") : tab_text(">Operation failure."));
     printer.log(QStringLiteral("<hr><br>"));
-    if (status != 1 && stopSignal.load())
-        return stopped_status();
     if (status != 1) {
+        if (stopSignal.load())
+            return stopped_status();
         printer.error(QStringLiteral("%1: the dump failed; %2 was not written")
                           .arg(QLatin1String(kProgram), o.output));
         return exit_failure;
@@ -332,17 +332,18 @@ int run(const QStringList &args, QTextStream &out, QTextStream &err, bool progre
         return exit_success;
     }
 
-    if (o.output == QLatin1String("-"))
+    if (o.output == QLatin1String("-")) {
         printer.logToErr();
-    // Folders and device nodes are never replaced, not even with --force.
-    if (!o.output.isEmpty() && refuse(target_refusal(o.output), o.output + QStringLiteral(": "), printer))
-        return exit_failure;
-    // A file the user already has is replaced only on request.
-    if (!o.output.isEmpty() && o.output != QLatin1String("-") && !o.force
-        && QFileInfo::exists(o.output)) {
-        printer.error(QStringLiteral("%1: %2 exists; give --force to replace it")
-                          .arg(QLatin1String(kProgram), o.output));
-        return exit_failure;
+    } else if (!o.output.isEmpty()) {
+        // Folders and device nodes are never replaced, not even with --force.
+        if (refuse(target_refusal(o.output), o.output + QStringLiteral(": "), printer))
+            return exit_failure;
+        // A file the user already has is replaced only on request.
+        if (!o.force && QFileInfo::exists(o.output)) {
+            printer.error(QStringLiteral("%1: %2 exists; give --force to replace it")
+                              .arg(QLatin1String(kProgram), o.output));
+            return exit_failure;
+        }
     }
 
     Simulation simulation;
@@ -356,9 +357,10 @@ int run(const QStringList &args, QTextStream &out, QTextStream &err, bool progre
     if (o.command == Command::ListDrives)
         return list_drives(printer);
 
+    int dumpMapper = 0;
     if (o.command == Command::Dump) {
-        const int mapper = o.hasMapper ? o.mapper : Presets(o.console).mmcType();
-        if (refuse(rom_size_refusal(o.console, o.romSize, mapper), QString(), printer))
+        dumpMapper = o.hasMapper ? o.mapper : Presets(o.console).mmcType();
+        if (refuse(rom_size_refusal(o.console, o.romSize, dumpMapper), QString(), printer))
             return exit_failure;
     }
 
@@ -368,10 +370,8 @@ int run(const QStringList &args, QTextStream &out, QTextStream &err, bool progre
         return exit_failure;
     }
 
-    if (o.command == Command::Dump) {
-        const int mapper = o.hasMapper ? o.mapper : Presets(o.console).mmcType();
-        return dump(o, o.romSize, mapper, printer);
-    }
+    if (o.command == Command::Dump)
+        return dump(o, o.romSize, dumpMapper, printer);
 
     Presets presets(o.console);
     std::unique_ptr<InfoWorker> info(make_info_worker(o.console));
