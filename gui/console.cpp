@@ -3,16 +3,19 @@
 #include "workers/rate_text.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QFile>
 #include <QFont>
 #include <QPainter>
 #include <QPalette>
+#include <QPointer>
 #include <QProgressBar>
 #include <QSvgRenderer>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QVector>
 
 namespace {
 
@@ -54,19 +57,68 @@ bool matches(const QString &line, const QString &text, bool prefix)
     return !text.isEmpty() && (prefix ? line.startsWith(text) : line == text);
 }
 
+struct ToneForm {
+    QString text;
+    bool prefix;
+    LineTone tone;
+};
+
+// Every form of the tone texts under the installed translators, in the
+// order they are tried.
+QVector<ToneForm> tone_forms()
+{
+    QVector<ToneForm> forms;
+    for (const ToneText &t : kToneTexts) {
+        const QString source = QLatin1String(t.text);
+        forms.append({source, t.prefix, t.tone});
+        for (const char *context : kContexts) {
+            const QString translated = QCoreApplication::translate(context, t.text);
+            if (translated != source)
+                forms.append({translated, t.prefix, t.tone});
+        }
+    }
+    return forms;
+}
+
+// The forms, built on the first line and again after a translator comes or
+// goes, not for every line.
+class ToneForms : public QObject {
+public:
+    using QObject::QObject;
+
+    QVector<ToneForm> forms()
+    {
+        if (forms_.isEmpty())
+            forms_ = tone_forms();
+        return forms_;
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::LanguageChange)
+            forms_.clear();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QVector<ToneForm> forms_;
+};
+
 } // namespace
 
 LineTone line_tone(const QString &text)
 {
-    for (const ToneText &t : kToneTexts) {
-        if (matches(text, QLatin1String(t.text), t.prefix))
-            return t.tone;
-        for (const char *context : kContexts) {
-            const QString translated = QCoreApplication::translate(context, t.text);
-            if (translated != QLatin1String(t.text) && matches(text, translated, t.prefix))
-                return t.tone;
-        }
+    // Lives with the application, which tells it of translator changes.
+    static QPointer<ToneForms> cache;
+    QCoreApplication *app = QCoreApplication::instance();
+    if (!cache && app) {
+        cache = new ToneForms(app);
+        app->installEventFilter(cache);
     }
+    const QVector<ToneForm> forms = cache ? cache->forms() : tone_forms();
+    for (const ToneForm &f : forms)
+        if (matches(text, f.text, f.prefix))
+            return f.tone;
     // Warnings translated into Japanese open with the same word.
     if (text.startsWith(QStringLiteral("警告")))
         return LineTone::Problem;
@@ -93,8 +145,10 @@ QIcon console_icon(const char *pngPath)
 {
     QString svg = QString::fromLatin1(pngPath);
     svg.replace(QLatin1String(".png"), QLatin1String(".svg"));
+    if (!QFile::exists(svg))
+        return QIcon(QString::fromLatin1(pngPath));
     QSvgRenderer renderer(svg);
-    if (!QFile::exists(svg) || !renderer.isValid())
+    if (!renderer.isValid())
         return QIcon(QString::fromLatin1(pngPath));
     // One pixmap per size the bar and the tabs ask for, at 1x and 2x.
     QIcon icon;
