@@ -42,6 +42,22 @@ FAMILIES = [
 ]
 
 
+# Cartridge body and outline, the same for every family.
+BODY = (225, 225, 230)
+EDGE = (30, 30, 35)
+NAME_SCALE = 2   # glyph pixels per icon pixel
+
+
+def label_colour(colour):
+    return tuple(max(0, c - 20) for c in colour)
+
+
+def name_origin(name):
+    """Top-left corner of the short name: centred, above the bottom edge."""
+    width = len(name) * 5 * NAME_SCALE + (len(name) - 1) * NAME_SCALE
+    return (SIZE - width) // 2, SIZE - 7 * NAME_SCALE - 5
+
+
 def rounded_tile(x, y, colour):
     """Tile colour with a vertical shade; transparent outside the corners."""
     r = 7
@@ -62,8 +78,8 @@ def draw_icon(name, colour, cart, notch):
 
     # Cartridge: light body, dark label area, contact ridges at the bottom.
     x0, y0, x1, y1 = cart
-    body = (225, 225, 230, 255)
-    edge = (30, 30, 35, 255)
+    body = BODY + (255,)
+    edge = EDGE + (255,)
     for y in range(y0, y1 + 1):
         for x in range(x0, x1 + 1):
             cut = False
@@ -75,18 +91,16 @@ def draw_icon(name, colour, cart, notch):
                 continue
             border = x in (x0, x1) or y in (y0, y1)
             put(x, y, edge if border else body)
-    label = tuple(max(0, c - 20) for c in colour) + (255,)
+    label = label_colour(colour) + (255,)
     for y in range(y0 + 3, y1 - 4):
         for x in range(x0 + 4, x1 - 3):
             put(x, y, label)
     for x in range(x0 + 3, x1 - 2, 3):
         put(x, y1 - 2, edge)
 
-    # Short name, 2x scaled, white with a dark shadow.
-    scale = 2
-    width = len(name) * 5 * scale + (len(name) - 1) * scale
-    left = (SIZE - width) // 2
-    top = SIZE - 7 * scale - 5
+    # Short name, white with a dark shadow.
+    scale = NAME_SCALE
+    left, top = name_origin(name)
     for shadow, rgba in ((1, (0, 0, 0, 255)), (0, (255, 255, 255, 255))):
         for n, ch in enumerate(name):
             rows = GLYPHS[ch]
@@ -144,29 +158,27 @@ def glyph_path(name, left, top, scale):
 def svg_text(name, colour, cart, notch):
     light = hex_colour(tuple(min(255, int(c * 1.25)) for c in colour))
     dark = hex_colour(tuple(int(c * 0.75) for c in colour))
-    label = hex_colour(tuple(max(0, c - 20) for c in colour))
+    label = hex_colour(label_colour(colour))
     x0, y0, x1, y1 = cart
     points = " ".join("%g,%g" % p for p in cart_outline(cart, notch))
     ridges = "".join('<rect x="%d" y="%d" width="1" height="1"/>' % (x, y1 - 2)
                      for x in range(x0 + 3, x1 - 2, 3))
-    scale = 2
-    width = len(name) * 5 * scale + (len(name) - 1) * scale
-    left = (SIZE - width) // 2
-    top = SIZE - 7 * scale - 5
-    glyphs = glyph_path(name, left, top, scale)
+    left, top = name_origin(name)
+    glyphs = glyph_path(name, left, top, NAME_SCALE)
     return (
         '<svg xmlns="http://www.w3.org/2000/svg" width="{s}" height="{s}" viewBox="0 0 {s} {s}">\n'
         '<defs><linearGradient id="tile" x1="0" y1="0" x2="0" y2="1">'
         '<stop offset="0" stop-color="{light}"/><stop offset="1" stop-color="{dark}"/>'
         '</linearGradient></defs>\n'
         '<rect width="{s}" height="{s}" rx="7" fill="url(#tile)"/>\n'
-        '<polygon points="{points}" fill="#e1e1e6" stroke="#1e1e23" stroke-width="1"/>\n'
+        '<polygon points="{points}" fill="{body}" stroke="{edge}" stroke-width="1"/>\n'
         '<rect x="{lx}" y="{ly}" width="{lw}" height="{lh}" fill="{label}"/>\n'
-        '<g fill="#1e1e23">{ridges}</g>\n'
+        '<g fill="{edge}">{ridges}</g>\n'
         '<path d="{glyphs}" fill="#000" transform="translate(1,1)"/>\n'
         '<path d="{glyphs}" fill="#fff"/>\n'
         '</svg>\n'
     ).format(s=SIZE, light=light, dark=dark, points=points, label=label,
+             body=hex_colour(BODY), edge=hex_colour(EDGE),
              lx=x0 + 4, ly=y0 + 3, lw=max(0, x1 - 3 - x0 - 4), lh=max(0, y1 - 4 - y0 - 3),
              ridges=ridges, glyphs=glyphs)
 
