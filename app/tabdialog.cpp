@@ -77,7 +77,7 @@ TabDialog::TabDialog(QWidget *parent)
     });
 
     tabs->setTabText(0, QString::fromLatin1(consoleTable[0].label));
-    tabs->setTabIcon(0, console_icon(consoleTable[0].icon));
+    tabs->setTabIcon(0, consoleButtons[0]->icon());
 }
 
 void TabDialog::select_zuvava()
@@ -91,7 +91,7 @@ void TabDialog::select_zuvava()
     for (const ConsoleEntry &row : consoleTable) {
         if (tip == QString::fromLatin1(row.label)) {
             tabs->setTabText(0, QString::fromLatin1(row.label));
-            tabs->setTabIcon(0, console_icon(row.icon));
+            tabs->setTabIcon(0, button->icon());   // drawn once, for the bar
             if (auto *gui = qobject_cast<TabGui *>(tabs->currentWidget()))
                 gui->selectConsole(row.code);
             return;
