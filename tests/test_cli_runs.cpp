@@ -333,7 +333,10 @@ private slots:
             ::close(writer);
         QVERIFY(finished);
         QTEST(p.exitCode(), "status");
-        QCOMPARE(QString::fromUtf8(p.readAllStandardOutput()).contains(QStringLiteral("\nDump canceled.\n")), count == 1);
+        // Twice: the first signal may still find the run between blocks and
+        // cancel it there; either way the status and the empty folder hold.
+        if (count == 1)
+            QVERIFY(QString::fromUtf8(p.readAllStandardOutput()).contains(QStringLiteral("\nDump canceled.\n")));
         QCOMPARE(QDir(out.path()).entryList(QDir::Files), QStringList());
     }
 
