@@ -31,7 +31,8 @@ namespace cli {
 namespace {
 
 const char kProgram[] = "quorvel-cli";
-const char kVersion[] = "1.0";
+// One version for both programs, from the build.
+const char kVersion[] = QUORVEL_VERSION;
 
 // The number of the first SIGINT or SIGTERM received; 0 for none.
 std::atomic<int> stopSignal{0};
