@@ -44,11 +44,8 @@ int probe_drive(char letter)
     std::memcpy(driver_label, label, sizeof label - 1);
     // Only a whole identity text confirms the reader: a stick whose
     // V-DRIVER.DMP is empty or cut short must never get our commands.
-    char identity[kIdentityLength] = {};
-    const uint32_t got = read_identity_file(0x8000, identity, kIdentityLength);
     std::memset(device_firmware, 0, kIdentityLength);
-    std::memcpy(device_firmware, identity, got);
-    return got == kIdentityLength ? 1 : 0;
+    return read_identity_file(0x8000, device_firmware, kIdentityLength) == kIdentityLength ? 1 : 0;
 }
 
 int find_reader_drive(char letter)

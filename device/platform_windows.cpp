@@ -97,8 +97,12 @@ public:
         *got = 0;
         const bool aligned = !sector_ || (reinterpret_cast<uintptr_t>(dst) % sector_ == 0 && len % sector_ == 0 &&
                                           pos_ % sector_ == 0);
-        if (aligned)
-            return read_at(pos_, dst, len, got);
+        if (aligned) {
+            if (!read_at(pos_, dst, len, got))
+                return false;
+            pos_ += *got;
+            return true;
+        }
         const uint64_t start = pos_ - pos_ % sector_;
         const uint64_t lead = pos_ - start;
         const uint64_t span = (lead + len + sector_ - 1) / sector_ * sector_;
@@ -142,8 +146,6 @@ private:
         DWORD n = 0;
         const BOOL ok = calls.read_file(h_, dst, len, &n, nullptr);
         *got = n;
-        if (ok && at == pos_)
-            pos_ += n;
         return ok != FALSE;
     }
 

@@ -5,8 +5,11 @@ set -euo pipefail
 
 packages=(cmake make g++ pkg-config qtbase5-dev qtbase5-dev-tools libqt5svg5-dev
           qttools5-dev qttools5-dev-tools zlib1g-dev python3)
-# The screenshot script and the package script want a few more.
+# The screenshot script and the package script want a few more; the Windows
+# check wants only the cross compiler and wine.
 case "${1:-}" in
+    --windows)
+        packages=(cmake make mingw-w64 g++-mingw-w64-x86-64-posix wine wine64) ;;
     --screenshots)
         packages+=(xvfb xdotool imagemagick x11-utils fonts-dejavu-core fonts-noto-cjk) ;;
     --package)
@@ -26,5 +29,5 @@ if [[ $(id -u) -ne 0 ]]; then
     sudo=(sudo)
 fi
 echo "Installing: ${missing[*]}"
-"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
-"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 update -qq
+"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends "${missing[@]}"

@@ -18,11 +18,15 @@ void copy_image(const std::vector<uint8_t> &image, uint64_t offset, uint8_t *dst
     std::memset(dst + n, 0xFF, len - n);
 }
 
-MdCartridge::MdCartridge(std::vector<uint8_t> rom) : rom_(std::move(rom))
+uint64_t decoded_span(size_t size)
 {
-    while (span_ < rom_.size())
-        span_ <<= 1;
+    uint64_t span = 1;
+    while (span < size)
+        span <<= 1;
+    return span;
 }
+
+MdCartridge::MdCartridge(std::vector<uint8_t> rom) : rom_(std::move(rom)), span_(decoded_span(rom_.size())) {}
 
 void MdCartridge::read(uint32_t offset, uint8_t *dst, uint32_t len)
 {

@@ -44,6 +44,10 @@ void copy_image(const std::vector<uint8_t> &image, uint64_t offset, uint8_t *dst
 // `target`: test and demonstration images can then hit a known title-table key.
 void force_crc32(uint8_t *data, size_t len, size_t pos, uint32_t target);
 
+// The span of the address lines a board decodes for a ROM of `size` bytes:
+// the least power of two that holds it (1 for none).
+uint64_t decoded_span(size_t size);
+
 // Mega Drive: ROM at window offset = address. The board decodes only the
 // address lines its ROM needs, so the ROM repeats every power of two that
 // holds it; a ROM of another size leaves the rest of that span undriven.
@@ -55,7 +59,7 @@ public:
 
 private:
     std::vector<uint8_t> rom_;
-    uint64_t span_ = 1;   // the address lines decoded: a power of two
+    uint64_t span_;   // the address lines decoded
 };
 
 } // namespace sim

@@ -1,5 +1,8 @@
 #include "simulator/gba_cartridge.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace sim {
 
 namespace {
@@ -23,10 +26,16 @@ void GbaCartridge::command(const uint8_t *sector)
 
 void GbaCartridge::read(uint32_t offset, uint8_t *dst, uint32_t len)
 {
-    for (uint32_t i = 0; i < len; ++i) {
-        const uint64_t a = uint64_t(base_) + offset + i;
+    const uint64_t start = uint64_t(base_) + offset;
+    uint32_t i = 0;
+    if (start < rom_.size()) {
+        i = uint32_t(std::min<uint64_t>(len, rom_.size() - start));
+        std::memcpy(dst, rom_.data() + start, i);
+    }
+    for (; i < len; ++i) {
+        const uint64_t a = start + i;
         const uint16_t latched = uint16_t(a >> 1);
-        dst[i] = a < rom_.size() ? rom_[size_t(a)] : (a & 1) ? uint8_t(latched >> 8) : uint8_t(latched);
+        dst[i] = (a & 1) ? uint8_t(latched >> 8) : uint8_t(latched);
     }
 }
 

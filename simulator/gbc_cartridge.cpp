@@ -73,6 +73,8 @@ void GbCartridge::write(uint16_t address, uint8_t value)
             bank_ = value & 0x0F;
         break;
     case mbc3:
+    case huc3:
+    case mbc7:
         if (address >= 0x2000 && address < 0x4000)
             bank_ = value & 0x7F;
         break;
@@ -80,11 +82,6 @@ void GbCartridge::write(uint16_t address, uint8_t value)
     case camera:
         if (address >= 0x2000 && address < 0x4000)
             bank_ = value & 0x3F;
-        break;
-    case huc3:
-    case mbc7:
-        if (address >= 0x2000 && address < 0x4000)
-            bank_ = value & 0x7F;
         break;
     case mbc5:
         if (address >= 0x2000 && address < 0x3000)
@@ -117,7 +114,6 @@ uint32_t GbCartridge::high_bank() const
     case mbc7:
         return bank_ == 0 ? 1 : bank_;
     case camera:   // bank 0 can be mapped high
-        return bank_;
     case mbc5:
         return bank_;
     default:

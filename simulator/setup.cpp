@@ -9,11 +9,11 @@
 #include "simulator/simulated_reader.h"
 #include "simulator/sms_cartridge.h"
 
-#include <cstdlib>
 #include <chrono>
+#include <cstdlib>
 #include <fstream>
-#include <thread>
 #include <iterator>
+#include <thread>
 
 namespace sim {
 

@@ -11,12 +11,10 @@ constexpr uint8_t kRamBank = 0x04;
 
 SmsCartridge::SmsCartridge(std::vector<uint8_t> rom)
     : rom_(std::move(rom)), banks_(uint32_t((rom_.size() + kBank - 1) / kBank)),
-      mapper_(rom_.size() > 2 * kBank), ram_(2 * kBank, 0xFF)
+      mapper_(rom_.size() > 2 * kBank), span_(uint32_t(decoded_span(rom_.size()))), ram_(2 * kBank, 0xFF)
 {
     if (banks_ == 0)
         banks_ = 1;
-    while (span_ < rom_.size())
-        span_ <<= 1;
     reset();
 }
 

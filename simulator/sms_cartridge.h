@@ -34,7 +34,7 @@ private:
     std::vector<uint8_t> rom_;
     uint32_t banks_;
     bool mapper_;
-    uint32_t span_ = 1;   // no mapper: the address lines decoded, a power of two
+    uint32_t span_;   // no mapper: the address lines decoded
     uint8_t control_ = 0;
     std::array<uint8_t, 3> slot_{};
     std::vector<uint8_t> ram_;
