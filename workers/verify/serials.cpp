@@ -1,5 +1,7 @@
 #include "workers/verify/serials.h"
 
+#include <QHash>
+#include <QPair>
 #include <QRegularExpression>
 
 namespace verify {
@@ -79,14 +81,42 @@ QStringList serial_keys(int family, const QString &serial)
     return keys;
 }
 
+namespace {
+
+// (family, key) to the entries whose serial gives it, in list order.
+using SerialIndex = QHash<QPair<int, QString>, std::vector<int>>;
+
+SerialIndex index_serials(const Catalogue &catalogue)
+{
+    SerialIndex index;
+    const std::vector<CatalogueEntry> &entries = catalogue.entries();
+    for (size_t i = 0; i < entries.size(); ++i)
+        if (!entries[i].serial.isEmpty())
+            for (const QString &key : serial_keys(entries[i].family, entries[i].serial))
+                index[qMakePair(entries[i].family, key)].push_back(int(i));
+    return index;
+}
+
+} // namespace
+
 std::vector<CatalogueEntry> find_by_serial(const Catalogue &catalogue, int family, const QString &key)
 {
     std::vector<CatalogueEntry> found;
     if (key.isEmpty())
         return found;
-    for (const CatalogueEntry &e : catalogue.entries())
-        if (e.family == family && !e.serial.isEmpty() && serial_keys(family, e.serial).contains(key))
-            found.push_back(e);
+    // Every Info asks the built-in catalogue: its keys are worked out once.
+    SerialIndex local;
+    const SerialIndex *index = &local;
+    if (&catalogue == &builtin()) {
+        static const SerialIndex builtinIndex = index_serials(catalogue);
+        index = &builtinIndex;
+    } else {
+        local = index_serials(catalogue);
+    }
+    const auto it = index->constFind(qMakePair(family, key));
+    if (it != index->constEnd())
+        for (const int i : *it)
+            found.push_back(catalogue.entries()[size_t(i)]);
     return found;
 }
 
