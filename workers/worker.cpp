@@ -403,6 +403,16 @@ void DumpWorker::noteSuspectImage(const uint8_t *, uint32_t, bool checksumFails)
         note("Warning: the image fails its header checksum; it may be a bad dump.");
 }
 
+void DumpWorker::noteHeaderSize(uint32_t declared)
+{
+    noteRaw(say("The cartridge header declares %1 KB; dumping %2 KB as chosen.").arg(declared / 1024).arg(romSize / 1024));
+}
+
+void DumpWorker::warnHeaderSize(uint32_t len, uint32_t declared)
+{
+    noteRaw(say("Warning: the image is %1 KB, but its header declares %2 KB.").arg(len / 1024).arg(declared / 1024));
+}
+
 void DumpWorker::end(bool saved)
 {
     emit set_progress(1, 1);

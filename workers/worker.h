@@ -126,6 +126,10 @@ protected:
     // After a save: warns, as the last lines, where the image disagrees with
     // what its header says. The frame warns on a failed header checksum.
     virtual void noteSuspectImage(const uint8_t *image, uint32_t len, bool checksumFails);
+    // The size lines of the families whose header declares one: that the
+    // run dumps romSize all the same, and that a saved image differs.
+    void noteHeaderSize(uint32_t declared);
+    void warnHeaderSize(uint32_t len, uint32_t declared);
 
     // Helpers for readImage. Each returns false and records the failure.
     bool send(const CommandSector &sector);           // "Device command error."
