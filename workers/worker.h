@@ -148,6 +148,10 @@ private:
     bool noteVerification(const uint8_t *data, uint32_t len);   // true: checksum fails
 };
 
+// The name the settings panel gives `value` in `row` of the family's
+// options (as option_list numbers them); the number itself where none does.
+QString option_name(int consoleCode, int row, int value);
+
 // Empty when the mapper `mapper` of the family can address `romSize` bytes;
 // otherwise the message refusing the dump, naming both. Both front ends
 // check before a run; the Dump frame checks again.
