@@ -1,8 +1,9 @@
 #include "workers/verify/serials.h"
 
 #include <QHash>
-#include <QPair>
 #include <QRegularExpression>
+#include <map>
+#include <mutex>
 
 namespace verify {
 
@@ -83,17 +84,18 @@ QStringList serial_keys(int family, const QString &serial)
 
 namespace {
 
-// (family, key) to the entries whose serial gives it, in list order.
-using SerialIndex = QHash<QPair<int, QString>, std::vector<int>>;
+// A serial key to the entries of one family whose serial gives it, in list
+// order.
+using SerialIndex = QHash<QString, std::vector<int>>;
 
-SerialIndex index_serials(const Catalogue &catalogue)
+SerialIndex index_serials(const Catalogue &catalogue, int family)
 {
     SerialIndex index;
     const std::vector<CatalogueEntry> &entries = catalogue.entries();
     for (size_t i = 0; i < entries.size(); ++i)
-        if (!entries[i].serial.isEmpty())
-            for (const QString &key : serial_keys(entries[i].family, entries[i].serial))
-                index[qMakePair(entries[i].family, key)].push_back(int(i));
+        if (entries[i].family == family && !entries[i].serial.isEmpty())
+            for (const QString &key : serial_keys(family, entries[i].serial))
+                index[key].push_back(int(i));
     return index;
 }
 
@@ -104,19 +106,23 @@ std::vector<CatalogueEntry> find_by_serial(const Catalogue &catalogue, int famil
     std::vector<CatalogueEntry> found;
     if (key.isEmpty())
         return found;
-    // Every Info asks the built-in catalogue: its keys are worked out once.
-    SerialIndex local;
-    const SerialIndex *index = &local;
-    if (&catalogue == &builtin()) {
-        static const SerialIndex builtinIndex = index_serials(catalogue);
-        index = &builtinIndex;
-    } else {
-        local = index_serials(catalogue);
-    }
-    const auto it = index->constFind(qMakePair(family, key));
-    if (it != index->constEnd())
-        for (const int i : *it)
+    const auto collect = [&](const SerialIndex &index) {
+        for (const int i : index.value(key))
             found.push_back(catalogue.entries()[size_t(i)]);
+    };
+    if (&catalogue != &builtin()) {
+        collect(index_serials(catalogue, family));
+        return found;
+    }
+    // Every Info asks the built-in catalogue: each family's keys are worked
+    // out once. Info workers of different families may ask at once.
+    static std::mutex lock;
+    static std::map<int, SerialIndex> byFamily;
+    const std::lock_guard<std::mutex> guard(lock);
+    auto it = byFamily.find(family);
+    if (it == byFamily.end())
+        it = byFamily.emplace(family, index_serials(catalogue, family)).first;
+    collect(it->second);
     return found;
 }
 
