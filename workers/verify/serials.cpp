@@ -1,5 +1,7 @@
 #include "workers/verify/serials.h"
 
+#include "workers/registry.h"
+
 #include <QHash>
 #include <QRegularExpression>
 #include <map>
@@ -69,11 +71,11 @@ QStringList serial_keys(int family, const QString &serial)
             continue;
         QString key;
         switch (family) {
-        case 19: key = md_key(token); break;
-        case 18: key = sms_key(token); break;
-        case 15: key = game_code_key(token, true); break;
-        case 2:
-        case 3: key = game_code_key(token, false); break;
+        case code(ConsoleCode::md): key = md_key(token); break;
+        case code(ConsoleCode::sms): key = sms_key(token); break;
+        case code(ConsoleCode::sfc): key = game_code_key(token, true); break;
+        case code(ConsoleCode::gbc):
+        case code(ConsoleCode::gba): key = game_code_key(token, false); break;
         default: break;
         }
         if (!key.isEmpty() && !keys.contains(key))
