@@ -271,6 +271,14 @@
       <translation>警告: イメージがヘッダーのチェックサムと一致しません。不良ダンプの可能性があります。</translation>
     </message>
     <message>
+      <source>The cartridge header declares %1 KB; dumping %2 KB as chosen.</source>
+      <translation>警告: カートリッジのヘッダーは %1 KB と宣言していますが、選択どおり %2 KB をダンプします。</translation>
+    </message>
+    <message>
+      <source>Warning: the image is %1 KB, but its header declares %2 KB.</source>
+      <translation>警告: イメージは %1 KB ですが、ヘッダーは %2 KB と宣言しています。</translation>
+    </message>
+    <message>
       <source>Save file error.</source>
       <translation>ファイルの保存に失敗しました。</translation>
     </message>
@@ -441,6 +449,14 @@
       <translation>警告: イメージがヘッダーのチェックサムと一致しません。不良ダンプの可能性があります。</translation>
     </message>
     <message>
+      <source>The cartridge header declares %1 KB; dumping %2 KB as chosen.</source>
+      <translation>警告: カートリッジのヘッダーは %1 KB と宣言していますが、選択どおり %2 KB をダンプします。</translation>
+    </message>
+    <message>
+      <source>Warning: the image is %1 KB, but its header declares %2 KB.</source>
+      <translation>警告: イメージは %1 KB ですが、ヘッダーは %2 KB と宣言しています。</translation>
+    </message>
+    <message>
       <source>Save file error.</source>
       <translation>ファイルの保存に失敗しました。</translation>
     </message>
@@ -469,16 +485,8 @@
       <translation>ファイル CRC: 0x</translation>
     </message>
     <message>
-      <source>The cartridge header declares %1 KB; dumping %2 KB as chosen.</source>
-      <translation>警告: カートリッジのヘッダーは %1 KB と宣言していますが、選択どおり %2 KB をダンプします。</translation>
-    </message>
-    <message>
       <source>The cartridge header declares mapper %1; dumping with %2 as chosen.</source>
       <translation>警告: カートリッジのヘッダーはマッパー %1 と宣言していますが、選択どおり %2 でダンプします。</translation>
-    </message>
-    <message>
-      <source>Warning: the image is %1 KB, but its header declares %2 KB.</source>
-      <translation>警告: イメージは %1 KB ですが、ヘッダーは %2 KB と宣言しています。</translation>
     </message>
   </context>
   <context>
@@ -603,6 +611,14 @@
       <translation>警告: イメージがヘッダーのチェックサムと一致しません。不良ダンプの可能性があります。</translation>
     </message>
     <message>
+      <source>The cartridge header declares %1 KB; dumping %2 KB as chosen.</source>
+      <translation>警告: カートリッジのヘッダーは %1 KB と宣言していますが、選択どおり %2 KB をダンプします。</translation>
+    </message>
+    <message>
+      <source>Warning: the image is %1 KB, but its header declares %2 KB.</source>
+      <translation>警告: イメージは %1 KB ですが、ヘッダーは %2 KB と宣言しています。</translation>
+    </message>
+    <message>
       <source>Save file error.</source>
       <translation>ファイルの保存に失敗しました。</translation>
     </message>
@@ -629,14 +645,6 @@
     <message>
       <source>File CRC: 0x</source>
       <translation>ファイル CRC: 0x</translation>
-    </message>
-    <message>
-      <source>The cartridge header declares %1 KB; dumping %2 KB as chosen.</source>
-      <translation>警告: カートリッジのヘッダーは %1 KB と宣言していますが、選択どおり %2 KB をダンプします。</translation>
-    </message>
-    <message>
-      <source>Warning: the image is %1 KB, but its header declares %2 KB.</source>
-      <translation>警告: イメージは %1 KB ですが、ヘッダーは %2 KB と宣言しています。</translation>
     </message>
   </context>
   <context>
@@ -775,6 +783,14 @@
     <message>
       <source>Warning: the image fails its header checksum; it may be a bad dump.</source>
       <translation>警告: イメージがヘッダーのチェックサムと一致しません。不良ダンプの可能性があります。</translation>
+    </message>
+    <message>
+      <source>The cartridge header declares %1 KB; dumping %2 KB as chosen.</source>
+      <translation>警告: カートリッジのヘッダーは %1 KB と宣言していますが、選択どおり %2 KB をダンプします。</translation>
+    </message>
+    <message>
+      <source>Warning: the image is %1 KB, but its header declares %2 KB.</source>
+      <translation>警告: イメージは %1 KB ですが、ヘッダーは %2 KB と宣言しています。</translation>
     </message>
     <message>
       <source>Save file error.</source>
@@ -943,6 +959,14 @@
       <translation>警告: イメージがヘッダーのチェックサムと一致しません。不良ダンプの可能性があります。</translation>
     </message>
     <message>
+      <source>The cartridge header declares %1 KB; dumping %2 KB as chosen.</source>
+      <translation>警告: カートリッジのヘッダーは %1 KB と宣言していますが、選択どおり %2 KB をダンプします。</translation>
+    </message>
+    <message>
+      <source>Warning: the image is %1 KB, but its header declares %2 KB.</source>
+      <translation>警告: イメージは %1 KB ですが、ヘッダーは %2 KB と宣言しています。</translation>
+    </message>
+    <message>
       <source>Save file error.</source>
       <translation>ファイルの保存に失敗しました。</translation>
     </message>
@@ -1097,6 +1121,14 @@
       <translation>警告: イメージがヘッダーのチェックサムと一致しません。不良ダンプの可能性があります。</translation>
     </message>
     <message>
+      <source>The cartridge header declares %1 KB; dumping %2 KB as chosen.</source>
+      <translation>警告: カートリッジのヘッダーは %1 KB と宣言していますが、選択どおり %2 KB をダンプします。</translation>
+    </message>
+    <message>
+      <source>Warning: the image is %1 KB, but its header declares %2 KB.</source>
+      <translation>警告: イメージは %1 KB ですが、ヘッダーは %2 KB と宣言しています。</translation>
+    </message>
+    <message>
       <source>Save file error.</source>
       <translation>ファイルの保存に失敗しました。</translation>
     </message>
@@ -1127,14 +1159,6 @@
     <message>
       <source>Device not support:</source>
       <translation>このデバイスは対応していません: </translation>
-    </message>
-    <message>
-      <source>The cartridge header declares %1 KB; dumping %2 KB as chosen.</source>
-      <translation>警告: カートリッジのヘッダーは %1 KB と宣言していますが、選択どおり %2 KB をダンプします。</translation>
-    </message>
-    <message>
-      <source>Warning: the image is %1 KB, but its header declares %2 KB.</source>
-      <translation>警告: イメージは %1 KB ですが、ヘッダーは %2 KB と宣言しています。</translation>
     </message>
   </context>
   <context>

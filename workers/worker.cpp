@@ -199,21 +199,21 @@ const MapperLimit kMapperLimits[] = {
     {21, 15, 32 * 1024},        // Disk ROM
 };
 
-QString optionName(int consoleCode, int row, int value)
+} // namespace
+
+QString option_name(int consoleCode, int row, int value)
 {
     const OptionEntry *entry = find_option_value(option_list(consoleCode, row), value);
     return entry ? QString::fromLatin1(entry->name).trimmed() : QString::number(value);
 }
-
-} // namespace
 
 QString rom_size_refusal(int consoleCode, int romSize, int mapper)
 {
     for (const MapperLimit &l : kMapperLimits) {
         if (l.console == consoleCode && l.mapper == mapper && romSize > l.maxBytes)
             return frameText("ROM SIZE %1 is more than mapper %2 can address (%3 at most).")
-                .arg(optionName(consoleCode, 2, romSize), optionName(consoleCode, 1, mapper),
-                     optionName(consoleCode, 2, l.maxBytes));
+                .arg(option_name(consoleCode, 2, romSize), option_name(consoleCode, 1, mapper),
+                     option_name(consoleCode, 2, l.maxBytes));
     }
     return QString();
 }
@@ -401,6 +401,16 @@ void DumpWorker::noteSuspectImage(const uint8_t *, uint32_t, bool checksumFails)
 {
     if (checksumFails)
         note("Warning: the image fails its header checksum; it may be a bad dump.");
+}
+
+void DumpWorker::noteHeaderSize(uint32_t declared)
+{
+    noteRaw(say("The cartridge header declares %1 KB; dumping %2 KB as chosen.").arg(declared / 1024).arg(romSize / 1024));
+}
+
+void DumpWorker::warnHeaderSize(uint32_t len, uint32_t declared)
+{
+    noteRaw(say("Warning: the image is %1 KB, but its header declares %2 KB.").arg(len / 1024).arg(declared / 1024));
 }
 
 void DumpWorker::end(bool saved)

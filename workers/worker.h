@@ -126,6 +126,10 @@ protected:
     // After a save: warns, as the last lines, where the image disagrees with
     // what its header says. The frame warns on a failed header checksum.
     virtual void noteSuspectImage(const uint8_t *image, uint32_t len, bool checksumFails);
+    // The size lines of the families whose header declares one: that the
+    // run dumps romSize all the same, and that a saved image differs.
+    void noteHeaderSize(uint32_t declared);
+    void warnHeaderSize(uint32_t len, uint32_t declared);
 
     // Helpers for readImage. Each returns false and records the failure.
     bool send(const CommandSector &sector);           // "Device command error."
@@ -143,6 +147,10 @@ private:
     void noteSaveError(const QString &why);
     bool noteVerification(const uint8_t *data, uint32_t len);   // true: checksum fails
 };
+
+// The name the settings panel gives `value` in `row` of the family's
+// options (as option_list numbers them); the number itself where none does.
+QString option_name(int consoleCode, int row, int value);
 
 // Empty when the mapper `mapper` of the family can address `romSize` bytes;
 // otherwise the message refusing the dump, naming both. Both front ends

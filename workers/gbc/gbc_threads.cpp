@@ -1,6 +1,5 @@
 #include "workers/gbc/gbc_threads.h"
 
-#include "workers/option_lists.h"
 #include "workers/verify/serials.h"
 
 #include <QByteArray>
@@ -12,12 +11,6 @@ namespace {
 bool knownType(uint8_t type)
 {
     return type <= 0x13 || (type >= 0x19 && type <= 0x1E) || type == 0xFF;
-}
-
-QString mapperName(int value)
-{
-    const OptionEntry *e = find_option_value(option_list(code(ConsoleCode::gbc), 1), value);
-    return e ? QString::fromLatin1(e->name) : QString::number(value);
 }
 
 } // namespace
@@ -83,13 +76,12 @@ void gbcThreadDump::noteDeclared(const uint8_t *bank0, uint32_t len)
         return;
     const uint8_t sizeCode = bank0[gbc::kRomSizeOffset];
     if (sizeCode <= 8 && gbc::rom_size_for_code(sizeCode) != romSize)
-        noteRaw(say("The cartridge header declares %1 KB; dumping %2 KB as chosen.")
-                    .arg(gbc::rom_size_for_code(sizeCode) / 1024)
-                    .arg(romSize / 1024));
+        noteHeaderSize(uint32_t(gbc::rom_size_for_code(sizeCode)));
     const uint8_t type = bank0[gbc::kTypeOffset];
     if (knownType(type) && gbc::mbc_for_type_code(type) != mmcType)
         noteRaw(say("The cartridge header declares mapper %1; dumping with %2 as chosen.")
-                    .arg(mapperName(gbc::mbc_for_type_code(type)), mapperName(mmcType)));
+                    .arg(option_name(code(ConsoleCode::gbc), 1, gbc::mbc_for_type_code(type)),
+                         option_name(code(ConsoleCode::gbc), 1, mmcType)));
 }
 
 void gbcThreadDump::noteSuspectImage(const uint8_t *image, uint32_t len, bool checksumFails)
@@ -99,7 +91,5 @@ void gbcThreadDump::noteSuspectImage(const uint8_t *image, uint32_t len, bool ch
         return;
     const uint8_t sizeCode = image[gbc::kRomSizeOffset];
     if (sizeCode <= 8 && uint32_t(gbc::rom_size_for_code(sizeCode)) != len)
-        noteRaw(say("Warning: the image is %1 KB, but its header declares %2 KB.")
-                    .arg(len / 1024)
-                    .arg(gbc::rom_size_for_code(sizeCode) / 1024));
+        warnHeaderSize(len, uint32_t(gbc::rom_size_for_code(sizeCode)));
 }

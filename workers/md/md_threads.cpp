@@ -151,9 +151,7 @@ bool mdThreadDump::readImage(uint8_t *buffer)
             const uint32_t declared = h.valid ? h.declaredSize() : 0;
             // Said once the header is in, before the rest is read.
             if (declared && declared != uint32_t(romSize))
-                noteRaw(say("The cartridge header declares %1 KB; dumping %2 KB as chosen.")
-                            .arg(declared / 1024)
-                            .arg(romSize / 1024));
+                noteHeaderSize(declared);
         }
         emit set_progress(int(b.offset), romSize);
     }
@@ -166,5 +164,5 @@ void mdThreadDump::noteSuspectImage(const uint8_t *image, uint32_t len, bool che
     const md::Header h = md::decode_header(image, len);
     const uint32_t declared = h.valid ? h.declaredSize() : 0;
     if (declared && declared != len)
-        noteRaw(say("Warning: the image is %1 KB, but its header declares %2 KB.").arg(len / 1024).arg(declared / 1024));
+        warnHeaderSize(len, declared);
 }

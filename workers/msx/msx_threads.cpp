@@ -2,8 +2,6 @@
 
 #include "device/device_link.h"
 
-#include "workers/option_lists.h"
-
 #include <QStringList>
 #include <algorithm>
 #include <vector>
@@ -71,7 +69,7 @@ void msxThreadInfo::judgeUnknown(uint8_t mode)
     } else if (guess.mapper < 0) {
         QStringList top;
         for (size_t i = 0; i < guess.ranking.size() && i < 3; ++i)
-            top << QStringLiteral("%1 (%2)").arg(mapperName(guess.ranking[i].mapper)).arg(guess.ranking[i].stores);
+            top << QStringLiteral("%1 (%2)").arg(option_name(::code(ConsoleCode::msx), 1, guess.ranking[i].mapper)).arg(guess.ranking[i].stores);
         note("Mapper candidates, by bank register stores: ", top.join(QStringLiteral(", ")));
         note("The bank switching fits no single mapper clearly.");
         noteNotDetected();
@@ -114,12 +112,6 @@ bool msxThreadInfo::readBank(int mapper, uint8_t mode, uint32_t offset, uint8_t 
         if (!infoSend(s))
             return false;
     return infoRead(step.windowOffset, dst, step.length, offset);
-}
-
-QString msxThreadInfo::mapperName(int mapper)
-{
-    const OptionEntry *option = find_option_value(msxMapperList, mapper);
-    return option ? QString::fromLatin1(option->name).trimmed() : QString::number(mapper);
 }
 
 bool msxThreadDump::readImage(uint8_t *buffer)

@@ -21,7 +21,6 @@ private:
     void judgeUnknown(uint8_t mode);
     // One 16 KiB bank at `offset` through the mapper's registers.
     bool readBank(int mapper, uint8_t mode, uint32_t offset, uint8_t *dst);
-    static QString mapperName(int mapper);
 };
 
 class msxThreadDump : public DumpWorker {

@@ -176,9 +176,7 @@ void smsThreadDump::noteDeclaredSize(const uint8_t *buffer)
     const sms::Header h = sms::find_header(buffer, 2 * sms::kBankSize);
     declared_ = h.found ? h.declaredSize : 0;
     if (declared_ > uint32_t(romSize))
-        noteRaw(say("The cartridge header declares %1 KB; dumping %2 KB as chosen.")
-                    .arg(h.declaredSize / 1024)
-                    .arg(romSize / 1024));
+        noteHeaderSize(declared_);
 }
 
 void smsThreadDump::noteSuspectImage(const uint8_t *image, uint32_t len, bool checksumFails)
@@ -186,5 +184,5 @@ void smsThreadDump::noteSuspectImage(const uint8_t *image, uint32_t len, bool ch
     DumpWorker::noteSuspectImage(image, len, checksumFails);
     // The header may lie past a short image's end: what the run read counts.
     if (declared_ > len)
-        noteRaw(say("Warning: the image is %1 KB, but its header declares %2 KB.").arg(len / 1024).arg(declared_ / 1024));
+        warnHeaderSize(len, declared_);
 }

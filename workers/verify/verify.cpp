@@ -1,6 +1,7 @@
 #include "workers/verify/verify.h"
 
 #include "device/checksum.h"
+#include "workers/sms/sms_protocol.h"
 
 #include <QCryptographicHash>
 #include <QtEndian>
@@ -160,21 +161,16 @@ HeaderCheck check_md(const QByteArray &image)
 
 HeaderCheck check_sms(const QByteArray &image)
 {
-    static const quint32 sizeCodes[16] = {0x40000, 0x80000, 0x100000, 0, 0, 0, 0, 0,
-                                          0, 0, 0x2000, 0x4000, 0x8000, 0xC000, 0x10000, 0x20000};
     const uchar *p = bytes(image);
-    for (const quint32 at : {0x7FF0u, 0x3FF0u, 0x1FF0u}) {
-        if (quint32(image.size()) < at + 16 || std::memcmp(p + at, "TMR SEGA", 8) != 0)
-            continue;
-        const quint32 end = sizeCodes[p[at + 0xF] & 0x0F];
-        if (end == 0 || end > quint32(image.size()))
-            return HeaderCheck::Mismatch;
-        // Every byte of the range but the header's own 16.
-        const quint16 sum = quint16(byte_sum(p, end) - (at < end ? byte_sum(p + at, 16) : 0));
-        const quint16 stored = quint16(p[at + 0xA] | (p[at + 0xB] << 8));
-        return sum == stored ? HeaderCheck::Ok : HeaderCheck::Mismatch;
-    }
-    return HeaderCheck::None;
+    const sms::Header h = sms::find_header(p, size_t(image.size()));
+    if (!h.found)
+        return HeaderCheck::None;
+    const quint32 end = h.declaredSize;
+    if (end == 0 || end > quint32(image.size()))
+        return HeaderCheck::Mismatch;
+    // Every byte of the range but the header's own 16.
+    const quint16 sum = quint16(byte_sum(p, end) - (h.offset < end ? byte_sum(p + h.offset, 16) : 0));
+    return sum == h.checksum ? HeaderCheck::Ok : HeaderCheck::Mismatch;
 }
 
 struct SnesLocation {
