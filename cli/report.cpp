@@ -10,6 +10,7 @@
 #include <QTextStream>
 
 #ifdef _WIN32
+#define NOMINMAX
 #include <windows.h>
 #else
 #include <sys/stat.h>
