@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QHash>
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -65,6 +66,8 @@ signals:
 public slots:
     void setProgress(int ile, int max);
     void info(QString text);
+    // The LogTone of the next line info() receives from the same sender.
+    void infoTone(int tone);
     void print_error(int err);
     void push_info();
     void push_read_rom();
@@ -78,4 +81,5 @@ private slots:
 private:
     void wire(QObject *worker);
     QElapsedTimer progressClock;   // since the run's first progress report
+    QHash<const QObject *, int> pendingTones_;   // by worker
 };

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "device/command.h"
+#include "workers/log_tone.h"
 #include "workers/presets.h"
 
 #include <QString>
@@ -28,6 +29,9 @@ signals:
     void log(QString text);
     void set_progress(int ile, int max);
     void error(int err);
+    // Emitted just before each log(), with the line's LogTone. Both are
+    // queued, so a receiver sees a worker's tone and then its line.
+    void log_tone(int tone);
 
 public slots:
     void canceled();
@@ -35,10 +39,14 @@ public slots:
 protected:
     // `text` translated with the worker's own class name as context.
     QString say(const char *text) const;
-    // Logs the translated `text`, followed by `rest` untranslated.
+    // Logs the translated `text`, followed by `rest` untranslated: a step,
+    // a good outcome, a warning, a failure.
     void note(const char *text, const QString &rest = QString());
-    // Logs text as it stands ("<hr><br>").
-    void noteRaw(const QString &text) { emit log(text); }
+    void noteGood(const char *text, const QString &rest = QString());
+    void noteWarn(const char *text, const QString &rest = QString());
+    void noteFail(const char *text, const QString &rest = QString());
+    // Logs text as it stands ("<hr><br>", a text already translated).
+    void noteRaw(const QString &text, LogTone tone = LogTone::Progress);
     // The three lines of a run that identified nothing.
     void noteNotDetected();
 };

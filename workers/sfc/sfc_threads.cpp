@@ -94,7 +94,7 @@ bool sfcThreadDump::readImage(uint8_t *buffer)
 
     const sfc::Reader reader = sfc::reader_for(mmcType, romSize);
     if (reader == sfc::Reader::None) {
-        note("Unknow mapper:", QString::number(mmcType));
+        noteFail("Unknow mapper:", QString::number(mmcType));
         return false;
     }
 
