@@ -48,9 +48,10 @@ const ToneText kToneTexts[] = {
     {"The cartridge header declares", true, LineTone::Problem},
 };
 
-// Dark enough to read on the log's blue, bold to tell apart from plain text.
-const QColor kGood(0, 70, 0);
-const QColor kProblem(130, 0, 0);
+// Dark enough for 4.5:1 against the log's blue, bold to tell apart from
+// plain text.
+const QColor kGood(0, 45, 0);
+const QColor kProblem(85, 0, 0);
 
 bool matches(const QString &line, const QString &text, bool prefix)
 {
@@ -135,8 +136,8 @@ QString progress_details(qint64 done, qint64 total, qint64 elapsedMs)
     if (elapsedMs > 0 && done > 1) {
         const double bytesPerMs = double(done) / double(elapsedMs);
         text += QStringLiteral("  ") + speed_text(bytesPerMs * 1000.0) + QStringLiteral("  ")
-            + clock_text(qint64(double(total - done) / bytesPerMs / 1000.0 + 0.5))
-            + QStringLiteral(" left");
+            + QCoreApplication::translate("TabGui", "%1 left")
+                  .arg(clock_text(qint64(double(total - done) / bytesPerMs / 1000.0 + 0.5)));
     }
     return text;
 }
@@ -175,6 +176,11 @@ void style_log_view(Console *view)
 
 void append_log_line(Console *view, const QString &text)
 {
+    append_log_line(view, text, line_tone(text));
+}
+
+void append_log_line(Console *view, const QString &text, LineTone tone)
+{
     if (text == QLatin1String("<hr><br>")) {
         view->append(text);
     } else {
@@ -185,7 +191,6 @@ void append_log_line(Console *view, const QString &text)
         if (!view->document()->isEmpty())
             cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
         QTextCharFormat format;
-        const LineTone tone = line_tone(text);
         if (tone != LineTone::Plain) {
             format.setForeground(tone == LineTone::Good ? kGood : kProblem);
             format.setFontWeight(QFont::Bold);
