@@ -235,6 +235,10 @@ private slots:
             // Checks of the saved image may follow the CRC line; the status ends it.
             QCOMPARE(lines.mid(2, 2), (QStringList{"Save file success." + path, "File CRC: 0xabcd"}));
             QCOMPARE(lines.mid(lines.size() - 2), (QStringList{">Success!", kRule}));
+            // The summary of the file as saved comes before the status.
+            const QString summary = lines.at(lines.size() - 3);
+            QVERIFY2(summary.startsWith(QStringLiteral("512 KiB in ")) && summary.endsWith(QStringLiteral(", CRC-32 0000abcd")),
+                     qPrintable(summary));
         } else {
             QCOMPARE(lines.mid(2), (QStringList{line, ">Operation failure.", kRule}));
             QCOMPARE(file_bytes(path), earlier);
