@@ -32,5 +32,7 @@ void substitute_log_font()
 
 bool load_qt_translation(QTranslator &translator)
 {
-    return translator.load(QStringLiteral("qtbase_ja"), QLibraryInfo::location(QLibraryInfo::TranslationsPath));
+    // windeployqt ships only the combined qt_ja.qm.
+    const QString dir = QLibraryInfo::location(QLibraryInfo::TranslationsPath);
+    return translator.load(QStringLiteral("qtbase_ja"), dir) || translator.load(QStringLiteral("qt_ja"), dir);
 }

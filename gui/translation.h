@@ -10,7 +10,8 @@
 QString translation_file(const QString &appDir, const QStringList &uiLanguages);
 
 class QTranslator;
-// Loads Qt's own Japanese texts (qtbase_ja.qm of Qt's translation folder).
+// Loads Qt's own Japanese texts (qtbase_ja.qm, or the combined qt_ja.qm,
+// of Qt's translation folder).
 bool load_qt_translation(QTranslator &translator);
 
 // The faces that stand in for the characters the log's "Courier" lacks
