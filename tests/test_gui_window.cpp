@@ -51,6 +51,7 @@ private slots:
         const int codes[] = {19, 18, 21, 15, 2, 3};
         TabDialog window;
         QVERIFY(window.windowTitle().startsWith(QStringLiteral("Varno Quorvel client build - ")));
+        QVERIFY(!window.windowIcon().pixmap(48, 48).isNull());   // the program's icon
         QCOMPARE(window.tabs->count(), 2);
         QCOMPARE(window.tabs->widget(0), window.tabGui);
         QVERIFY(qobject_cast<TabAbout *>(window.tabs->widget(1)));
