@@ -13,6 +13,8 @@ public:
 
 // Read-only, "Courier" 9 pt on the blue-grey background of the log views.
 void style_log_view(Console *view);
+// Appends `text` as a new paragraph and keeps the newest line in view.
+void append_log_line(Console *view, const QString &text);
 // Progress range 0 to `max`, value `value`.
 void set_bar(QProgressBar *bar, int value, int max);
 // The end of a run: its status line (none when empty), the rule, an empty bar.
@@ -23,9 +25,7 @@ enum class LineTone { Plain, Good, Problem };
 // Recognises the source texts and their installed translations.
 LineTone line_tone(const QString &text);
 
-// Appends `text` as a new paragraph and keeps the newest line in view;
-// coloured by its `tone`, by default the one line_tone() gives.
-void append_log_line(Console *view, const QString &text);
+// append_log_line(), coloured by `tone` rather than by what the text says.
 void append_log_line(Console *view, const QString &text, LineTone tone);
 
 // The bar's text after its percentage during a run:
