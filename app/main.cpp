@@ -37,13 +37,19 @@ int main(int argc, char *argv[])
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
     QTranslator translator;
+    QTranslator qtTranslator;
     const QString translation = translation_file(QCoreApplication::applicationDirPath(),
                                                  QLocale::system().uiLanguages());
     if (!translation.isEmpty()) {
         // An unreadable file leaves the translator empty: English texts.
         (void)translator.load(translation);
         app.installTranslator(&translator);
+        // Qt's own dialogs and buttons (the save dialog, its overwrite
+        // question) in the same language.
+        if (load_qt_translation(qtTranslator))
+            app.installTranslator(&qtTranslator);
     }
+    substitute_log_font();
 
     TabDialog window;
     window.setWindowFlags(Qt::Window);

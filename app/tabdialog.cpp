@@ -5,8 +5,11 @@
 #include "gui/tababout.h"
 #include "gui/tabgui.h"
 
+#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QIcon>
+#include <QKeyEvent>
+#include <QMessageBox>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -43,6 +46,8 @@ TabDialog::TabDialog(QWidget *parent)
 
     setWindowTitle(tr("Varno Quorvel client build - ") + QStringLiteral(__DATE__));
     setMinimumSize(400, 300);
+    // The image the package installs as the program's icon.
+    setWindowIcon(QIcon(QStringLiteral(":/images/quorvel.svg")));
 
     tabs = new QTabWidget(this);
     tabGui = new TabGui;
@@ -70,6 +75,10 @@ TabDialog::TabDialog(QWidget *parent)
 
     for (QToolButton *button : consoleButtons)
         connect(button, SIGNAL(clicked()), this, SLOT(select_zuvava()));
+    // Tab moves top to bottom: the bar, then the tabs and what they hold.
+    for (int i = 1; i < kConsoleCount; ++i)
+        setTabOrder(consoleButtons[i - 1], consoleButtons[i]);
+    setTabOrder(consoleButtons[kConsoleCount - 1], tabs);
     // A family chosen during a run would receive that run's presets.
     connect(tabGui, &TabGui::busyChanged, this, [this](bool busy) {
         for (QToolButton *button : consoleButtons)
@@ -97,4 +106,30 @@ void TabDialog::select_zuvava()
             return;
         }
     }
+}
+
+void TabDialog::keyPressEvent(QKeyEvent *event)
+{
+    // The dialog would close on Escape, and with it the program: a stray
+    // key must not end a dump.
+    if (event->matches(QKeySequence::Cancel)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void TabDialog::closeEvent(QCloseEvent *event)
+{
+    if (tabGui->dumpRunning()) {
+        const QMessageBox::StandardButton answer = QMessageBox::question(
+            this, windowTitle(), tr("A dump is running. Cancel it and close the window?"),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+        if (answer != QMessageBox::Yes) {
+            event->ignore();
+            return;
+        }
+        tabGui->cancelDump();
+    }
+    QDialog::closeEvent(event);
 }

@@ -21,4 +21,8 @@ public:
 
 public slots:
     void select_zuvava();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 };

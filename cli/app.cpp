@@ -10,6 +10,7 @@
 #include "simulator/demo.h"
 #include "simulator/setup.h"
 #include "simulator/simulated_reader.h"
+#include "workers/rate_text.h"
 #include "workers/registry.h"
 #include "workers/worker.h"
 
@@ -384,6 +385,8 @@ int run(const QStringList &args, QTextStream &out, QTextStream &err, bool progre
     if (!find_reader_drive(current_drive_letter)) {
         printer.error(QStringLiteral("%1: no cartridge reader found among the drives D: to Z:")
                           .arg(QLatin1String(kProgram)));
+        for (const QString &line : no_reader_guidance())
+            printer.error(line);
         return exit_failure;
     }
 

@@ -48,22 +48,6 @@ QString progress_text(qint64 done, qint64 total, qint64 elapsedMs)
     return QStringLiteral("%1%  %2  %3").arg(percent, 3).arg(speed, left);
 }
 
-QString summary_text(qint64 bytes, qint64 elapsedMs, quint32 crc, const QString &verdict)
-{
-    const qint64 mib = 1024 * 1024;
-    const QString size = bytes % 1024 ? QStringLiteral("%1 bytes").arg(bytes)
-        : bytes % mib ? QStringLiteral("%1 KiB").arg(bytes / 1024)
-                      : QStringLiteral("%1 MiB").arg(bytes / mib);
-    const QString speed = elapsedMs > 0 ? speed_text(double(bytes) * 1000.0 / double(elapsedMs))
-                                        : QStringLiteral("-- KiB/s");
-    const QString time = elapsedMs < 60000 ? QStringLiteral("%1 s").arg(elapsedMs / 1000.0, 0, 'f', 1)
-                                           : clock_text((elapsedMs + 500) / 1000);
-    return QStringLiteral("%1 in %2, %3, CRC-32 %4, %5")
-        .arg(size, time, speed)
-        .arg(crc, 8, 16, QLatin1Char('0'))
-        .arg(verdict);
-}
-
 Printer::Printer(QTextStream &out, QTextStream &err, bool progressLine)
     : out_(&out), err_(err), enabled_(progressLine)
 {

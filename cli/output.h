@@ -21,10 +21,6 @@ QString terminal_text(const QString &text);
 // `elapsedMs`; speed and time left read "--" until they can be told.
 QString progress_text(qint64 done, qint64 total, qint64 elapsedMs);
 
-// The closing line of a saved dump:
-// "512 KiB in 2.0 s, 256 KiB/s, CRC-32 1a2b3c4d, verified" (MiB for whole MiB).
-QString summary_text(qint64 bytes, qint64 elapsedMs, quint32 crc, const QString &verdict);
-
 // Log lines to `out`; on a terminal a single progress line on `err`, kept
 // below the log and cleared at the end.
 class Printer {

@@ -23,19 +23,13 @@ bool letter_present(uint32_t mask, char letter)
     return (mask >> (letter - 'A')) & 1u;
 }
 
-} // namespace
-
-void format_device_path(char *out, size_t size, const char *name)
-{
-    std::memset(out, 0, size);
-    std::snprintf(out, size, "%c:\\%s", current_drive_letter, name);
-}
-
-int probe_drive(char letter)
+// probe_drive(), telling the drive's type.
+int probe(char letter, unsigned *type)
 {
     current_drive_letter = letter;
     platform::Platform &os = platform::current();
-    if (os.drive_type(letter) != platform::drive_removable)
+    *type = os.drive_type(letter);
+    if (*type != platform::drive_removable)
         return 0;
     // A label that cannot be read must not leave another drive's label shown.
     char label[sizeof driver_label] = {};
@@ -48,21 +42,58 @@ int probe_drive(char letter)
     return read_identity_file(0x8000, device_firmware, kIdentityLength) == kIdentityLength ? 1 : 0;
 }
 
+std::vector<ScannedDrive> last_scan;
+
+// probe_drive(), remembering every drive that exists for scanned_drives().
+int probe_and_note(char letter)
+{
+    unsigned type;
+    const int found = probe(letter, &type);
+    platform::Platform &os = platform::current();
+    if (type != platform::drive_no_root && type != platform::drive_unknown) {
+        const bool removable = type == platform::drive_removable;
+        last_scan.push_back({letter, removable,
+                             removable ? std::string(driver_label, strnlen(driver_label, sizeof driver_label)) : std::string(),
+                             os.drive_location(letter)});
+    }
+    return found;
+}
+
+} // namespace
+
+void format_device_path(char *out, size_t size, const char *name)
+{
+    std::memset(out, 0, size);
+    std::snprintf(out, size, "%c:\\%s", current_drive_letter, name);
+}
+
+int probe_drive(char letter)
+{
+    unsigned type;
+    return probe(letter, &type);
+}
+
 int find_reader_drive(char letter)
 {
     // The remembered drive first; a reader that was re-plugged under another
     // letter, or plugged in after a failed scan, is found by scanning again.
-    if (letter != 0 && probe_drive(letter))
+    last_scan.clear();
+    if (letter != 0 && probe_and_note(letter))
         return 1;
     const uint32_t mask = platform::current().present_drives();
     for (char l = 'D'; l <= 'Z'; ++l) {
         if (l == letter || !letter_present(mask, l))
             continue;
-        if (probe_drive(l))
+        if (probe_and_note(l))
             return 1;
     }
     current_drive_letter = 0;
     return 0;
+}
+
+std::vector<ScannedDrive> scanned_drives()
+{
+    return last_scan;
 }
 
 uint32_t read_aligned(const char *path, void *dst, uint32_t len, uint32_t offset)

@@ -4,6 +4,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
+#include <vector>
 
 // Process-wide state of the link.
 extern char current_drive_letter;   // letter of every device path, 0 = none yet
@@ -11,6 +13,17 @@ extern char driver_label[256];      // volume label of the drive probed last
 extern char device_firmware[256];   // identity text read at 0x8000 (16 bytes used)
 
 int find_reader_drive(char letter);
+
+// A drive that the last find_reader_drive() looked at, so that a failed
+// search can tell the user where it looked.
+struct ScannedDrive {
+    char letter;
+    bool removable;          // only removable drives can be the reader
+    std::string label;       // as read while probing; empty for others
+    std::string location;    // the platform's name for it, if any
+};
+// The drives of the last search, in the order probed.
+std::vector<ScannedDrive> scanned_drives();
 // A removable drive whose V-DRIVER.DMP holds a whole identity text at 0x8000.
 int probe_drive(char letter);
 

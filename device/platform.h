@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <string>
 
 namespace platform {
 
@@ -37,6 +38,9 @@ public:
     virtual unsigned drive_type(char letter) = 0;
     // Copies the volume label, NUL-terminated, into `label` of `size` bytes.
     virtual bool volume_label(char letter, char *label, size_t size) = 0;
+    // Where the drive's files are, for messages ("/media/user/STICK");
+    // empty where the letter is the drive's only name.
+    virtual std::string drive_location(char) { return std::string(); }
     // Opens an existing file for reads that bypass every cache. Paths have the
     // form "X:\NAME". Null on failure.
     virtual std::unique_ptr<File> open_read(const char *path) = 0;

@@ -349,6 +349,13 @@ bool LinuxPlatform::volume_label(char letter, char *label, size_t size)
     return true;
 }
 
+std::string LinuxPlatform::drive_location(char letter)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    LinuxDrive d;
+    return find(letter, &d) ? d.root : std::string();
+}
+
 bool LinuxPlatform::resolve(const char *path, std::string *full)
 {
     char letter;

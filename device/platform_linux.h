@@ -41,6 +41,7 @@ public:
     uint32_t present_drives() override;
     unsigned drive_type(char letter) override;
     bool volume_label(char letter, char *label, size_t size) override;
+    std::string drive_location(char letter) override;
     std::unique_ptr<File> open_read(const char *path) override;
     std::unique_ptr<File> create_write(const char *path) override;
 

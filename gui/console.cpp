@@ -2,6 +2,7 @@
 
 #include "workers/rate_text.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFont>
 #include <QPainter>
@@ -15,10 +16,10 @@
 
 namespace {
 
-// Dark enough to read on the log's blue, bold to tell apart from plain text.
-// Warnings and failures share the red for now.
-const QColor kGood(0, 70, 0);
-const QColor kProblem(130, 0, 0);
+// Dark enough for 4.5:1 against the log's blue, bold to tell apart from
+// plain text. Warnings and failures share the red for now.
+const QColor kGood(0, 45, 0);
+const QColor kProblem(85, 0, 0);
 
 } // namespace
 
@@ -32,8 +33,8 @@ QString progress_details(qint64 done, qint64 total, qint64 elapsedMs)
     if (elapsedMs > 0 && done > 1) {
         const double bytesPerMs = double(done) / double(elapsedMs);
         text += QStringLiteral("  ") + speed_text(bytesPerMs * 1000.0) + QStringLiteral("  ")
-            + clock_text(qint64(double(total - done) / bytesPerMs / 1000.0 + 0.5))
-            + QStringLiteral(" left");
+            + QCoreApplication::translate("TabGui", "%1 left")
+                  .arg(clock_text(qint64(double(total - done) / bytesPerMs / 1000.0 + 0.5)));
     }
     return text;
 }

@@ -1,15 +1,22 @@
 #include "gui/tabgui.h"
 
+#include "device/checksum.h"
 #include "gui/console.h"
-#include "workers/console_table.h"
 #include "gui/settings.h"
+#include "workers/console_table.h"
+#include "workers/rate_text.h"
 #include "workers/registry.h"
 #include "workers/worker.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
 #include <QFileDialog>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace {
@@ -102,6 +109,24 @@ TabGui::TabGui(QWidget *parent)
     connect(flashButton, SIGNAL(clicked(bool)), this, SLOT(push_write_flash()));
     connect(writeSramButton, SIGNAL(clicked(bool)), this, SLOT(push_write_ram()));
 
+    // The captions are the translation keys, so no '&' mnemonics: the keys
+    // are shortcuts of their own, named in the tooltips.
+    addShortcut(infoButton, QKeySequence(Qt::ALT + Qt::Key_I));
+    addShortcut(dumpButton, QKeySequence(Qt::ALT + Qt::Key_D));
+    addShortcut(flashButton, QKeySequence(Qt::ALT + Qt::Key_F));
+    addShortcut(readSramButton, QKeySequence(Qt::ALT + Qt::Key_R));
+    addShortcut(writeSramButton, QKeySequence(Qt::ALT + Qt::Key_W));
+    addShortcut(cancelButton, QKeySequence(Qt::ALT + Qt::Key_C));
+
+    // Top to bottom: the panel's boxes, the buttons, the log, Cancel.
+    QWidget *order[] = {settings->mmcTypeBox, settings->romSizeBox, settings->ramTypeBox,
+                        settings->ramSizeBox, settings->checkSizeBox, settings->checkSizeBox2,
+                        infoButton, dumpButton, flashButton, readSramButton, writeSramButton,
+                        console, cancelButton};
+    for (size_t i = 1; i < sizeof order / sizeof *order; ++i)
+        setTabOrder(order[i - 1], order[i]);
+    console->setTabChangesFocus(true);
+
     info(tr("Please select a console"));
     info(tr("Default is MD\r\n"));
 }
@@ -136,6 +161,28 @@ void TabGui::wire(QObject *worker)
     // Info runs send no final status: their thread's end frees the device.
     if (qobject_cast<InfoWorker *>(worker))
         connect(worker, SIGNAL(finished ()), this, SLOT(infoFinished ()));
+}
+
+void TabGui::addShortcut(QPushButton *button, const QKeySequence &keys)
+{
+    auto *shortcut = new QShortcut(keys, this);
+    // click() does nothing while the button is disabled.
+    connect(shortcut, &QShortcut::activated, button, &QPushButton::click);
+    button->setToolTip(tr("Shortcut: %1").arg(keys.toString(QKeySequence::NativeText)));
+}
+
+bool TabGui::dumpRunning() const
+{
+    return dump_ && dump_->isRunning();
+}
+
+void TabGui::cancelDump()
+{
+    if (!dump_)
+        return;
+    dump_->canceled();
+    // The frame removes its partial file before the thread ends.
+    dump_->wait();
 }
 
 InfoWorker *TabGui::infoWorkerFor(int code) const
@@ -211,6 +258,17 @@ void TabGui::info(QString text)
 
 void TabGui::print_error(int err)
 {
+    // The one-line summary of a saved image, read back as it is on disk.
+    if (err == 1 && dump_) {
+        QFile saved(dump_->fileName);
+        if (saved.open(QIODevice::ReadOnly)) {
+            const QByteArray image = saved.readAll();
+            append_log_line(console, summary_text(image.size(), dumpClock.elapsed(),
+                                                  crc32_buffer(image.constData(), size_t(image.size()))),
+                            LogTone::Progress);
+        }
+    }
+    dump_ = nullptr;
     if (err == 0)
         log_run_end(console, progressBar, tr(">Operation failure."), LogTone::Failure);
     else
@@ -261,6 +319,8 @@ void TabGui::push_read_rom()
     worker->wait();
     worker->configure(name, settings->romSize, settings->mmcType);
     setButtonsEnabled(false);
+    dump_ = worker;
+    dumpClock.start();
     worker->start(QThread::NormalPriority);
     info(tr("Reading data from ROM to file:") + QStringLiteral("\n") + name);
 }

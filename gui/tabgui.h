@@ -11,6 +11,7 @@
 class Console;
 class DumpWorker;
 class InfoWorker;
+class QKeySequence;
 class QProgressBar;
 class QPushButton;
 class Settings;
@@ -59,6 +60,11 @@ public:
     InfoWorker *infoWorkerFor(int code) const;
     DumpWorker *dumpWorkerFor(int code) const;
 
+    // A Dump run has started and not yet ended.
+    bool dumpRunning() const;
+    // Cancels a Dump run and waits for its end: no partial file is left.
+    void cancelDump();
+
 signals:
     // A run starts (true) or ends (false); the console bar follows it.
     void busyChanged(bool busy);
@@ -80,6 +86,9 @@ private slots:
 
 private:
     void wire(QObject *worker);
+    void addShortcut(QPushButton *button, const QKeySequence &keys);
     QElapsedTimer progressClock;   // since the run's first progress report
     QHash<const QObject *, int> pendingTones_;   // by worker
+    QElapsedTimer dumpClock;       // since the Dump run was started
+    DumpWorker *dump_ = nullptr;   // the Dump run under way, until its status
 };

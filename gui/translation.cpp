@@ -1,6 +1,9 @@
 #include "gui/translation.h"
 
 #include <QFile>
+#include <QFont>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 QString translation_file(const QString &appDir, const QStringList &uiLanguages)
 {
@@ -14,4 +17,22 @@ QString translation_file(const QString &appDir, const QStringList &uiLanguages)
             return path;
     }
     return QString();
+}
+
+QStringList log_font_substitutes()
+{
+    // fonts-noto-cjk, then fonts-ipafont-gothic.
+    return {QStringLiteral("Noto Sans Mono CJK JP"), QStringLiteral("IPAGothic")};
+}
+
+void substitute_log_font()
+{
+    QFont::insertSubstitutions(QStringLiteral("Courier"), log_font_substitutes());
+}
+
+bool load_qt_translation(QTranslator &translator)
+{
+    // windeployqt ships only the combined qt_ja.qm.
+    const QString dir = QLibraryInfo::location(QLibraryInfo::TranslationsPath);
+    return translator.load(QStringLiteral("qtbase_ja"), dir) || translator.load(QStringLiteral("qt_ja"), dir);
 }

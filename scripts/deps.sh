@@ -3,8 +3,9 @@
 # missing. Run as root (or with sudo available).
 set -euo pipefail
 
+# qttranslations5-l10n: Qt's own dialogs in the user's language.
 packages=(cmake make g++ pkg-config qtbase5-dev qtbase5-dev-tools libqt5svg5-dev
-          qttools5-dev qttools5-dev-tools zlib1g-dev python3)
+          qttools5-dev qttools5-dev-tools qttranslations5-l10n zlib1g-dev python3)
 # The screenshot, package and fuzz scripts want a few more; the Windows
 # check wants only the cross compiler and wine.
 case "${1:-}" in

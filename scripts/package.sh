@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package in build-package/ and checks it: the desktop
 # entry and the AppStream metadata validate, the package holds what an
-# installation needs and depends on the libraries the programs link, and
+# installation needs and depends on the libraries the programs link and
+# the Japanese texts and fonts the window loads, and
 # both programs run from an unpacked copy.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -23,7 +24,7 @@ fail() { echo "package check: $*" >&2; exit 1; }
 
 depends=$(dpkg-deb --field "$deb" Depends)
 echo "Depends: $depends"
-for lib in libqt5core5a libqt5gui5 libqt5widgets5 libqt5svg5 libc6 libstdc++6; do
+for lib in libqt5core5a libqt5gui5 libqt5widgets5 libqt5svg5 libc6 libstdc++6 qttranslations5-l10n fonts-noto-cjk; do
     [[ ",$depends," == *", $lib"* || ",$depends," == *",$lib"* ]] || fail "no dependency on $lib"
 done
 

@@ -179,9 +179,16 @@ void scan_rules()
     os.fixed = "D";
     sim::ScopedPlatform scope(os);
     CHECK(find_reader_drive(0) == 1 && current_drive_letter == 'E' && os.touched == "DE");
+    // What a failed search would name: every drive looked at, the fixed one
+    // without a label.
+    std::vector<ScannedDrive> seen = scanned_drives();
+    CHECK(seen.size() == 2 && seen[0].letter == 'D' && !seen[0].removable && seen[0].label.empty() &&
+          seen[1].letter == 'E' && seen[1].removable && seen[1].label == folder('E').filename().string());
     // Only the remembered letter is probed while the reader stays there.
     os.touched.clear();
     CHECK(find_reader_drive(current_drive_letter) == 1 && os.touched == "E");
+    seen = scanned_drives();
+    CHECK(seen.size() == 1 && seen[0].letter == 'E');
     // A label that cannot be read shows as none, not as the last drive's.
     os.unlabelled = "G";
     CHECK(driver_label[0] != '\0' && probe_drive('G') == 1 && driver_label[0] == '\0');

@@ -13,6 +13,7 @@
 #include "simulator/setup.h"
 #include "simulator/simulated_reader.h"
 #include "support/carts.h"
+#include "workers/rate_text.h"
 #include "workers/verify/verify.h"
 
 #include <QCryptographicHash>
@@ -471,13 +472,17 @@ private slots:
         const Run missing = run_cli({"info", "--console", "gb"});
         QCOMPARE(missing.status, 1);
         QVERIFY(missing.err.contains(QStringLiteral("no cartridge reader")));
+        // The same guidance as the window's, naming the drives probed.
+        QVERIFY2(missing.err.contains(QStringLiteral("is mounted.\n")), qPrintable(missing.err));
+        QVERIFY2(missing.err.endsWith(QStringLiteral("Drives looked at: D: (not removable); E: \"STICK\"\n")),
+                 qPrintable(missing.err));
     }
 
     void summaryText()
     {
-        QCOMPARE(cli::summary_text(524288, 2000, 0xabcd, QStringLiteral("verified")),
+        QCOMPARE(summary_text(524288, 2000, 0xabcd, QStringLiteral("verified")),
                  QStringLiteral("512 KiB in 2.0 s, 256 KiB/s, CRC-32 0000abcd, verified"));
-        QCOMPARE(cli::summary_text(8388608, 125000, 0, QStringLiteral("not in the catalogue")),
+        QCOMPARE(summary_text(8388608, 125000, 0, QStringLiteral("not in the catalogue")),
                  QStringLiteral("8 MiB in 2:05, 65 KiB/s, CRC-32 00000000, not in the catalogue"));
     }
 

@@ -21,6 +21,7 @@
 #include <QTextDocument>
 #include <QTranslator>
 #include <QtTest>
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -48,8 +49,19 @@ QString colour(const QTextCursor &at)
     if (!format.hasProperty(QTextFormat::ForegroundBrush))
         return QStringLiteral("plain");
     const QColor c = format.foreground().color();
-    return c == QColor(0, 70, 0) ? QStringLiteral("good") : c == QColor(130, 0, 0) ? QStringLiteral("problem")
+    return c == QColor(0, 45, 0) ? QStringLiteral("good") : c == QColor(85, 0, 0) ? QStringLiteral("problem")
                                                                                    : c.name();
+}
+
+// The contrast ratio of two colours as WCAG defines it.
+double contrast(const QColor &a, const QColor &b)
+{
+    const auto luminance = [](const QColor &c) {
+        const auto channel = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 } // namespace
@@ -121,20 +133,36 @@ private slots:
         }
     }
 
-    // A run's end leaves an empty bar with no text, and its verdict in colour.
+    // A run's end leaves an empty bar with no text, and its verdict in a
+    // colour that reads on the log's background (4.5:1).
+    void runEnd_data()
+    {
+        QTest::addColumn<int>("err");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("success") << 1 << ">Success!";
+        QTest::newRow("failure") << 0 << ">Operation failure.";
+    }
+
     void runEnd()
     {
+        QFETCH(int, err);
+        QFETCH(QString, status);
         TabGui tab;
         tab.setProgress(1, 524288);
         tab.setProgress(262144, 524288);
         QVERIFY2(tab.progressBar->text().startsWith(QStringLiteral("50%  256 / 512 KiB")),
                  qPrintable(tab.progressBar->text()));
         tab.setProgress(1, 1);
-        tab.print_error(1);
+        tab.print_error(err);
         QCOMPARE(tab.progressBar->text(), QString());
-        const QTextCursor status = tab.console->document()->find(QStringLiteral(">Success!"));
-        QVERIFY(!status.isNull());
-        QCOMPARE(colour(status), QStringLiteral("good"));
+        const QTextCursor line = tab.console->document()->find(status);
+        QVERIFY(!line.isNull());
+        const QWidget *view = tab.console->viewport();
+        const QColor text = line.charFormat().foreground().color();
+        const QColor background = view->palette().color(view->backgroundRole());
+        QVERIFY(text != tab.console->palette().color(QPalette::Text));
+        QVERIFY2(contrast(text, background) >= 4.5,
+                 qPrintable(QStringLiteral("%1 on %2: %3:1").arg(text.name(), background.name()).arg(contrast(text, background))));
     }
 
     // Installed copies keep it under share/; a copy beside the program wins.
@@ -170,6 +198,14 @@ private slots:
         std::unique_ptr<InfoWorker> worker(make_info_worker(code(ConsoleCode::gba)));
         const RunRecord run = runWorker(*worker);
         QVERIFY2(run.logs.contains(QStringLiteral("--デバイス情報--")), qPrintable(run.logs.join('\n')));
+        QVERIFY2(progress_details(262144, 524288, 1000).endsWith(QStringLiteral("残り 0:01")),
+                 qPrintable(progress_details(262144, 524288, 1000)));
+        // Qt's own dialogs and buttons too.
+        QTranslator qt;
+        QVERIFY(load_qt_translation(qt));
+        QCoreApplication::installTranslator(&qt);
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("キャンセル"));
+        QCoreApplication::removeTranslator(&qt);
         QCoreApplication::removeTranslator(&translator);
     }
 };

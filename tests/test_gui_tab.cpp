@@ -137,6 +137,11 @@ private slots:
         tab.console->clear();
         QTest::mouseClick(tab.dumpButton, Qt::LeftButton);
         QCOMPARE(shown(tab.console), QStringList{"ROM SIZE 1024KB is more than mapper NONE can address (32KB at most)."});
+        // Coloured as the failure of a run is.
+        const QColor refusal = tab.console->document()->firstBlock().begin().fragment().charFormat().foreground().color();
+        tab.print_error(0);
+        QCOMPARE(refusal, tab.console->document()->findBlockByNumber(1).begin().fragment().charFormat().foreground().color());
+        QVERIFY(refusal != tab.console->palette().color(QPalette::Text));
         QCOMPARE(dialogCalls_.size(), 1);
         QVERIFY(idle(tab));
         QVERIFY(reader_->events().empty());
@@ -230,10 +235,45 @@ private slots:
             // Checks of the saved image may follow the CRC line; the status ends it.
             QCOMPARE(lines.mid(2, 2), (QStringList{"Save file success." + path, "File CRC: 0xabcd"}));
             QCOMPARE(lines.mid(lines.size() - 2), (QStringList{">Success!", kRule}));
+            // The summary of the file as saved comes before the status.
+            const QString summary = lines.at(lines.size() - 3);
+            QVERIFY2(summary.startsWith(QStringLiteral("512 KiB in ")) && summary.endsWith(QStringLiteral(", CRC-32 0000abcd")),
+                     qPrintable(summary));
         } else {
             QCOMPARE(lines.mid(2), (QStringList{line, ">Operation failure.", kRule}));
             QCOMPARE(file_bytes(path), earlier);
         }
+    }
+
+    // Without a reader both runs say what to check and where they looked.
+    void noReaderGuidance_data()
+    {
+        QTest::addColumn<bool>("dump");
+        QTest::newRow("Info") << false;
+        QTest::newRow("Dump") << true;
+    }
+
+    void noReaderGuidance()
+    {
+        QFETCH(bool, dump);
+        reader_->unplug();
+        dialogAnswer_ = dir_->filePath(QStringLiteral("x.md"));
+        tab_->console->clear();
+        QTest::mouseClick(dump ? tab_->dumpButton : tab_->infoButton, Qt::LeftButton);
+        waitIdle(*tab_, dump ? static_cast<CartWorker *>(tab_->mdThreadDump) : tab_->mdThreadInfo);
+        QStringList expected;
+        if (dump)
+            expected << "Reading data from ROM to file:" << dialogAnswer_;
+        expected << "Can not open dump device."
+                 << "Check that the reader is plugged in and that its drive is mounted.";
+#ifdef __linux__
+        expected << "Check that your user may read the files on the drive.";
+#endif
+        expected << "No drive was found from D: to Z:.";
+        if (dump)
+            expected << ">Operation failure." << kRule;
+        QCOMPARE(shown(tab_->console), expected);
+        QVERIFY(!QFile::exists(dialogAnswer_));
     }
 
     // A run's status can be shown while its thread is still busy; a Dump

@@ -11,12 +11,18 @@
 #include "support/gate.h"
 #include "workers/worker.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QToolButton>
 #include <QtTest>
+#include <thread>
 
 namespace {
 
@@ -45,6 +51,7 @@ private slots:
         const int codes[] = {19, 18, 21, 15, 2, 3};
         TabDialog window;
         QVERIFY(window.windowTitle().startsWith(QStringLiteral("Varno Quorvel client build - ")));
+        QVERIFY(!window.windowIcon().pixmap(48, 48).isNull());   // the program's icon
         QCOMPARE(window.tabs->count(), 2);
         QCOMPARE(window.tabs->widget(0), window.tabGui);
         QVERIFY(qobject_cast<TabAbout *>(window.tabs->widget(1)));
@@ -111,6 +118,123 @@ private slots:
         window.tabGui->mdThreadDump->wait();
         window.tabGui->mdThreadInfo->wait();
         reader_.set_read_hook(nullptr);
+    }
+
+    // Escape never closes the window; closing during a Dump asks first, and
+    // a confirmed close cancels the run, leaving no file.
+    void closing_data()
+    {
+        QTest::addColumn<bool>("escape");   // else the window is asked to close
+        QTest::addColumn<bool>("dumping");
+        QTest::addColumn<int>("answer");    // to the question, if asked
+        QTest::addColumn<bool>("open");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<bool>("saved");
+        const int yes = QMessageBox::Yes, no = QMessageBox::No;
+        QTest::newRow("Escape, idle") << true << false << yes << true << false << false;
+        QTest::newRow("Escape during a dump") << true << true << yes << true << false << true;
+        QTest::newRow("close, idle") << false << false << yes << false << false << false;
+        QTest::newRow("close during a dump, kept") << false << true << no << true << true << true;
+        QTest::newRow("close during a dump, confirmed") << false << true << yes << false << true << false;
+    }
+
+    void closing()
+    {
+        QFETCH(bool, escape);
+        QFETCH(bool, dumping);
+        QFETCH(int, answer);
+        reader_.insert(std::make_unique<sim::MdCartridge>(std::vector<uint8_t>(524288, 0x5A)));
+        Gate gate;
+        gate.install(reader_, 0x20000);
+        QTemporaryDir dir;
+        const QString target = dir.filePath(QStringLiteral("x.md"));
+        TabDialog window;
+        window.tabGui->saveFileDialog = [&](QWidget *, const QString &, const QString &, const QString &) {
+            return target;
+        };
+        window.show();
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        if (dumping) {
+            window.tabGui->settings->selectRomSize(524288);
+            QTest::mouseClick(window.tabGui->dumpButton, Qt::LeftButton);
+            QVERIFY(gate.reached.tryAcquire(1, 120000));
+        }
+        // The held read goes on once the run is canceled, or at once when
+        // nothing cancels it.
+        DumpWorker *worker = window.tabGui->mdThreadDump;
+        std::thread releaser([&] {
+            QElapsedTimer guard;
+            guard.start();
+            if (dumping && !escape && answer == QMessageBox::Yes)
+                while (!worker->cancelRequested && guard.elapsed() < 60000)
+                    QThread::msleep(5);
+            gate.go.release();
+        });
+        QString question;
+        QTimer answering;
+        connect(&answering, &QTimer::timeout, [&] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                question = box->text();
+                box->button(QMessageBox::StandardButton(answer))->click();
+            }
+        });
+        answering.start(10);
+        if (escape)
+            QTest::keyClick(&window, Qt::Key_Escape);
+        else
+            window.close();
+        if (dumping && !escape && answer == QMessageBox::No)
+            QTest::keyClick(window.tabGui->console, Qt::Key_Escape);   // inside the tab, too
+        releaser.join();
+        QTRY_VERIFY_WITH_TIMEOUT(worker->isFinished() || !dumping, 120000);
+        QCoreApplication::processEvents();
+        QTEST(window.isVisible(), "open");
+        QTEST(!question.isEmpty(), "asked");
+        // Nothing half-written: the whole image or no file at all.
+        QTEST(QFile::exists(target), "saved");
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), int(QFile::exists(target)));
+        reader_.set_read_hook(nullptr);
+    }
+
+    // Each action button and Cancel has a shortcut its tooltip names; Info
+    // and Dump start their runs.
+    void shortcuts_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("line");   // the first line of the run, in the log
+        QTest::newRow("Info") << int(Qt::Key_I) << "Info" << "--Device information--";
+        QTest::newRow("Dump") << int(Qt::Key_D) << "Dump" << "Reading data from ROM to file:";
+    }
+
+    void shortcuts()
+    {
+        QFETCH(int, key);
+        QFETCH(QString, button);
+        QFETCH(QString, line);
+        reader_.insert(std::make_unique<sim::MdCartridge>(std::vector<uint8_t>(131072, 0x5A)));
+        QTemporaryDir dir;
+        TabDialog window;
+        TabGui *tab = window.tabGui;
+        tab->saveFileDialog = [&](QWidget *, const QString &, const QString &, const QString &) {
+            return dir.filePath(QStringLiteral("x.md"));
+        };
+        const QString tips[] = {"Alt+I", "Alt+D", "Alt+F", "Alt+R", "Alt+W", "Alt+C"};
+        const QPushButton *buttons[] = {tab->infoButton, tab->dumpButton, tab->flashButton,
+                                        tab->readSramButton, tab->writeSramButton, tab->cancelButton};
+        for (int i = 0; i < 6; ++i)
+            QVERIFY2(buttons[i]->toolTip().contains(tips[i]), qPrintable(buttons[i]->toolTip()));
+        window.show();
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        tab->console->clear();
+        QTest::keyClick(&window, Qt::Key(key), Qt::AltModifier);
+        QTRY_VERIFY_WITH_TIMEOUT(tab->infoButton->isEnabled() && !tab->mdThreadInfo->isRunning()
+                                     && !tab->mdThreadDump->isRunning(), 120000);
+        QCoreApplication::processEvents();
+        QVERIFY2(!shown(tab->console).isEmpty() && shown(tab->console).first() == line,
+                 qPrintable(button + ": " + shown(tab->console).join('|')));
     }
 
     // A preset selects the first option holding the value, or changes

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
-"""Takes the screenshots under docs/: the main window during and after a
-Mega Drive dump from the simulated reader, the same in Japanese and at
-192 dpi, and the About tab. Run by hand, never in CI.
+"""Takes the screenshots under docs/: the main window without a reader, during
+and after a Mega Drive dump from the simulated reader, the same in Japanese
+and at 192 dpi, and the About tab. Run by hand, never in CI.
 
 Needs Xvfb, xdotool, ImageMagick's import and a Japanese font; installs them
 when missing through `bash scripts/deps.sh --screenshots` (as root).
@@ -118,11 +118,16 @@ class Session:
              "-dpi", str(dpi), "-nolisten", "tcp"],
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.env = dict(os.environ, DISPLAY=self.display, QT_QPA_PLATFORM="xcb",
-                        QUORVEL_SIMULATE="md:" + image, QUORVEL_SIMULATE_KIBPS="1024",
-                        LANGUAGE=language,
+                        QUORVEL_SIMULATE_KIBPS="1024", LANGUAGE=language,
                         LANG=language + ".UTF-8", LC_ALL=language + ".UTF-8")
-        for name in ("QT_SCALE_FACTOR", "QT_AUTO_SCREEN_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS"):
+        for name in ("QT_SCALE_FACTOR", "QT_AUTO_SCREEN_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS",
+                     "QUORVEL_SIMULATE", "QUORVEL_DRIVES"):
             self.env.pop(name, None)
+        if image:
+            self.env["QUORVEL_SIMULATE"] = "md:" + image
+        else:
+            # No reader, and none of the machine's drives either.
+            self.env["QUORVEL_NO_DETECT"] = "1"
         wait_for(lambda: subprocess.run(["xdotool", "getmouselocation"], env=self.env,
                                         capture_output=True).returncode == 0, "Xvfb")
         socket = "/tmp/.X11-unix/X" + self.display[1:]
@@ -221,6 +226,15 @@ def main():
         (192, "en_US", None, "main-window-192dpi.png"),
     ]
     try:
+        session = Session(binary, None, work, 96, "en_US")
+        try:
+            session.park_mouse()
+            session.click(INFO_BUTTON)
+            time.sleep(1.5)
+            session.park_mouse()
+            session.grab(os.path.join(out, "main-window-no-reader.png"))
+        finally:
+            session.close()
         for dpi, language, during, after in shots:
             session = Session(binary, image, work, dpi, language)
             try:

@@ -20,6 +20,26 @@
       <translation>通常のファイルではありません</translation>
     </message>
     <message>
+      <source>Check that the reader is plugged in and that its drive is mounted.</source>
+      <translation>リーダーが接続され、そのドライブがマウントされていることを確認してください。</translation>
+    </message>
+    <message>
+      <source>Check that your user may read the files on the drive.</source>
+      <translation>このユーザーがドライブ上のファイルを読めることを確認してください。</translation>
+    </message>
+    <message>
+      <source>(not removable)</source>
+      <translation>(リムーバブルではありません)</translation>
+    </message>
+    <message>
+      <source>No drive was found from D: to Z:.</source>
+      <translation>D: から Z: までにドライブが見つかりませんでした。</translation>
+    </message>
+    <message>
+      <source>Drives looked at: %1</source>
+      <translation>調べたドライブ: %1</translation>
+    </message>
+    <message>
       <source>out of memory</source>
       <translation>メモリーが不足しています</translation>
     </message>
@@ -120,9 +140,17 @@
       <source>About</source>
       <translation>バージョン情報</translation>
     </message>
+    <message>
+      <source>A dump is running. Cancel it and close the window?</source>
+      <translation>ダンプの実行中です。中止してウィンドウを閉じますか?</translation>
+    </message>
   </context>
   <context>
     <name>TabGui</name>
+    <message>
+      <source>%1 left</source>
+      <translation>残り %1</translation>
+    </message>
     <message>
       <source>SMS Rom (*.sms)</source>
       <translation>SMS ROM イメージ (*.sms)</translation>
@@ -182,6 +210,10 @@
 </translation>
     </message>
     <message>
+      <source>Shortcut: %1</source>
+      <translation>ショートカット: %1</translation>
+    </message>
+    <message>
       <source>&gt;Operation failure.</source>
       <translation>&gt;操作に失敗しました。</translation>
     </message>
@@ -196,6 +228,10 @@
     <message>
       <source>Reading data from ROM to file:</source>
       <translation>ROM からファイルへ読み出し中:</translation>
+    </message>
+    <message>
+      <source>%1 in %2, %3, CRC-32 %4</source>
+      <translation>%1、%2、%3、CRC-32 %4</translation>
     </message>
   </context>
   <context>
@@ -251,6 +287,10 @@
 </translation>
     </message>
     <message>
+      <source>Can not open dump device.</source>
+      <translation>ダンプデバイスを開けません。</translation>
+    </message>
+    <message>
       <source>Verified: </source>
       <translation>照合済み: </translation>
     </message>
@@ -281,10 +321,6 @@
     <message>
       <source>Save file error.</source>
       <translation>ファイルの保存に失敗しました。</translation>
-    </message>
-    <message>
-      <source>Can not open dump device.</source>
-      <translation>ダンプデバイスを開けません。</translation>
     </message>
     <message>
       <source>Dump canceled.</source>
@@ -429,6 +465,10 @@
 </translation>
     </message>
     <message>
+      <source>Can not open dump device.</source>
+      <translation>ダンプデバイスを開けません。</translation>
+    </message>
+    <message>
       <source>Verified: </source>
       <translation>照合済み: </translation>
     </message>
@@ -459,10 +499,6 @@
     <message>
       <source>Save file error.</source>
       <translation>ファイルの保存に失敗しました。</translation>
-    </message>
-    <message>
-      <source>Can not open dump device.</source>
-      <translation>ダンプデバイスを開けません。</translation>
     </message>
     <message>
       <source>Dump canceled.</source>
@@ -591,6 +627,10 @@
 </translation>
     </message>
     <message>
+      <source>Can not open dump device.</source>
+      <translation>ダンプデバイスを開けません。</translation>
+    </message>
+    <message>
       <source>Verified: </source>
       <translation>照合済み: </translation>
     </message>
@@ -621,10 +661,6 @@
     <message>
       <source>Save file error.</source>
       <translation>ファイルの保存に失敗しました。</translation>
-    </message>
-    <message>
-      <source>Can not open dump device.</source>
-      <translation>ダンプデバイスを開けません。</translation>
     </message>
     <message>
       <source>Dump canceled.</source>
@@ -765,6 +801,10 @@
 </translation>
     </message>
     <message>
+      <source>Can not open dump device.</source>
+      <translation>ダンプデバイスを開けません。</translation>
+    </message>
+    <message>
       <source>Verified: </source>
       <translation>照合済み: </translation>
     </message>
@@ -795,10 +835,6 @@
     <message>
       <source>Save file error.</source>
       <translation>ファイルの保存に失敗しました。</translation>
-    </message>
-    <message>
-      <source>Can not open dump device.</source>
-      <translation>ダンプデバイスを開けません。</translation>
     </message>
     <message>
       <source>Dump canceled.</source>
@@ -939,6 +975,10 @@
 </translation>
     </message>
     <message>
+      <source>Can not open dump device.</source>
+      <translation>ダンプデバイスを開けません。</translation>
+    </message>
+    <message>
       <source>Verified: </source>
       <translation>照合済み: </translation>
     </message>
@@ -969,10 +1009,6 @@
     <message>
       <source>Save file error.</source>
       <translation>ファイルの保存に失敗しました。</translation>
-    </message>
-    <message>
-      <source>Can not open dump device.</source>
-      <translation>ダンプデバイスを開けません。</translation>
     </message>
     <message>
       <source>Dump canceled.</source>
@@ -1101,6 +1137,10 @@
 </translation>
     </message>
     <message>
+      <source>Can not open dump device.</source>
+      <translation>ダンプデバイスを開けません。</translation>
+    </message>
+    <message>
       <source>Verified: </source>
       <translation>照合済み: </translation>
     </message>
@@ -1131,10 +1171,6 @@
     <message>
       <source>Save file error.</source>
       <translation>ファイルの保存に失敗しました。</translation>
-    </message>
-    <message>
-      <source>Can not open dump device.</source>
-      <translation>ダンプデバイスを開けません。</translation>
     </message>
     <message>
       <source>Dump canceled.</source>

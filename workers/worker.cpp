@@ -230,6 +230,31 @@ QString target_refusal(const QString &path)
     return QString();
 }
 
+QStringList no_reader_guidance()
+{
+    QStringList lines{frameText("Check that the reader is plugged in and that its drive is mounted.")};
+#ifdef __linux__
+    lines << frameText("Check that your user may read the files on the drive.");
+#endif
+    QStringList names;
+    for (const ScannedDrive &d : scanned_drives()) {
+        QString name = QStringLiteral("%1:").arg(QLatin1Char(d.letter));
+        const QString location = QFile::decodeName(d.location.c_str());
+        const QString label = QString::fromUtf8(d.label.c_str());
+        if (!location.isEmpty())
+            name += QLatin1Char(' ') + location;
+        // A mount point is usually named after the label already.
+        if (!label.isEmpty() && !location.endsWith(QLatin1Char('/') + label))
+            name += QStringLiteral(" \"%1\"").arg(label);
+        if (!d.removable)
+            name += QLatin1Char(' ') + frameText("(not removable)");
+        names << name;
+    }
+    lines << (names.isEmpty() ? frameText("No drive was found from D: to Z:.")
+                              : frameText("Drives looked at: %1").arg(names.join(QStringLiteral("; "))));
+    return lines;
+}
+
 void discard_partial_image()
 {
     if (!partialSet)
@@ -269,13 +294,20 @@ void CartWorker::noteNotDetected()
     note("\r\n");
 }
 
+void CartWorker::noteNoReader()
+{
+    noteFail("Can not open dump device.");
+    for (const QString &line : no_reader_guidance())
+        noteRaw(line);
+}
+
 void InfoWorker::run()
 {
     cancelRequested = 0;
     failed_ = false;
     withheld_ = false;
     if (!find_reader_drive(current_drive_letter)) {
-        noteFail("Can not open dump device.");
+        noteNoReader();
         failed_ = true;
         return;
     }
@@ -443,7 +475,7 @@ void DumpWorker::run()
         return;
     }
     if (!find_reader_drive(current_drive_letter)) {
-        noteFail("Can not open dump device.");
+        noteNoReader();
         end(false);
         return;
     }

@@ -7,6 +7,7 @@
 #include "workers/presets.h"
 
 #include <QString>
+#include <QStringList>
 #include <QThread>
 #include <atomic>
 #include <cstdint>
@@ -49,6 +50,8 @@ protected:
     void noteRaw(const QString &text, LogTone tone = LogTone::Progress);
     // The three lines of a run that identified nothing.
     void noteNotDetected();
+    // No reader was found: that, what to check and where the search looked.
+    void noteNoReader();
 };
 
 class InfoWorker : public CartWorker {
@@ -168,6 +171,10 @@ QString rom_size_refusal(int consoleCode, int romSize, int mapper);
 // Empty when an image can be saved at `path`; otherwise why not: it exists
 // and is a folder or not a regular file (a device node would be replaced).
 QString target_refusal(const QString &path);
+
+// What to check when no reader was found, and the drives the last search
+// looked at; one line each.
+QStringList no_reader_guidance();
 
 // Removes the temporary file of a save in progress, if any. Safe to call
 // from a signal handler.
