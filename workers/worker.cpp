@@ -373,6 +373,31 @@ bool DumpWorker::perform(const BlockRead &step, uint8_t *dst)
     return true;
 }
 
+bool DumpWorker::readImage(uint8_t *buffer)
+{
+    if (!startRead())
+        return false;
+    emit set_progress(1, romSize);
+    DumpBlock block;
+    for (uint32_t index = 0; nextBlock(index, buffer, &block); ++index) {
+        if (!keepGoing())
+            return false;
+        if (uint64_t(block.imageOffset) + block.read.length > imageSize_) {
+            // A block past the buffer would overwrite memory: fail it as a read.
+            failure_ = Failure::Read;
+            failedOffset_ = block.imageOffset;
+            return false;
+        }
+        if (!perform(block.read, buffer + block.imageOffset))
+            return false;
+        blockDone(block, buffer);
+        if (block.progress >= 0)
+            emit set_progress(block.progress, romSize);
+        block = DumpBlock();
+    }
+    return true;
+}
+
 bool DumpWorker::keepGoing()
 {
     if (!cancelRequested && !(stopFlag && stopFlag->load()))

@@ -6,7 +6,7 @@
 #include "device/cartridge_logos.h"
 #include "device/command.h"
 #include "workers/gba/gba_table.h"
-#include "workers/worker.h"
+#include "workers/block_read.h"
 
 #include <QString>
 #include <cstddef>

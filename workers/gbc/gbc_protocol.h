@@ -5,7 +5,7 @@
 #include <cstddef>   // before device/command.h, which uses size_t
 #include "device/cartridge_logos.h"
 #include "device/command.h"
-#include "workers/worker.h"
+#include "workers/block_read.h"
 
 #include <QString>
 #include <cstdint>

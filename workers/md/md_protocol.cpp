@@ -30,14 +30,6 @@ bool digits(const std::string &s)
 
 } // namespace
 
-const MdTitleRecord *find_title(const MdTitleRecord *table, size_t count, uint32_t crc)
-{
-    for (size_t i = 0; i < count; ++i)
-        if (table[i].crc == crc)
-            return &table[i];
-    return nullptr;
-}
-
 uint32_t Header::declaredSize() const
 {
     if (romStart != 0 || romEnd < 0x1FF || romEnd >= kMaxDeclared)

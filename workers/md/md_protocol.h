@@ -24,9 +24,6 @@ constexpr uint32_t kBlock = 0x20000;
 // The console decodes the cartridge in the first 4 MiB; larger carts bank.
 constexpr uint32_t kCartridgeSpace = 0x400000;
 
-// First record whose key equals `crc`, or null.
-const MdTitleRecord *find_title(const MdTitleRecord *table, size_t count, uint32_t crc);
-
 // The header at 0x100-0x1FF. Text fields are the raw bytes, trailing spaces
 // and NULs removed.
 struct Header {

@@ -4,7 +4,7 @@
 
 #include "device/command.h"
 #include "workers/msx/msx_table.h"
-#include "workers/worker.h"
+#include "workers/block_read.h"
 
 #include <atomic>
 #include <cstddef>
@@ -63,9 +63,6 @@ bool is_blank(const uint8_t *data, size_t len);
 
 // Reads `len` bytes of the slot at `address` into `dst`; false on failure.
 using PageReader = std::function<bool(uint32_t address, uint8_t *dst, uint32_t len)>;
-
-// The first row of `table` whose key equals `key`; null when none.
-const TitleRecord *find_title(const TitleRecord *table, size_t count, uint32_t key);
 
 // Identifies the cartridge from one 8 KiB page: the first non-empty page of
 // 0x4000 and 0x8000 is looked up in `table`; with both empty, the page at

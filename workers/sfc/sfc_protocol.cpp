@@ -153,15 +153,6 @@ HeaderAnalysis analyse_header(const uint8_t *page, const ByteReader &readByte)
     return a;
 }
 
-const TitleRecord *find_title(const TitleRecord *table, size_t count, uint32_t key)
-{
-    for (size_t i = 0; i < count; ++i) {
-        if (table[i].key == key)
-            return &table[i];
-    }
-    return nullptr;
-}
-
 Reader reader_for(int mmcType, int romSize)
 {
     switch (mmcType) {
@@ -189,6 +180,7 @@ BlockRead lorom_block(uint32_t offset, uint32_t length)
     step.before.insert(step.before.end(), read.before.begin(), read.before.end());
     step.windowOffset = read.windowOffset;
     step.length = read.length;
+    step.stream = true;
     return step;
 }
 

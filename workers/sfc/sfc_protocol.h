@@ -4,7 +4,7 @@
 
 #include "device/command.h"
 #include "workers/sfc/sfc_table.h"
-#include "workers/worker.h"
+#include "workers/block_read.h"
 
 #include <QString>
 #include <cstddef>
@@ -91,9 +91,6 @@ using ByteReader = std::function<uint8_t(uint32_t address)>;
 // Analyses a header page of kHeaderPageSize bytes. `readByte` is asked only
 // for the bytes the chosen RAM rule needs: 0xFFD8, or 0x7FDA then 0x7FBD.
 HeaderAnalysis analyse_header(const uint8_t *page, const ByteReader &readByte);
-
-// The first record whose key is `key`, or null.
-const TitleRecord *find_title(const TitleRecord *table, size_t count, uint32_t key);
 
 // Bank readers of the dump, chosen by the MMC TYPE value.
 enum class Reader { None, LoRom, Sdd1, HiRom };

@@ -86,12 +86,4 @@ Header find_header(const uint8_t *rom, size_t len)
     return h;
 }
 
-const TitleRecord *find_title(const TitleRecord *table, size_t count, uint32_t crc)
-{
-    for (size_t i = 0; i < count; ++i)
-        if (table[i].headCrc == crc)
-            return &table[i];
-    return nullptr;
-}
-
 } // namespace sms

@@ -4,7 +4,7 @@
 
 #include "device/command.h"
 #include "workers/sms/sms_table.h"
-#include "workers/worker.h"
+#include "workers/block_read.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -61,8 +61,5 @@ Header find_header(const uint8_t *rom, size_t len);
 // Bank numbers whose mapping into slot 2 shows bank 0 again when the ROM has
 // 2, 4, 8 … 64 banks: a cartridge's size is the first that does.
 constexpr uint32_t kSizeProbes[] = {2, 4, 8, 16, 32, 64};
-
-// The first row of `table` whose first-8 KiB CRC equals `crc`; null when none.
-const TitleRecord *find_title(const TitleRecord *table, size_t count, uint32_t crc);
 
 } // namespace sms
