@@ -1,6 +1,6 @@
 #include "app/tabdialog.h"
 
-#include "workers/console_table.h"
+#include "workers/registry.h"
 #include "gui/console.h"
 #include "gui/tababout.h"
 #include "gui/tabgui.h"
@@ -53,13 +53,13 @@ TabDialog::TabDialog(QWidget *parent)
     auto *mainLayout = new QVBoxLayout;
     auto *consoleBar = new QHBoxLayout;
 
-    for (int i = 0; i < kConsoleCount; ++i) {
+    for (const Family *family : families()) {
         QToolButton *button = new QToolButton(this);
-        button->setIcon(console_icon(consoleTable[i].icon));
+        button->setIcon(console_icon(family->icon));
         button->setIconSize(QSize(36, 36));
-        button->setToolTip(QString::fromLatin1(consoleTable[i].label));
+        button->setToolTip(QString::fromLatin1(family->label));
         consoleBar->addWidget(button);
-        consoleButtons[i] = button;
+        consoleButtons.append(button);
     }
     consoleBar->setSpacing(2);
     setStyleSheet(QString::fromLatin1(kStyleSheet));
@@ -76,7 +76,7 @@ TabDialog::TabDialog(QWidget *parent)
             button->setEnabled(!busy);
     });
 
-    tabs->setTabText(0, QString::fromLatin1(consoleTable[0].label));
+    tabs->setTabText(0, QString::fromLatin1(families().front()->label));
     tabs->setTabIcon(0, consoleButtons[0]->icon());
 }
 
@@ -88,12 +88,12 @@ void TabDialog::select_zuvava()
     if (!button)
         return;
     const QString tip = button->toolTip();
-    for (const ConsoleEntry &row : consoleTable) {
-        if (tip == QString::fromLatin1(row.label)) {
-            tabs->setTabText(0, QString::fromLatin1(row.label));
+    for (const Family *family : families()) {
+        if (tip == QString::fromLatin1(family->label)) {
+            tabs->setTabText(0, QString::fromLatin1(family->label));
             tabs->setTabIcon(0, button->icon());   // drawn once, for the bar
             if (auto *gui = qobject_cast<TabGui *>(tabs->currentWidget()))
-                gui->selectConsole(row.code);
+                gui->selectConsole(family->code());
             return;
         }
     }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QVector>
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -38,8 +39,8 @@ public:
     QProgressBar *progressBar;
     QPushButton *cancelButton;
 
-    // Created without parent and kept for the life of the process. Null for
-    // a family whose workers are not available.
+    // Created without parent and kept for the life of the process, one pair
+    // per registered family; these name the six families' pairs.
     InfoWorker *smsThreadInfo = nullptr;
     DumpWorker *smsThreadDump = nullptr;
     InfoWorker *msxThreadInfo = nullptr;
@@ -53,7 +54,7 @@ public:
     InfoWorker *gbaThreadInfo = nullptr;
     DumpWorker *gbaThreadDump = nullptr;
 
-    int consoleCode = 19;
+    int consoleCode = 0;
 
     InfoWorker *infoWorkerFor(int code) const;
     DumpWorker *dumpWorkerFor(int code) const;
@@ -77,5 +78,11 @@ private slots:
 
 private:
     void wire(QObject *worker);
+    struct FamilyWorkers {
+        int code;
+        InfoWorker *info;
+        DumpWorker *dump;
+    };
+    QVector<FamilyWorkers> workers_;
     QElapsedTimer progressClock;   // since the run's first progress report
 };

@@ -6,6 +6,7 @@
 #include "workers/verify/verify.h"
 
 #include "workers/option_lists.h"
+#include "workers/registry.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -179,26 +180,6 @@ private:
     bool done_ = false;
 };
 
-struct MapperLimit {
-    int console;
-    int mapper;
-    int maxBytes;
-};
-
-// What each mapper can address: past it the banks wrap and the image
-// repeats.
-const MapperLimit kMapperLimits[] = {
-    {2, 0, 32 * 1024},          // GB NONE
-    {2, 1, 2 * 1024 * 1024},    // MBC1
-    {2, 2, 256 * 1024},         // MBC2
-    {2, 3, 2 * 1024 * 1024},    // MBC3
-    {2, 4, 8 * 1024 * 1024},    // MBC5
-    {21, 0, 64 * 1024},         // MSX standard (no mapper)
-    // Boards without bank registers show no more than the two cartridge pages.
-    {21, 13, 32 * 1024},        // Konami Synthesizer
-    {21, 15, 32 * 1024},        // Disk ROM
-};
-
 } // namespace
 
 QString option_name(int consoleCode, int row, int value)
@@ -209,8 +190,10 @@ QString option_name(int consoleCode, int row, int value)
 
 QString rom_size_refusal(int consoleCode, int romSize, int mapper)
 {
-    for (const MapperLimit &l : kMapperLimits) {
-        if (l.console == consoleCode && l.mapper == mapper && romSize > l.maxBytes)
+    const Family *family = find_family(consoleCode);
+    for (size_t i = 0; family && i < family->limitCount; ++i) {
+        const MapperLimit &l = family->limits[i];
+        if (l.mapper == mapper && romSize > l.maxBytes)
             return frameText("ROM SIZE %1 is more than mapper %2 can address (%3 at most).")
                 .arg(option_name(consoleCode, 2, romSize), option_name(consoleCode, 1, mapper),
                      option_name(consoleCode, 2, l.maxBytes));

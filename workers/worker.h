@@ -3,7 +3,7 @@
 #pragma once
 
 #include "device/command.h"
-#include "workers/block_read.h"
+#include "workers/types.h"
 #include "workers/presets.h"
 
 #include <QString>

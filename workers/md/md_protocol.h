@@ -3,6 +3,8 @@
 // offset = address.
 #pragma once
 
+#include "workers/types.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -57,5 +59,9 @@ struct Block {
 // 128 KiB blocks covering `romSize` bytes; a last partial block is read to
 // the image's last byte.
 std::vector<Block> dump_blocks(uint32_t romSize);
+
+// The header checksum of a saved image of `size` bytes: None where the
+// image is too small to hold the header; the sum runs to the end the header declares.
+verify::HeaderCheck check_header(const uint8_t *image, size_t size);
 
 } // namespace md

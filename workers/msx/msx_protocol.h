@@ -4,7 +4,7 @@
 
 #include "device/command.h"
 #include "workers/msx/msx_table.h"
-#include "workers/block_read.h"
+#include "workers/types.h"
 
 #include <atomic>
 #include <cstddef>

@@ -217,4 +217,87 @@ BlockRead block_for(Reader reader, uint32_t offset, uint32_t length)
     return BlockRead{};
 }
 
+namespace {
+
+uint32_t highest_power_of_two_at_most(uint32_t n)
+{
+    uint32_t p = 1;
+    while (p <= n / 2)
+        p <<= 1;
+    return p;
+}
+
+// Sum over the image as the console's address space presents it: a size
+// that is not a power of two is filled up to the next one by repeating its
+// tail, which may itself be such a size.
+uint32_t mirrored_sum(const uint8_t *p, uint32_t len)
+{
+    if (len == 0)
+        return 0;
+    const uint32_t head = highest_power_of_two_at_most(len);
+    if (head == len)
+        return byte_sum(p, len);
+    const uint32_t tailLen = len - head;
+    uint32_t tailSpan = highest_power_of_two_at_most(tailLen);
+    if (tailSpan < tailLen)
+        tailSpan <<= 1;
+    return byte_sum(p, head) + mirrored_sum(p + head, tailLen) * (head / tailSpan);
+}
+
+struct HeaderLocation {
+    uint32_t base;
+    bool (*modeFits)(uint8_t mode);
+};
+
+bool lorom_mode(uint8_t mode)
+{
+    const int kind = mode & 0x0F;
+    return (mode & 0xE0) == 0x20 && (kind == 0x0 || kind == 0x2 || kind == 0x3);
+}
+bool hirom_mode(uint8_t mode)
+{
+    const int kind = mode & 0x0F;
+    return (mode & 0xE0) == 0x20 && (kind == 0x1 || kind == 0xA);
+}
+bool exhirom_mode(uint8_t mode)
+{
+    return (mode & 0xE0) == 0x20 && (mode & 0x0F) == 0x5;
+}
+
+} // namespace
+
+verify::HeaderCheck check_header(const uint8_t *p, size_t size)
+{
+    static const HeaderLocation locations[] = {
+        {0x7FC0, lorom_mode},
+        {0xFFC0, hirom_mode},
+        {0x40FFC0, exhirom_mode},
+    };
+    // Images of 4 GiB and more are no cartridge's; the sum wraps as before.
+    const uint32_t n = uint32_t(size);
+    if (n < locations[0].base + 0x40)
+        return verify::HeaderCheck::None;
+    const uint16_t sum = uint16_t(mirrored_sum(p, n));
+
+    // The header is where a complementary pair sits, preferably one that
+    // matches the image and next to a map mode byte that belongs there.
+    int bestScore = -1;
+    bool bestOk = false;
+    for (const HeaderLocation &loc : locations) {
+        if (n < loc.base + 0x40)
+            break;
+        const uint8_t *h = p + loc.base;
+        const uint16_t complement = uint16_t(h[0x1C] | (h[0x1D] << 8));
+        const uint16_t checksum = uint16_t(h[0x1E] | (h[0x1F] << 8));
+        const bool pair = (checksum ^ complement) == 0xFFFF;
+        const bool ok = pair && checksum == sum;
+        const int score = (ok ? 4 : 0) + (pair ? 2 : 0) + (loc.modeFits(h[0x15]) ? 1 : 0);
+        if (score > bestScore) {
+            bestScore = score;
+            bestOk = ok;
+        }
+    }
+    return bestOk ? verify::HeaderCheck::Ok : verify::HeaderCheck::Mismatch;
+}
+
 } // namespace sfc

@@ -4,7 +4,7 @@
 
 #include "device/command.h"
 #include "workers/sfc/sfc_table.h"
-#include "workers/block_read.h"
+#include "workers/types.h"
 
 #include <QString>
 #include <cstddef>
@@ -103,5 +103,9 @@ BlockRead lorom_block(uint32_t offset, uint32_t length);
 BlockRead sdd1_block(uint32_t offset, uint32_t length);
 BlockRead hirom_block(uint32_t offset, uint32_t length);
 BlockRead block_for(Reader reader, uint32_t offset, uint32_t length);
+
+// The header checksum of a saved image of `size` bytes: None where the
+// image is too small to hold the header; the header is the best of the LoROM, HiROM and ExHiROM places.
+verify::HeaderCheck check_header(const uint8_t *image, size_t size);
 
 } // namespace sfc

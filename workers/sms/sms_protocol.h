@@ -4,7 +4,7 @@
 
 #include "device/command.h"
 #include "workers/sms/sms_table.h"
-#include "workers/block_read.h"
+#include "workers/types.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -61,5 +61,9 @@ Header find_header(const uint8_t *rom, size_t len);
 // Bank numbers whose mapping into slot 2 shows bank 0 again when the ROM has
 // 2, 4, 8 … 64 banks: a cartridge's size is the first that does.
 constexpr uint32_t kSizeProbes[] = {2, 4, 8, 16, 32, 64};
+
+// The header checksum of a saved image of `size` bytes: None where the
+// image is too small to hold the header and where it has no "TMR SEGA" header; the sum covers the range its size code names.
+verify::HeaderCheck check_header(const uint8_t *image, size_t size);
 
 } // namespace sms

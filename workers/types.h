@@ -1,5 +1,6 @@
-// Plain types the protocol modules hand to the worker frame: what one read
-// of a block needs, and where it lands in the image. No threads here.
+// Plain types the protocol modules share with the worker frame: what one
+// read of a block needs and where it lands, the header check's answer, the
+// title lookup. No threads, no Qt.
 #pragma once
 
 #include "device/command.h"
@@ -26,6 +27,20 @@ struct DumpBlock {
     uint32_t imageOffset = 0;     // where the read lands in the image
     int progress = -1;            // reported once the block is in; -1: none
 };
+
+namespace verify {
+// What a family's header checksum says of an image.
+enum class HeaderCheck { None, Ok, Mismatch };
+} // namespace verify
+
+// Sum of `n` bytes, as the cartridge checksums add them.
+inline uint32_t byte_sum(const uint8_t *p, size_t n)
+{
+    uint32_t sum = 0;
+    for (size_t i = 0; i < n; ++i)
+        sum += p[i];
+    return sum;
+}
 
 // The first row of `table` whose `key` member equals `value`, or null.
 template <typename Row, typename Key>
