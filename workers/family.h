@@ -38,6 +38,11 @@ struct Family {
     // Option lists of the rows MMC TYPE, ROM SIZE, RAM TYPE, RAM SIZE;
     // notUsedList where the family leaves a row unused.
     const OptionEntry *rows[4];
+    // The first row's caption where it is not "MMC TYPE:" (Settings context).
+    const char *mapperCaption;
+    // A bare image does not say how its board maps it: a simulated
+    // cartridge of it takes the MMC TYPE given.
+    bool mappingFromOption;
     const MapperLimit *limits;
     size_t limitCount;
     // Null where the family's header has no checksum.

@@ -11,7 +11,9 @@ const Family gba_family = {
     ":/images/gba.png",
     QT_TRANSLATE_NOOP("TabGui", "GBA Rom (*.gba)"),
     {notUsedList, gbaRomSizeList, gbaSaveTypeList, gbaSaveSizeList},
-    nullptr, 0,
+    nullptr,  // mapper caption
+    false,  // mapping from option
+    nullptr, 0,  // mapper limits
     gba::check_header,
     [] () -> InfoWorker * { return new gbaThreadInfo; },
     [] () -> DumpWorker * { return new gbaThreadDump; },

@@ -25,7 +25,9 @@ const Family gbc_family = {
     ":/images/gb.png",
     QT_TRANSLATE_NOOP("TabGui", "GB Rom (*.gb);;GBC Rom (*.gbc)"),
     {gbMbcList, gbRomSizeList, notUsedList, gbRamSizeList},
-    kLimits, sizeof kLimits / sizeof kLimits[0],
+    QT_TRANSLATE_NOOP("Settings", "MBC TYPE:"),  // mapper caption
+    false,  // mapping from option
+    kLimits, sizeof kLimits / sizeof kLimits[0],  // mapper limits
     gbc::check_header,
     [] () -> InfoWorker * { return new gbcThreadInfo; },
     [] () -> DumpWorker * { return new gbcThreadDump; },

@@ -11,7 +11,9 @@ const Family md_family = {
     ":/images/md.png",
     QT_TRANSLATE_NOOP("TabGui", "MD Rom (*.md)"),
     {mdMapperList, mdRomSizeList, mdRamTypeList, mdRamSizeList},
-    nullptr, 0,
+    nullptr,  // mapper caption
+    false,  // mapping from option
+    nullptr, 0,  // mapper limits
     md::check_header,
     [] () -> InfoWorker * { return new mdThreadInfo; },
     [] () -> DumpWorker * { return new mdThreadDump; },

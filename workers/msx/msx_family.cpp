@@ -23,8 +23,10 @@ const Family msx_family = {
     ":/images/msx.png",
     QT_TRANSLATE_NOOP("TabGui", "MSX Rom (*.rom)"),
     {msxMapperList, msxRomSizeList, notUsedList, notUsedList},
-    kLimits, sizeof kLimits / sizeof kLimits[0],
-    nullptr,
+    nullptr,  // mapper caption
+    true,  // mapping from option
+    kLimits, sizeof kLimits / sizeof kLimits[0],  // mapper limits
+    nullptr,  // no header checksum
     [] () -> InfoWorker * { return new msxThreadInfo; },
     [] () -> DumpWorker * { return new msxThreadDump; },
 };

@@ -11,7 +11,9 @@ const Family sfc_family = {
     ":/images/sfc.png",
     QT_TRANSLATE_NOOP("TabGui", "SFC Rom (*.sfc)"),
     {sfcMapModeList, sfcRomSizeList, notUsedList, sfcRamSizeList},
-    nullptr, 0,
+    nullptr,  // mapper caption
+    true,  // mapping from option
+    nullptr, 0,  // mapper limits
     sfc::check_header,
     [] () -> InfoWorker * { return new sfcThreadInfo; },
     [] () -> DumpWorker * { return new sfcThreadDump; },

@@ -11,7 +11,9 @@ const Family sms_family = {
     ":/images/sms.png",
     QT_TRANSLATE_NOOP("TabGui", "SMS Rom (*.sms)"),
     {notUsedList, smsRomSizeList, notUsedList, notUsedList},
-    nullptr, 0,
+    nullptr,  // mapper caption
+    false,  // mapping from option
+    nullptr, 0,  // mapper limits
     sms::check_header,
     [] () -> InfoWorker * { return new smsThreadInfo; },
     [] () -> DumpWorker * { return new smsThreadDump; },
