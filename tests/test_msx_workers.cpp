@@ -143,7 +143,6 @@ private slots:
         QFETCH(int, mode);
         const std::vector<uint8_t> rom = makeImage(128 * K);
         Bench bench(rom, 4, 0x4000, identity.constData());
-        msx::mode = 0;
         msxThreadInfo msxInfo;
         mdThreadInfo mdInfo;
         if (!before.isEmpty())

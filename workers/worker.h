@@ -1,4 +1,4 @@
-// The frame shared by the twelve cartridge workers: signals, the cancel
+// The frame shared by every family's Info and Dump workers: signals, the cancel
 // slot, the device preamble of Info runs and the frame of Dump runs.
 #pragma once
 

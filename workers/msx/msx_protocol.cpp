@@ -9,8 +9,6 @@
 
 namespace msx {
 
-std::atomic<uint8_t> mode{0};
-
 uint8_t mode_for_firmware(const char *firmware)
 {
     if (firmware && std::strncmp(firmware, "MSX", 3) == 0)

@@ -6,7 +6,6 @@
 #include "workers/msx/msx_table.h"
 #include "workers/types.h"
 
-#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -28,10 +27,6 @@ constexpr uint8_t kModeStandard = 0x15;   // the MSX console code
 constexpr uint8_t kModeVariant = 0x14;    // readers whose firmware text starts "MSX"
 constexpr uint8_t kOpStart = 0x01;
 constexpr uint8_t kOpRegisterWrite = 0x03;
-
-// The mode byte of the last MSX start; 0 until one is sent. Shared by the
-// Info and Dump workers, which run on different threads.
-extern std::atomic<uint8_t> mode;
 
 // The mode an MSX start uses for a reader with that identity text.
 uint8_t mode_for_firmware(const char *firmware);

@@ -14,7 +14,6 @@ void msxThreadInfo::identify()
     const uint8_t mode = msx::mode_for_firmware(device_firmware);
     if (!infoSend(msx::start_sector(mode)))
         return;
-    msx::mode = mode;
 
     // Pages are named in the log by their offset in a ROM that starts at 0x4000.
     bool readFailed = false;
@@ -128,7 +127,6 @@ bool msxThreadDump::startRead()
     mode_ = msx::mode_for_firmware(device_firmware);
     if (!send(msx::start_sector(mode_)))
         return false;
-    msx::mode = mode_;
 
     if (size <= msx::kDirectLimit && (!msx::is_mapper(mapper) || msx::shows_first_banks(mapper))) {
         plan_ = Plan::FixedPages;

@@ -83,9 +83,8 @@ RamRule ram_rule_by_type(uint8_t type)
     }
 }
 
-void set_size(HeaderAnalysis &a, SizeRule rule, uint32_t megabits, uint32_t bytes)
+void set_size(HeaderAnalysis &a, uint32_t megabits, uint32_t bytes)
 {
-    a.sizeRule = rule;
     a.megabits = megabits;
     a.romBytes = bytes;
 }
@@ -118,29 +117,29 @@ HeaderAnalysis analyse_header(const uint8_t *page, const ByteReader &readByte)
     if (type == 0x45) {
         // S-DD1: the dump reads it through LOROM at 6 MiB, whatever the map
         // mode's low bit says.
-        set_size(a, SizeRule::Type45, 48, 0x600000);
+        set_size(a, 48, 0x600000);
         a.hiRom = false;
     } else if (type == 0xF3) {
         const uint8_t digit = title[9] & 0x0F;
         if (digit == 2)
-            set_size(a, SizeRule::TypeF3, 12, 0x180000);
+            set_size(a, 12, 0x180000);
         else if (digit == 3)
-            set_size(a, SizeRule::TypeF3, 16, 0x200000);
+            set_size(a, 16, 0x200000);
         else
-            set_size(a, SizeRule::TypeF3, 0, 0);
+            set_size(a, 0, 0);
     } else if (type == 0xF5 && a.oddMode) {
-        set_size(a, SizeRule::TypeF5Odd, 24, 0x300000);
+        set_size(a, 24, 0x300000);
     } else if (type == 0xF5 && code == 7) {
-        set_size(a, SizeRule::TypeF5Code7, 1, 0x20000);
+        set_size(a, 1, 0x20000);
     } else if (type == 0xF9 && a.oddMode) {
-        set_size(a, SizeRule::TypeF9Odd, 40, 0x500000);
+        set_size(a, 40, 0x500000);
     } else if (code == 7) {
-        set_size(a, SizeRule::Code7, 1, 0x20000);
+        set_size(a, 1, 0x20000);
     } else if (code >= 8 && code <= 20) {
         const uint32_t megabits = 1u << (code - 7);
-        set_size(a, SizeRule::CodeRange, megabits, megabits * 131072u);
+        set_size(a, megabits, megabits * 131072u);
     } else {
-        set_size(a, SizeRule::Unknown, 0, 0);
+        set_size(a, 0, 0);
     }
 
     if (a.ramRule == RamRule::Standard) {

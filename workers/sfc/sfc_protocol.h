@@ -62,23 +62,11 @@ uint32_t ram_size_from_code(uint8_t code);
 // decoded as JIS X 0201 so that half-width katakana show whatever the locale.
 QString decode_title(const uint8_t *field, size_t length = kTitleLength);
 
-enum class SizeRule {
-    Type45,       // T = 0x45: 48 Mbit S-DD1, LoROM
-    TypeF3,       // T = 0xF3: size from title byte 9
-    TypeF5Odd,    // T = 0xF5, odd mode: 24 Mbit
-    TypeF5Code7,  // T = 0xF5, R = 7: 1 Mbit
-    TypeF9Odd,    // T = 0xF9, odd mode: 40 Mbit
-    Code7,        // R = 7: 1 Mbit
-    CodeRange,    // R in 8..20: 2^(R-7) Mbit
-    Unknown,      // no size
-};
-
 enum class RamRule { Standard, SuperFx };
 
 struct HeaderAnalysis {
     bool hiRom = false;
     bool oddMode = false;
-    SizeRule sizeRule = SizeRule::Unknown;
     RamRule ramRule = RamRule::Standard;
     uint32_t megabits = 0;   // N
     uint32_t romBytes = 0;   // S
