@@ -356,6 +356,17 @@ bool DumpWorker::perform(const BlockRead &step, uint8_t *dst)
     return true;
 }
 
+bool DumpWorker::evenBlock(uint32_t index, uint32_t blockSize, DumpBlock *block) const
+{
+    const uint64_t offset = uint64_t(index) * blockSize;
+    if (romSize <= 0 || offset >= uint64_t(romSize))
+        return false;
+    block->imageOffset = uint32_t(offset);
+    block->read.length = uint32_t(std::min<uint64_t>(blockSize, uint64_t(romSize) - offset));
+    block->progress = int(offset + block->read.length);
+    return true;
+}
+
 bool DumpWorker::readImage(uint8_t *buffer)
 {
     if (!startRead())

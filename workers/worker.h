@@ -121,6 +121,10 @@ protected:
     // A block is in, before its progress is reported.
     virtual void blockDone(const DumpBlock &, const uint8_t *) {}
     virtual uint32_t bufferSize() const { return uint32_t(romSize); }
+    // Block `index` of a run read in blocks of `blockSize`: its place and
+    // length in the image, the last one short where romSize is not a whole
+    // number of blocks, and the bytes done as its progress. False past the end.
+    bool evenBlock(uint32_t index, uint32_t blockSize, DumpBlock *block) const;
     // After a save: warns, as the last lines, where the image disagrees with
     // what its header says. The frame warns on a failed header checksum.
     virtual void noteSuspectImage(const uint8_t *image, uint32_t len, bool checksumFails);

@@ -80,15 +80,8 @@ bool gbaThreadDump::startRead()
 
 bool gbaThreadDump::nextBlock(uint32_t index, const uint8_t *, DumpBlock *block)
 {
-    const uint32_t size = uint32_t(romSize);
-    const uint32_t offset = index * gba::kBlockSize;
-    if (offset >= size)
+    if (!evenBlock(index, gba::kBlockSize, block))
         return false;
-    // A size that is not a whole number of blocks ends in a short read
-    // rather than past the buffer.
-    const uint32_t length = qMin(gba::kBlockSize, size - offset);
-    block->read = gba::block_read(offset, length);
-    block->imageOffset = offset;
-    block->progress = int(offset + length);
+    block->read = gba::block_read(block->imageOffset, block->read.length);
     return true;
 }

@@ -59,16 +59,10 @@ bool gbcThreadDump::nextBlock(uint32_t index, const uint8_t *image, DumpBlock *b
     // Asked once bank 0 is in and reported, whether more banks follow or not.
     if (index == 1)
         noteDeclared(image, bank0);
-    const uint32_t offset = index * gbc::kBankSize;
-    if (offset >= size)
+    if (!evenBlock(index, gbc::kBankSize, block))
         return false;
     const int mmc = index == 0 ? mmcType : gbc::reader_for_image(mmcType, image, bank0);
-    // A size that is not a whole number of banks ends in a short read
-    // rather than past the buffer.
-    const uint32_t length = qMin(gbc::kBankSize, size - offset);
-    block->read = gbc::bank_read(mmc, offset, length);
-    block->imageOffset = offset;
-    block->progress = int(offset + length);
+    block->read = gbc::bank_read(mmc, block->imageOffset, block->read.length);
     return true;
 }
 

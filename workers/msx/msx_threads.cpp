@@ -169,14 +169,9 @@ bool msxThreadDump::nextBlock(uint32_t index, const uint8_t *image, DumpBlock *b
     case Plan::Banks:
         break;
     }
-    const uint32_t offset = index * msx::kBankSize;
-    if (offset >= size)
+    if (!evenBlock(index, msx::kBankSize, block))
         return false;
-    // A last partial bank is read only as far as the image goes.
-    const uint32_t length = std::min(msx::kBankSize, size - offset);
-    block->read = msx::bank_read(mmcType, offset, length, mode_);
-    block->imageOffset = offset;
-    block->progress = int(offset + length);
+    block->read = msx::bank_read(mmcType, block->imageOffset, block->read.length, mode_);
     return true;
 }
 

@@ -101,14 +101,8 @@ bool sfcThreadDump::startRead()
 
 bool sfcThreadDump::nextBlock(uint32_t index, const uint8_t *, DumpBlock *block)
 {
-    const uint32_t size = uint32_t(romSize);
-    const uint32_t offset = index * sfc::kBlockSize;
-    if (offset >= size)
+    if (!evenBlock(index, sfc::kBlockSize, block))
         return false;
-    // A size that is not a whole number of blocks ends with a short read.
-    const uint32_t length = std::min(sfc::kBlockSize, size - offset);
-    block->read = sfc::block_for(reader_, offset, length);
-    block->imageOffset = offset;
-    block->progress = int(offset + length);
+    block->read = sfc::block_for(reader_, block->imageOffset, block->read.length);
     return true;
 }

@@ -158,12 +158,10 @@ bool smsThreadDump::nextBlock(uint32_t index, const uint8_t *, DumpBlock *block)
         block->progress = int(offset + sms::kBankSize);
         return true;
     }
-    // A size that is not a whole number of banks gets its tail read too.
-    if (offset >= size)
+    if (!evenBlock(index, sms::kBankSize, block))
         return false;
-    block->read = sms::bank_read(index, std::min(sms::kBankSize, size - offset));
-    block->imageOffset = offset;
-    block->progress = int(offset);
+    block->read = sms::bank_read(index, block->read.length);
+    block->progress = int(offset);   // reported as the bank's start
     return true;
 }
 

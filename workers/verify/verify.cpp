@@ -6,7 +6,6 @@
 #include <QCryptographicHash>
 #include <QtEndian>
 #include <algorithm>
-#include <array>
 #include <cstring>
 
 namespace verify {
