@@ -133,13 +133,14 @@ protected:
     void noteHeaderSize(uint32_t declared);
     void warnHeaderSize(uint32_t len, uint32_t declared);
 
-    // Helpers for startRead. Each returns false and records the failure.
-    bool send(const CommandSector &sector);           // "Device command error."
+    // For startRead: false, and the run ends with "Device command error.".
+    bool send(const CommandSector &sector);
+
+private:
+    // The block loop's steps. Each returns false and records the failure.
     bool readWindow(uint32_t offset, uint8_t *dst, uint32_t len);  // "Read error at 0x…"
     bool perform(const BlockRead &step, uint8_t *dst);
     bool keepGoing();                                  // false once canceled
-
-private:
     enum class Failure { None, Canceled, Read, Command };
     Failure failure_ = Failure::None;
     uint32_t failedOffset_ = 0;
