@@ -1,6 +1,6 @@
 #include "app/tabdialog.h"
 
-#include "workers/console_table.h"
+#include "workers/registry.h"
 #include "gui/console.h"
 #include "gui/tababout.h"
 #include "gui/tabgui.h"
@@ -58,13 +58,13 @@ TabDialog::TabDialog(QWidget *parent)
     auto *mainLayout = new QVBoxLayout;
     auto *consoleBar = new QHBoxLayout;
 
-    for (int i = 0; i < kConsoleCount; ++i) {
+    for (const Family *family : families()) {
         QToolButton *button = new QToolButton(this);
-        button->setIcon(console_icon(consoleTable[i].icon));
+        button->setIcon(console_icon(family->icon));
         button->setIconSize(QSize(36, 36));
-        button->setToolTip(QString::fromLatin1(consoleTable[i].label));
+        button->setToolTip(QString::fromLatin1(family->label));
         consoleBar->addWidget(button);
-        consoleButtons[i] = button;
+        consoleButtons.append(button);
     }
     consoleBar->setSpacing(2);
     setStyleSheet(QString::fromLatin1(kStyleSheet));
@@ -76,16 +76,16 @@ TabDialog::TabDialog(QWidget *parent)
     for (QToolButton *button : consoleButtons)
         connect(button, SIGNAL(clicked()), this, SLOT(select_zuvava()));
     // Tab moves top to bottom: the bar, then the tabs and what they hold.
-    for (int i = 1; i < kConsoleCount; ++i)
+    for (int i = 1; i < consoleButtons.size(); ++i)
         setTabOrder(consoleButtons[i - 1], consoleButtons[i]);
-    setTabOrder(consoleButtons[kConsoleCount - 1], tabs);
+    setTabOrder(consoleButtons.back(), tabs);
     // A family chosen during a run would receive that run's presets.
     connect(tabGui, &TabGui::busyChanged, this, [this](bool busy) {
         for (QToolButton *button : consoleButtons)
             button->setEnabled(!busy);
     });
 
-    tabs->setTabText(0, QString::fromLatin1(consoleTable[0].label));
+    tabs->setTabText(0, QString::fromLatin1(families().front()->label));
     tabs->setTabIcon(0, consoleButtons[0]->icon());
 }
 
@@ -97,12 +97,12 @@ void TabDialog::select_zuvava()
     if (!button)
         return;
     const QString tip = button->toolTip();
-    for (const ConsoleEntry &row : consoleTable) {
-        if (tip == QString::fromLatin1(row.label)) {
-            tabs->setTabText(0, QString::fromLatin1(row.label));
+    for (const Family *family : families()) {
+        if (tip == QString::fromLatin1(family->label)) {
+            tabs->setTabText(0, QString::fromLatin1(family->label));
             tabs->setTabIcon(0, button->icon());   // drawn once, for the bar
             if (auto *gui = qobject_cast<TabGui *>(tabs->currentWidget()))
-                gui->selectConsole(row.code);
+                gui->selectConsole(family->code());
             return;
         }
     }

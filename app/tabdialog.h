@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QVector>
 
 class QTabWidget;
 class QToolButton;
@@ -14,7 +15,7 @@ class TabDialog : public QDialog {
 public:
     explicit TabDialog(QWidget *parent = nullptr);
 
-    QToolButton *consoleButtons[6];
+    QVector<QToolButton *> consoleButtons;   // one per family, in registry order
     QTabWidget *tabs;
     TabGui *tabGui;
     TabAbout *tabAbout;

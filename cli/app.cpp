@@ -127,7 +127,8 @@ public:
             const QByteArray bytes = file.read(largest);
             image.assign(bytes.begin(), bytes.end());
             // These families' images do not say how they are mapped.
-            if (o.hasMapper && (o.family == QLatin1String("msx") || o.family == QLatin1String("sfc")))
+            const Family *family = find_family(o.console);
+            if (o.hasMapper && family && family->mappingFromOption)
                 hint = o.mapper;
         }
         std::string why;

@@ -1,6 +1,6 @@
 #include "cli/options.h"
 
-#include "workers/console_table.h"
+#include "workers/registry.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -8,15 +8,6 @@
 namespace cli {
 
 namespace {
-
-struct FamilyName {
-    const char *name;
-    int code;
-};
-
-const FamilyName kFamilies[] = {
-    {"md", 19}, {"sms", 18}, {"msx", 21}, {"sfc", 15}, {"gb", 2}, {"gba", 3},
-};
 
 constexpr int kRomSizeRow = 2;
 constexpr int kMapperRow = 1;
@@ -29,8 +20,8 @@ bool at_end(const OptionEntry &entry, int position)
 QString family_choices()
 {
     QStringList names;
-    for (const FamilyName &f : kFamilies)
-        names << QString::fromLatin1(f.name);
+    for (const Family *f : families())
+        names << QString::fromLatin1(f->name);
     return names.join(QStringLiteral(", "));
 }
 
@@ -77,25 +68,20 @@ const char kSizeForms[] = "bytes (524288), K or KiB (512K), M or MiB (4M), or Mb
 
 int console_for_family(const QString &name)
 {
-    const QString n = name.trimmed().toLower();
-    for (const FamilyName &f : kFamilies)
-        if (n == QLatin1String(f.name))
-            return f.code;
-    return 0;
+    const Family *f = find_family_named(name);
+    return f ? f->code() : 0;
 }
 
 QString family_for_console(int code)
 {
-    for (const FamilyName &f : kFamilies)
-        if (f.code == code)
-            return QString::fromLatin1(f.name);
-    return QString();
+    const Family *f = find_family(code);
+    return f ? QString::fromLatin1(f->name) : QString();
 }
 
 QString console_label(int code)
 {
-    const ConsoleEntry *row = find_console(code);
-    return row ? QString::fromLatin1(row->label) : QString();
+    const Family *f = find_family(code);
+    return f ? QString::fromLatin1(f->label) : QString();
 }
 
 QString option_choices(const OptionEntry *list)

@@ -1,5 +1,7 @@
 #include "gui/settings.h"
 
+#include "workers/registry.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -15,7 +17,6 @@ const char *const rowCaptions[4] = {
     QT_TRANSLATE_NOOP("Settings", "RAM TYPE:"),
     QT_TRANSLATE_NOOP("Settings", "RAM SIZE:"),
 };
-const char *const gbMbcCaption = QT_TRANSLATE_NOOP("Settings", "MBC TYPE:");
 const char *const notUsedCaption = QT_TRANSLATE_NOOP("Settings", "Not Used:");
 
 bool at_end(const OptionEntry &entry, int position)
@@ -96,7 +97,7 @@ Settings::Settings(QWidget *parent)
     mainLayout->addLayout(checkRow);
     setLayout(mainLayout);
 
-    setConsole(19);
+    setConsole(families().front()->code());
 
     connect(mmcTypeBox, SIGNAL(activated (int)), this, SLOT(setMMCType (int)));
     connect(romSizeBox, SIGNAL(activated (int)), this, SLOT(setRomSize (int)));
@@ -108,7 +109,8 @@ void Settings::setConsole(int code)
 {
     if (code == currentConsole)
         return;
-    if (!option_list(code, 1))
+    const Family *family = find_family(code);
+    if (!family)
         return;
 
     checkSizeBox->setEnabled(false);
@@ -122,10 +124,10 @@ void Settings::setConsole(int code)
     int *values[4] = {&mmcType, &romSize, &ramType, &ramSize};
 
     for (int row = 0; row < 4; ++row) {
-        const OptionEntry *list = option_list(code, row + 1);
-        const char *caption = list == notUsedList ? notUsedCaption
-                              : row == 0 && code == 2 ? gbMbcCaption
-                                                      : rowCaptions[row];
+        const OptionEntry *list = family->rows[row];
+        const char *caption = list == notUsedList                 ? notUsedCaption
+                              : row == 0 && family->mapperCaption ? family->mapperCaption
+                                                                  : rowCaptions[row];
         labels[row]->setText(tr(caption));
         boxes[row]->setEnabled(list != notUsedList);
         *lists[row] = list;

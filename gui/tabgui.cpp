@@ -3,7 +3,6 @@
 #include "device/checksum.h"
 #include "gui/console.h"
 #include "gui/settings.h"
-#include "workers/console_table.h"
 #include "workers/rate_text.h"
 #include "workers/registry.h"
 #include "workers/worker.h"
@@ -18,24 +17,6 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QVBoxLayout>
-
-namespace {
-
-struct DumpRow {
-    int code;
-    const char *filter;
-};
-
-const DumpRow dumpRows[] = {
-    {18, QT_TRANSLATE_NOOP("TabGui", "SMS Rom (*.sms)")},
-    {15, QT_TRANSLATE_NOOP("TabGui", "SFC Rom (*.sfc)")},
-    {2, QT_TRANSLATE_NOOP("TabGui", "GB Rom (*.gb);;GBC Rom (*.gbc)")},
-    {3, QT_TRANSLATE_NOOP("TabGui", "GBA Rom (*.gba)")},
-    {21, QT_TRANSLATE_NOOP("TabGui", "MSX Rom (*.rom)")},
-    {19, QT_TRANSLATE_NOOP("TabGui", "MD Rom (*.md)")},
-};
-
-} // namespace
 
 TabGui::TabGui(QWidget *parent)
     : QWidget(parent)
@@ -82,26 +63,26 @@ TabGui::TabGui(QWidget *parent)
 
     setProgress(0, 1);
     setButtonsEnabled(true);
-    consoleCode = 19;
+    consoleCode = code(ConsoleCode::md);
 
-    sfcThreadInfo = make_info_worker(static_cast<int>(ConsoleCode::sfc));
-    sfcThreadDump = make_dump_worker(static_cast<int>(ConsoleCode::sfc));
-    gbcThreadInfo = make_info_worker(static_cast<int>(ConsoleCode::gbc));
-    gbcThreadDump = make_dump_worker(static_cast<int>(ConsoleCode::gbc));
-    gbaThreadInfo = make_info_worker(static_cast<int>(ConsoleCode::gba));
-    gbaThreadDump = make_dump_worker(static_cast<int>(ConsoleCode::gba));
-    smsThreadInfo = make_info_worker(static_cast<int>(ConsoleCode::sms));
-    smsThreadDump = make_dump_worker(static_cast<int>(ConsoleCode::sms));
-    msxThreadInfo = make_info_worker(static_cast<int>(ConsoleCode::msx));
-    msxThreadDump = make_dump_worker(static_cast<int>(ConsoleCode::msx));
-    mdThreadInfo = make_info_worker(static_cast<int>(ConsoleCode::md));
-    mdThreadDump = make_dump_worker(static_cast<int>(ConsoleCode::md));
-
-    QObject *workers[] = {sfcThreadInfo, sfcThreadDump, gbcThreadInfo, gbcThreadDump,
-                          gbaThreadInfo, gbaThreadDump, smsThreadInfo, smsThreadDump,
-                          msxThreadInfo, msxThreadDump, mdThreadInfo,  mdThreadDump};
-    for (QObject *worker : workers)
-        wire(worker);
+    for (const Family *family : families()) {
+        const FamilyWorkers pair{family->code(), family->makeInfo(), family->makeDump()};
+        wire(pair.info);
+        wire(pair.dump);
+        workers_.append(pair);
+    }
+    sfcThreadInfo = infoWorkerFor(code(ConsoleCode::sfc));
+    sfcThreadDump = dumpWorkerFor(code(ConsoleCode::sfc));
+    gbcThreadInfo = infoWorkerFor(code(ConsoleCode::gbc));
+    gbcThreadDump = dumpWorkerFor(code(ConsoleCode::gbc));
+    gbaThreadInfo = infoWorkerFor(code(ConsoleCode::gba));
+    gbaThreadDump = dumpWorkerFor(code(ConsoleCode::gba));
+    smsThreadInfo = infoWorkerFor(code(ConsoleCode::sms));
+    smsThreadDump = dumpWorkerFor(code(ConsoleCode::sms));
+    msxThreadInfo = infoWorkerFor(code(ConsoleCode::msx));
+    msxThreadDump = dumpWorkerFor(code(ConsoleCode::msx));
+    mdThreadInfo = infoWorkerFor(code(ConsoleCode::md));
+    mdThreadDump = dumpWorkerFor(code(ConsoleCode::md));
 
     connect(infoButton, SIGNAL(clicked(bool)), this, SLOT(push_info()));
     connect(dumpButton, SIGNAL(clicked(bool)), this, SLOT(push_read_rom()));
@@ -136,9 +117,9 @@ TabGui::~TabGui()
     // The tab goes with the window at the end of the program; a run still
     // going is asked to stop and waited for, since a running thread must
     // not be destroyed.
-    CartWorker *workers[] = {sfcThreadInfo, sfcThreadDump, gbcThreadInfo, gbcThreadDump,
-                             gbaThreadInfo, gbaThreadDump, smsThreadInfo, smsThreadDump,
-                             msxThreadInfo, msxThreadDump, mdThreadInfo,  mdThreadDump};
+    QVector<CartWorker *> workers;
+    for (const FamilyWorkers &pair : workers_)
+        workers << pair.info << pair.dump;
     for (CartWorker *worker : workers) {
         if (!worker)
             continue;
@@ -187,28 +168,18 @@ void TabGui::cancelDump()
 
 InfoWorker *TabGui::infoWorkerFor(int code) const
 {
-    switch (code) {
-    case 15: return sfcThreadInfo;
-    case 2: return gbcThreadInfo;
-    case 3: return gbaThreadInfo;
-    case 18: return smsThreadInfo;
-    case 21: return msxThreadInfo;
-    case 19: return mdThreadInfo;
-    default: return nullptr;
-    }
+    for (const FamilyWorkers &pair : workers_)
+        if (pair.code == code)
+            return pair.info;
+    return nullptr;
 }
 
 DumpWorker *TabGui::dumpWorkerFor(int code) const
 {
-    switch (code) {
-    case 15: return sfcThreadDump;
-    case 2: return gbcThreadDump;
-    case 3: return gbaThreadDump;
-    case 18: return smsThreadDump;
-    case 21: return msxThreadDump;
-    case 19: return mdThreadDump;
-    default: return nullptr;
-    }
+    for (const FamilyWorkers &pair : workers_)
+        if (pair.code == code)
+            return pair.dump;
+    return nullptr;
 }
 
 void TabGui::setButtonsEnabled(bool enabled)
@@ -224,8 +195,8 @@ void TabGui::setButtonsEnabled(bool enabled)
 
 void TabGui::selectConsole(int code)
 {
-    if (const ConsoleEntry *row = find_console(code))
-        info(QStringLiteral("Select : ") + QString::fromLatin1(row->label));
+    if (const Family *family = find_family(code))
+        info(QStringLiteral("Select : ") + QString::fromLatin1(family->label));
     settings->setConsole(code);
     consoleCode = code;
 }
@@ -296,12 +267,9 @@ void TabGui::infoFinished()
 
 void TabGui::push_read_rom()
 {
-    const DumpRow *row = nullptr;
-    for (const DumpRow &r : dumpRows)
-        if (r.code == consoleCode)
-            row = &r;
+    const Family *family = find_family(consoleCode);
     DumpWorker *worker = dumpWorkerFor(consoleCode);
-    if (!row || !worker)
+    if (!family || !worker)
         return;
     const QString refused = rom_size_refusal(consoleCode, settings->romSize, settings->mmcType);
     if (!refused.isEmpty()) {
@@ -310,7 +278,7 @@ void TabGui::push_read_rom()
     }
 
     const QString name = saveFileDialog(this, tr("Read ROM to..."), QStringLiteral("."),
-                                        tr(row->filter));
+                                        tr(family->saveFilter));
     if (name.isEmpty())
         return;
 

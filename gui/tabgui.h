@@ -4,6 +4,7 @@
 
 #include <QElapsedTimer>
 #include <QHash>
+#include <QVector>
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -40,8 +41,8 @@ public:
     QProgressBar *progressBar;
     QPushButton *cancelButton;
 
-    // Created without parent and kept for the life of the process. Null for
-    // a family whose workers are not available.
+    // Created without parent and kept for the life of the process, one pair
+    // per registered family; these name the six families' pairs.
     InfoWorker *smsThreadInfo = nullptr;
     DumpWorker *smsThreadDump = nullptr;
     InfoWorker *msxThreadInfo = nullptr;
@@ -55,7 +56,7 @@ public:
     InfoWorker *gbaThreadInfo = nullptr;
     DumpWorker *gbaThreadDump = nullptr;
 
-    int consoleCode = 19;
+    int consoleCode = 0;
 
     InfoWorker *infoWorkerFor(int code) const;
     DumpWorker *dumpWorkerFor(int code) const;
@@ -87,6 +88,12 @@ private slots:
 private:
     void wire(QObject *worker);
     void addShortcut(QPushButton *button, const QKeySequence &keys);
+    struct FamilyWorkers {
+        int code;
+        InfoWorker *info;
+        DumpWorker *dump;
+    };
+    QVector<FamilyWorkers> workers_;
     QElapsedTimer progressClock;   // since the run's first progress report
     QHash<const QObject *, int> pendingTones_;   // by worker
     QElapsedTimer dumpClock;       // since the Dump run was started

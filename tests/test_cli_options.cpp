@@ -3,6 +3,10 @@
 #include "cli/options.h"
 #include "cli/output.h"
 #include "cli/presets.h"
+#include "workers/registry.h"
+#include "workers/worker.h"
+
+#include <memory>
 
 #include <QtTest>
 
@@ -46,6 +50,26 @@ private slots:
         QTEST(o.hasSize ? o.romSize : -1, "romSize");
         QTEST(o.hasMapper ? o.mapper : -1, "mapper");
         QTEST(o.output, "output");
+    }
+
+    // Each registered family is reachable by its own name and code, and its
+    // descriptor makes that family's workers.
+    void everyFamilyIsReachable()
+    {
+        QSet<int> codes;
+        for (const Family *f : families()) {
+            QVERIFY2(!codes.contains(f->code()), f->name);
+            codes.insert(f->code());
+            cli::Options o;
+            QString error;
+            QVERIFY2(cli::parse_arguments({"info", "--console", f->name}, &o, &error), qPrintable(error));
+            QCOMPARE(o.console, f->code());
+            QCOMPARE(o.family, QString::fromLatin1(f->name));
+            std::unique_ptr<InfoWorker> info(make_info_worker(f->code()));
+            std::unique_ptr<DumpWorker> dump(make_dump_worker(f->code()));
+            QVERIFY2(info && dump, f->name);
+            QCOMPARE(dump->consoleCode(), f->code());
+        }
     }
 
     void refusedLines_data()

@@ -112,7 +112,6 @@ private slots:
         QFETCH(int, mode);
         const std::vector<uint8_t> rom = banked_image(128 * K, 8 * K);
         Bench bench(std::make_unique<sim::MsxCartridge>(rom, 4), identity.constData());
-        msx::mode = 0;
         msxThreadInfo msxInfo;
         mdThreadInfo mdInfo;
         if (!before.isEmpty())

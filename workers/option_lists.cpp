@@ -1,5 +1,7 @@
 #include "workers/option_lists.h"
 
+#include "workers/registry.h"
+
 #define END_OF_LIST {-1, 0, "END"}
 
 const OptionEntry mdMapperList[] = {
@@ -200,24 +202,8 @@ const OptionEntry notUsedList[] = {
 
 const OptionEntry *option_list(int consoleCode, int row)
 {
-    struct FamilyRows {
-        int code;
-        const OptionEntry *rows[4];
-    };
-    static const FamilyRows families[] = {
-        {19, {mdMapperList, mdRomSizeList, mdRamTypeList, mdRamSizeList}},
-        {2, {gbMbcList, gbRomSizeList, notUsedList, gbRamSizeList}},
-        {3, {notUsedList, gbaRomSizeList, gbaSaveTypeList, gbaSaveSizeList}},
-        {15, {sfcMapModeList, sfcRomSizeList, notUsedList, sfcRamSizeList}},
-        {18, {notUsedList, smsRomSizeList, notUsedList, notUsedList}},
-        {21, {msxMapperList, msxRomSizeList, notUsedList, notUsedList}},
-    };
-    if (row < 1 || row > 4)
-        return nullptr;
-    for (const FamilyRows &f : families)
-        if (f.code == consoleCode)
-            return f.rows[row - 1];
-    return nullptr;
+    const Family *family = find_family(consoleCode);
+    return family && row >= 1 && row <= 4 ? family->rows[row - 1] : nullptr;
 }
 
 const OptionEntry *find_option_value(const OptionEntry *list, int value)

@@ -1,48 +1,40 @@
 #include "workers/registry.h"
 
-#include "workers/gba/gba_threads.h"
-#include "workers/gbc/gbc_threads.h"
-#include "workers/md/md_threads.h"
-#include "workers/msx/msx_threads.h"
-#include "workers/sfc/sfc_threads.h"
-#include "workers/sms/sms_threads.h"
+// One line per family: its descriptor lives in its own folder.
+extern const Family md_family, sms_family, msx_family, sfc_family, gbc_family, gba_family;
 
-InfoWorker *make_info_worker(int console)
+const std::vector<const Family *> &families()
 {
-    switch (console) {
-    case code(ConsoleCode::md):
-        return new mdThreadInfo;
-    case code(ConsoleCode::sms):
-        return new smsThreadInfo;
-    case code(ConsoleCode::msx):
-        return new msxThreadInfo;
-    case code(ConsoleCode::sfc):
-        return new sfcThreadInfo;
-    case code(ConsoleCode::gbc):
-        return new gbcThreadInfo;
-    case code(ConsoleCode::gba):
-        return new gbaThreadInfo;
-    default:
-        return nullptr;
-    }
+    static const std::vector<const Family *> all{&md_family, &sms_family, &msx_family,
+                                                 &sfc_family, &gbc_family, &gba_family};
+    return all;
 }
 
-DumpWorker *make_dump_worker(int console)
+const Family *find_family(int code)
 {
-    switch (console) {
-    case code(ConsoleCode::md):
-        return new mdThreadDump;
-    case code(ConsoleCode::sms):
-        return new smsThreadDump;
-    case code(ConsoleCode::msx):
-        return new msxThreadDump;
-    case code(ConsoleCode::sfc):
-        return new sfcThreadDump;
-    case code(ConsoleCode::gbc):
-        return new gbcThreadDump;
-    case code(ConsoleCode::gba):
-        return new gbaThreadDump;
-    default:
-        return nullptr;
-    }
+    for (const Family *f : families())
+        if (f->code() == code)
+            return f;
+    return nullptr;
+}
+
+const Family *find_family_named(const QString &name)
+{
+    const QString n = name.trimmed().toLower();
+    for (const Family *f : families())
+        if (n == QLatin1String(f->name))
+            return f;
+    return nullptr;
+}
+
+InfoWorker *make_info_worker(int code)
+{
+    const Family *f = find_family(code);
+    return f ? f->makeInfo() : nullptr;
+}
+
+DumpWorker *make_dump_worker(int code)
+{
+    const Family *f = find_family(code);
+    return f ? f->makeDump() : nullptr;
 }

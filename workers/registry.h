@@ -1,22 +1,18 @@
-// The six families and their worker classes, for the front ends.
+// The families the program knows, in button order.
 #pragma once
 
+#include "workers/family.h"
+
 #include <QString>
+#include <vector>
 
-class InfoWorker;
-class DumpWorker;
+// Every family's descriptor, in the order the console buttons show them.
+const std::vector<const Family *> &families();
 
-// Scoped, since the family namespaces carry the same names.
-enum class ConsoleCode : int {
-    md = 19,
-    sms = 18,
-    msx = 21,
-    sfc = 15,
-    gbc = 2,
-    gba = 3,
-};
-
-constexpr int code(ConsoleCode c) { return static_cast<int>(c); }
+// The family with that console code, or null.
+const Family *find_family(int code);
+// The family the headless program names `name` ("md", "gb" …), or null.
+const Family *find_family_named(const QString &name);
 
 // A new Info or Dump worker of the family with that console code, without
 // parent; null for a code that names no family.

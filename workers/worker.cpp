@@ -6,6 +6,7 @@
 #include "workers/verify/verify.h"
 
 #include "workers/option_lists.h"
+#include "workers/registry.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -179,26 +180,6 @@ private:
     bool done_ = false;
 };
 
-struct MapperLimit {
-    int console;
-    int mapper;
-    int maxBytes;
-};
-
-// What each mapper can address: past it the banks wrap and the image
-// repeats.
-const MapperLimit kMapperLimits[] = {
-    {2, 0, 32 * 1024},          // GB NONE
-    {2, 1, 2 * 1024 * 1024},    // MBC1
-    {2, 2, 256 * 1024},         // MBC2
-    {2, 3, 2 * 1024 * 1024},    // MBC3
-    {2, 4, 8 * 1024 * 1024},    // MBC5
-    {21, 0, 64 * 1024},         // MSX standard (no mapper)
-    // Boards without bank registers show no more than the two cartridge pages.
-    {21, 13, 32 * 1024},        // Konami Synthesizer
-    {21, 15, 32 * 1024},        // Disk ROM
-};
-
 } // namespace
 
 QString option_name(int consoleCode, int row, int value)
@@ -209,8 +190,10 @@ QString option_name(int consoleCode, int row, int value)
 
 QString rom_size_refusal(int consoleCode, int romSize, int mapper)
 {
-    for (const MapperLimit &l : kMapperLimits) {
-        if (l.console == consoleCode && l.mapper == mapper && romSize > l.maxBytes)
+    const Family *family = find_family(consoleCode);
+    for (size_t i = 0; family && i < family->limitCount; ++i) {
+        const MapperLimit &l = family->limits[i];
+        if (l.mapper == mapper && romSize > l.maxBytes)
             return frameText("ROM SIZE %1 is more than mapper %2 can address (%3 at most).")
                 .arg(option_name(consoleCode, 2, romSize), option_name(consoleCode, 1, mapper),
                      option_name(consoleCode, 2, l.maxBytes));
@@ -408,6 +391,42 @@ bool DumpWorker::perform(const BlockRead &step, uint8_t *dst)
     for (const CommandSector &s : step.after)
         if (!send(s))
             return false;
+    return true;
+}
+
+bool DumpWorker::evenBlock(uint32_t index, uint32_t blockSize, DumpBlock *block) const
+{
+    const uint64_t offset = uint64_t(index) * blockSize;
+    if (romSize <= 0 || offset >= uint64_t(romSize))
+        return false;
+    block->imageOffset = uint32_t(offset);
+    block->read.length = uint32_t(std::min<uint64_t>(blockSize, uint64_t(romSize) - offset));
+    block->progress = int(offset + block->read.length);
+    return true;
+}
+
+bool DumpWorker::readImage(uint8_t *buffer)
+{
+    if (!startRead())
+        return false;
+    emit set_progress(1, romSize);
+    DumpBlock block;
+    for (uint32_t index = 0; nextBlock(index, buffer, &block); ++index) {
+        if (!keepGoing())
+            return false;
+        if (uint64_t(block.imageOffset) + block.read.length > imageSize_) {
+            // A block past the buffer would overwrite memory: fail it as a read.
+            failure_ = Failure::Read;
+            failedOffset_ = block.imageOffset;
+            return false;
+        }
+        if (!perform(block.read, buffer + block.imageOffset))
+            return false;
+        blockDone(block, buffer);
+        if (block.progress >= 0)
+            emit set_progress(block.progress, romSize);
+        block = DumpBlock();
+    }
     return true;
 }
 

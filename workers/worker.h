@@ -1,9 +1,10 @@
-// The frame shared by the twelve cartridge workers: signals, the cancel
+// The frame shared by every family's Info and Dump workers: signals, the cancel
 // slot, the device preamble of Info runs and the frame of Dump runs.
 #pragma once
 
 #include "device/command.h"
 #include "workers/log_tone.h"
+#include "workers/types.h"
 #include "workers/presets.h"
 
 #include <QString>
@@ -96,15 +97,6 @@ private:
     void preset(void (CartridgePresets::*op)(int), int value);
 };
 
-// A block read of a bank reader: the sectors to send first, one per send,
-// the data-window read, and the sectors that restore the mapper afterwards.
-struct BlockRead {
-    std::vector<CommandSector> before;
-    uint32_t windowOffset = 0;
-    uint32_t length = 0;          // 0: nothing is read
-    std::vector<CommandSector> after;
-};
-
 class DumpWorker : public CartWorker {
     Q_OBJECT
 public:
@@ -129,11 +121,21 @@ public:
 protected:
     void run() override;
 
-    // Reads the image into `buffer` (bufferSize() bytes, zero-filled),
-    // emitting progress. False ends the run without a file: the helpers below
-    // record why, or the family has logged its own reason.
-    virtual bool readImage(uint8_t *buffer) = 0;
+    // A family describes its reads; the frame's one block loop performs
+    // them with the cancel checks, read-error offsets and progress.
+    // Sends what goes before the first block. False ends the run without a
+    // file: the helpers below record why, or the family logged its reason.
+    virtual bool startRead() = 0;
+    // Block `index` of the run, asked once the blocks before it are in
+    // `image`; false when the run has no more.
+    virtual bool nextBlock(uint32_t index, const uint8_t *image, DumpBlock *block) = 0;
+    // A block is in, before its progress is reported.
+    virtual void blockDone(const DumpBlock &, const uint8_t *) {}
     virtual uint32_t bufferSize() const { return uint32_t(romSize); }
+    // Block `index` of a run read in blocks of `blockSize`: its place and
+    // length in the image, the last one short where romSize is not a whole
+    // number of blocks, and the bytes done as its progress. False past the end.
+    bool evenBlock(uint32_t index, uint32_t blockSize, DumpBlock *block) const;
     // After a save: warns, as the last lines, where the image disagrees with
     // what its header says. The frame warns on a failed header checksum.
     virtual void noteSuspectImage(const uint8_t *image, uint32_t len, bool checksumFails);
@@ -142,18 +144,20 @@ protected:
     void noteHeaderSize(uint32_t declared);
     void warnHeaderSize(uint32_t len, uint32_t declared);
 
-    // Helpers for readImage. Each returns false and records the failure.
-    bool send(const CommandSector &sector);           // "Device command error."
+    // For startRead: false, and the run ends with "Device command error.".
+    bool send(const CommandSector &sector);
+
+private:
+    // The block loop's steps. Each returns false and records the failure.
     bool readWindow(uint32_t offset, uint8_t *dst, uint32_t len);  // "Read error at 0x…"
     bool perform(const BlockRead &step, uint8_t *dst);
     bool keepGoing();                                  // false once canceled
-
-private:
     enum class Failure { None, Canceled, Read, Command };
     Failure failure_ = Failure::None;
     uint32_t failedOffset_ = 0;
     const uint8_t *image_ = nullptr;   // the run's buffer, to name failed offsets
     uint32_t imageSize_ = 0;
+    bool readImage(uint8_t *buffer);
     void end(bool saved);
     void noteSaveError(const QString &why);
     bool noteVerification(const uint8_t *data, uint32_t len);   // true: checksum fails

@@ -192,4 +192,15 @@ BlockRead block_read(uint32_t offset, uint32_t length)
     return step;
 }
 
+verify::HeaderCheck check_header(const uint8_t *p, size_t size)
+{
+    if (size < 0xC0)
+        return verify::HeaderCheck::None;
+    uint8_t sum = 0;
+    for (size_t i = 0xA0; i <= 0xBC; ++i)
+        sum = uint8_t(sum - p[i]);
+    sum = uint8_t(sum - 0x19);
+    return sum == p[0xBD] ? verify::HeaderCheck::Ok : verify::HeaderCheck::Mismatch;
+}
+
 } // namespace gba

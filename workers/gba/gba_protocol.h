@@ -6,7 +6,7 @@
 #include "device/cartridge_logos.h"
 #include "device/command.h"
 #include "workers/gba/gba_table.h"
-#include "workers/worker.h"
+#include "workers/types.h"
 
 #include <QString>
 #include <cstddef>
@@ -93,5 +93,9 @@ QString text(const char16_t *column);
 
 // One block: the address sector, then the read at window offset 0.
 BlockRead block_read(uint32_t offset, uint32_t length = kBlockSize);
+
+// The header checksum of a saved image of `size` bytes: None where the
+// image is too small to hold the header.
+verify::HeaderCheck check_header(const uint8_t *image, size_t size);
 
 } // namespace gba

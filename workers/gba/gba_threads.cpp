@@ -73,19 +73,15 @@ void gbaThreadInfo::reportHeader(const uint8_t *header)
     noteRaw(QStringLiteral("<hr><br>"));
 }
 
-bool gbaThreadDump::readImage(uint8_t *buffer)
+bool gbaThreadDump::startRead()
 {
-    if (!send(gba::console_selection()) || !send(gba::gba_start()))
+    return send(gba::console_selection()) && send(gba::gba_start());
+}
+
+bool gbaThreadDump::nextBlock(uint32_t index, const uint8_t *, DumpBlock *block)
+{
+    if (!evenBlock(index, gba::kBlockSize, block))
         return false;
-    const uint32_t size = uint32_t(romSize);
-    emit set_progress(1, romSize);
-    for (uint32_t offset = 0; offset < size; offset += gba::kBlockSize) {
-        // A size that is not a whole number of blocks ends in a short read
-        // rather than past the buffer.
-        const uint32_t length = qMin(gba::kBlockSize, size - offset);
-        if (!keepGoing() || !perform(gba::block_read(offset, length), buffer + offset))
-            return false;
-        emit set_progress(int(offset + length), romSize);
-    }
+    block->read = gba::block_read(block->imageOffset, block->read.length);
     return true;
 }

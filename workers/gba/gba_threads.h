@@ -28,5 +28,6 @@ public:
     using DumpWorker::DumpWorker;
 
 protected:
-    bool readImage(uint8_t *buffer) override;
+    bool startRead() override;
+    bool nextBlock(uint32_t index, const uint8_t *image, DumpBlock *block) override;
 };

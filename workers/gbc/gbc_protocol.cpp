@@ -137,4 +137,16 @@ BlockRead bank_read(int mmcType, uint32_t offset, uint32_t length)
     return step;
 }
 
+verify::HeaderCheck check_header(const uint8_t *p, size_t size)
+{
+    if (size < 0x150)
+        return verify::HeaderCheck::None;
+    uint8_t header = 0;
+    for (size_t i = 0x134; i <= 0x14C; ++i)
+        header = uint8_t(header - p[i] - 1);
+    const uint16_t stored = uint16_t((p[0x14E] << 8) | p[0x14F]);
+    const uint16_t global = uint16_t(byte_sum(p, size) - p[0x14E] - p[0x14F]);
+    return header == p[0x14D] && global == stored ? verify::HeaderCheck::Ok : verify::HeaderCheck::Mismatch;
+}
+
 } // namespace gbc

@@ -5,7 +5,7 @@
 #include <cstddef>   // before device/command.h, which uses size_t
 #include "device/cartridge_logos.h"
 #include "device/command.h"
-#include "workers/worker.h"
+#include "workers/types.h"
 
 #include <QString>
 #include <cstdint>
@@ -62,5 +62,9 @@ int reader_for_image(int mmcType, const uint8_t *bank0, uint32_t len);
 // The steps that read `length` bytes of image offset `offset` (a multiple of
 // the bank size) with the controller `mmcType`.
 BlockRead bank_read(int mmcType, uint32_t offset, uint32_t length = kBankSize);
+
+// The header checksum of a saved image of `size` bytes: None where the
+// image is too small to hold the header.
+verify::HeaderCheck check_header(const uint8_t *image, size_t size);
 
 } // namespace gbc

@@ -47,25 +47,22 @@ void gbcThreadInfo::identify()
     selectRamSize(ram.bytes);
 }
 
-bool gbcThreadDump::readImage(uint8_t *buffer)
+bool gbcThreadDump::startRead()
 {
-    if (!send(gbc::console_selection()) || !send(gbc::gb_start()))
-        return false;
-    int mmc = mmcType;
+    return send(gbc::console_selection()) && send(gbc::gb_start());
+}
+
+bool gbcThreadDump::nextBlock(uint32_t index, const uint8_t *image, DumpBlock *block)
+{
     const uint32_t size = uint32_t(romSize);
-    emit set_progress(1, romSize);
-    for (uint32_t offset = 0; offset < size; offset += gbc::kBankSize) {
-        // A size that is not a whole number of banks ends in a short read
-        // rather than past the buffer.
-        const uint32_t length = qMin(gbc::kBankSize, size - offset);
-        if (!keepGoing() || !perform(gbc::bank_read(mmc, offset, length), buffer + offset))
-            return false;
-        emit set_progress(int(offset + length), romSize);
-        if (offset == 0) {
-            mmc = gbc::reader_for_image(mmc, buffer, length);
-            noteDeclared(buffer, length);
-        }
-    }
+    const uint32_t bank0 = qMin(gbc::kBankSize, size);
+    // Asked once bank 0 is in and reported, whether more banks follow or not.
+    if (index == 1)
+        noteDeclared(image, bank0);
+    if (!evenBlock(index, gbc::kBankSize, block))
+        return false;
+    const int mmc = index == 0 ? mmcType : gbc::reader_for_image(mmcType, image, bank0);
+    block->read = gbc::bank_read(mmc, block->imageOffset, block->read.length);
     return true;
 }
 

@@ -30,14 +30,6 @@ bool digits(const std::string &s)
 
 } // namespace
 
-const MdTitleRecord *find_title(const MdTitleRecord *table, size_t count, uint32_t crc)
-{
-    for (size_t i = 0; i < count; ++i)
-        if (table[i].crc == crc)
-            return &table[i];
-    return nullptr;
-}
-
 uint32_t Header::declaredSize() const
 {
     if (romStart != 0 || romEnd < 0x1FF || romEnd >= kMaxDeclared)
@@ -96,6 +88,24 @@ std::vector<Block> dump_blocks(uint32_t romSize)
     for (uint32_t offset = 0; offset < romSize; offset += kBlock)
         blocks.push_back({offset, std::min(kBlock, romSize - offset)});
     return blocks;
+}
+
+verify::HeaderCheck check_header(const uint8_t *p, size_t size)
+{
+    if (size < 0x200)
+        return verify::HeaderCheck::None;
+    // The sum covers the ROM the header declares; an overdump's repeats
+    // past it are not part of it. A short image sums what it has.
+    const uint32_t end = uint32_t(p[0x1A4]) << 24 | uint32_t(p[0x1A5]) << 16 | uint32_t(p[0x1A6]) << 8 | p[0x1A7];
+    const size_t n = end >= 0x200 && end < size ? size_t(end) + 1 : size;
+    uint16_t sum = 0;
+    size_t i = 0x200;
+    for (; i + 1 < n; i += 2)
+        sum = uint16_t(sum + ((p[i] << 8) | p[i + 1]));
+    if (i < n) // an odd last byte counts as the high half of a word
+        sum = uint16_t(sum + (p[i] << 8));
+    const uint16_t stored = uint16_t((p[0x18E] << 8) | p[0x18F]);
+    return sum == stored ? verify::HeaderCheck::Ok : verify::HeaderCheck::Mismatch;
 }
 
 } // namespace md

@@ -3,6 +3,8 @@
 // offset = address.
 #pragma once
 
+#include "workers/types.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -23,9 +25,6 @@ constexpr uint32_t kHeaderPage = 0x2000;
 constexpr uint32_t kBlock = 0x20000;
 // The console decodes the cartridge in the first 4 MiB; larger carts bank.
 constexpr uint32_t kCartridgeSpace = 0x400000;
-
-// First record whose key equals `crc`, or null.
-const MdTitleRecord *find_title(const MdTitleRecord *table, size_t count, uint32_t crc);
 
 // The header at 0x100-0x1FF. Text fields are the raw bytes, trailing spaces
 // and NULs removed.
@@ -60,5 +59,9 @@ struct Block {
 // 128 KiB blocks covering `romSize` bytes; a last partial block is read to
 // the image's last byte.
 std::vector<Block> dump_blocks(uint32_t romSize);
+
+// The header checksum of a saved image of `size` bytes: None where the
+// image is too small to hold the header; the sum runs to the end the header declares.
+verify::HeaderCheck check_header(const uint8_t *image, size_t size);
 
 } // namespace md

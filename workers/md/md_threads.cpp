@@ -61,7 +61,7 @@ void mdThreadInfo::identify()
     if (!infoRead(0, page.data(), md::kHeaderPage, 0) || !cartridgeAnswers(page.constData(), md::kHeaderPage))
         return;
     const uint32_t key = crc32_buffer(page.constData(), md::kHeaderPage);
-    const md::MdTitleRecord *hit = md::find_title(table, tableSize, key);
+    const md::MdTitleRecord *hit = find_title(table, tableSize, &md::MdTitleRecord::crc, key);
     if (!hit) {
         identifyFromHeader(page);
         return;
@@ -136,26 +136,35 @@ void mdThreadInfo::presetDeclaredSize(uint32_t size)
     selectRomSize(rounded);
 }
 
-bool mdThreadDump::readImage(uint8_t *buffer)
+bool mdThreadDump::startRead()
 {
     // Select the Mega Drive bus ourselves: the reader may still be in the
     // mode another family's run left.
-    if (!send(mdSelect()))
+    blocks_ = md::dump_blocks(uint32_t(romSize));
+    return send(mdSelect());
+}
+
+bool mdThreadDump::nextBlock(uint32_t index, const uint8_t *, DumpBlock *block)
+{
+    if (index >= blocks_.size())
         return false;
-    emit set_progress(1, romSize);
-    for (const md::Block &b : md::dump_blocks(uint32_t(romSize))) {
-        if (!keepGoing() || !readWindow(b.offset, buffer + b.offset, b.length))
-            return false;
-        if (b.offset == 0) {
-            const md::Header h = md::decode_header(buffer, b.length);
-            const uint32_t declared = h.valid ? h.declaredSize() : 0;
-            // Said once the header is in, before the rest is read.
-            if (declared && declared != uint32_t(romSize))
-                noteHeaderSize(declared);
-        }
-        emit set_progress(int(b.offset), romSize);
-    }
+    const md::Block &b = blocks_[index];
+    block->read.windowOffset = b.offset;
+    block->read.length = b.length;
+    block->imageOffset = b.offset;
+    block->progress = int(b.offset);
     return true;
+}
+
+void mdThreadDump::blockDone(const DumpBlock &block, const uint8_t *image)
+{
+    if (block.imageOffset != 0)
+        return;
+    const md::Header h = md::decode_header(image, block.read.length);
+    const uint32_t declared = h.valid ? h.declaredSize() : 0;
+    // Said once the header is in, before the rest is read.
+    if (declared && declared != uint32_t(romSize))
+        noteHeaderSize(declared);
 }
 
 void mdThreadDump::noteSuspectImage(const uint8_t *image, uint32_t len, bool checksumFails)

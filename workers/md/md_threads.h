@@ -29,6 +29,11 @@ public:
     using DumpWorker::DumpWorker;
 
 protected:
-    bool readImage(uint8_t *buffer) override;
+    bool startRead() override;
+    bool nextBlock(uint32_t index, const uint8_t *image, DumpBlock *block) override;
+    void blockDone(const DumpBlock &block, const uint8_t *image) override;
     void noteSuspectImage(const uint8_t *image, uint32_t len, bool checksumFails) override;
+
+private:
+    std::vector<md::Block> blocks_;
 };

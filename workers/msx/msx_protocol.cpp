@@ -9,8 +9,6 @@
 
 namespace msx {
 
-std::atomic<uint8_t> mode{0};
-
 uint8_t mode_for_firmware(const char *firmware)
 {
     if (firmware && std::strncmp(firmware, "MSX", 3) == 0)
@@ -145,14 +143,6 @@ bool is_blank(const uint8_t *data, size_t len)
     return std::all_of(data, data + len, [](uint8_t b) { return b == 0xFF; });
 }
 
-const TitleRecord *find_title(const TitleRecord *table, size_t count, uint32_t key)
-{
-    for (size_t i = 0; i < count; ++i)
-        if (table[i].key == key)
-            return &table[i];
-    return nullptr;
-}
-
 const TitleRecord *fingerprint(const PageReader &read, const TitleRecord *table, size_t count)
 {
     std::vector<uint8_t> page(kPageSize);
@@ -161,7 +151,7 @@ const TitleRecord *fingerprint(const PageReader &read, const TitleRecord *table,
             return nullptr;
         const uint32_t crc = crc32_buffer(page.data(), page.size());
         if (crc != kBlankPageCrc) {
-            const TitleRecord *row = find_title(table, count, crc);
+            const TitleRecord *row = find_title(table, count, &TitleRecord::key, crc);
             return row && row->size != 0 ? row : nullptr;
         }
     }

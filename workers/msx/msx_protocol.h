@@ -4,9 +4,8 @@
 
 #include "device/command.h"
 #include "workers/msx/msx_table.h"
-#include "workers/worker.h"
+#include "workers/types.h"
 
-#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -28,10 +27,6 @@ constexpr uint8_t kModeStandard = 0x15;   // the MSX console code
 constexpr uint8_t kModeVariant = 0x14;    // readers whose firmware text starts "MSX"
 constexpr uint8_t kOpStart = 0x01;
 constexpr uint8_t kOpRegisterWrite = 0x03;
-
-// The mode byte of the last MSX start; 0 until one is sent. Shared by the
-// Info and Dump workers, which run on different threads.
-extern std::atomic<uint8_t> mode;
 
 // The mode an MSX start uses for a reader with that identity text.
 uint8_t mode_for_firmware(const char *firmware);
@@ -63,9 +58,6 @@ bool is_blank(const uint8_t *data, size_t len);
 
 // Reads `len` bytes of the slot at `address` into `dst`; false on failure.
 using PageReader = std::function<bool(uint32_t address, uint8_t *dst, uint32_t len)>;
-
-// The first row of `table` whose key equals `key`; null when none.
-const TitleRecord *find_title(const TitleRecord *table, size_t count, uint32_t key);
 
 // Identifies the cartridge from one 8 KiB page: the first non-empty page of
 // 0x4000 and 0x8000 is looked up in `table`; with both empty, the page at

@@ -14,7 +14,6 @@ void msxThreadInfo::identify()
     const uint8_t mode = msx::mode_for_firmware(device_firmware);
     if (!infoSend(msx::start_sector(mode)))
         return;
-    msx::mode = mode;
 
     // Pages are named in the log by their offset in a ROM that starts at 0x4000.
     bool readFailed = false;
@@ -114,7 +113,7 @@ bool msxThreadInfo::readBank(int mapper, uint8_t mode, uint32_t offset, uint8_t 
     return infoRead(step.windowOffset, dst, step.length, offset);
 }
 
-bool msxThreadDump::readImage(uint8_t *buffer)
+bool msxThreadDump::startRead()
 {
     const uint32_t size = uint32_t(romSize);
     const int mapper = mmcType;
@@ -125,22 +124,55 @@ bool msxThreadDump::readImage(uint8_t *buffer)
 
     // Choose the MSX bus ourselves, in the mode an Info run would choose: the
     // reader may be in another family's mode, or never have been started.
-    const uint8_t mode = msx::mode_for_firmware(device_firmware);
-    if (!send(msx::start_sector(mode)))
+    mode_ = msx::mode_for_firmware(device_firmware);
+    if (!send(msx::start_sector(mode_)))
         return false;
-    msx::mode = mode;
 
-    if (size <= msx::kDirectLimit && (!msx::is_mapper(mapper) || msx::shows_first_banks(mapper)))
-        return readFixedPages(buffer, size);
-    if (mapper == 0) {
+    if (size <= msx::kDirectLimit && (!msx::is_mapper(mapper) || msx::shows_first_banks(mapper))) {
+        plan_ = Plan::FixedPages;
+    } else if (mapper == 0) {
         note("Debug dump 64K.");
-        emit set_progress(1, romSize);
-        if (!readWindow(0, buffer, size))
-            return false;
-        emit set_progress(romSize, romSize);
-        return true;
+        plan_ = Plan::Window;
+    } else {
+        plan_ = Plan::Banks;
     }
-    return readBanks(buffer, size, mapper, mode);
+    return true;
+}
+
+bool msxThreadDump::nextBlock(uint32_t index, const uint8_t *image, DumpBlock *block)
+{
+    const uint32_t size = uint32_t(romSize);
+    switch (plan_) {
+    case Plan::FixedPages:
+        if (index == 0) {
+            block->read.windowOffset = 0x4000;
+            block->read.length = size;
+            return true;
+        }
+        if (index > 1)
+            return false;
+        // An empty first page means the ROM sits in the upper page. Images
+        // smaller than a page are judged on what they hold. Either way the
+        // run reports its progress once, at the end.
+        if (msx::is_blank(image, std::min(size, msx::kPageSize))) {
+            block->read.windowOffset = 0x8000;
+            block->read.length = size;
+        }
+        block->progress = romSize;
+        return true;
+    case Plan::Window:
+        if (index > 0)
+            return false;
+        block->read.length = size;
+        block->progress = romSize;
+        return true;
+    case Plan::Banks:
+        break;
+    }
+    if (!evenBlock(index, msx::kBankSize, block))
+        return false;
+    block->read = msx::bank_read(mmcType, block->imageOffset, block->read.length, mode_);
+    return true;
 }
 
 void msxThreadDump::noteSuspectImage(const uint8_t *image, uint32_t len, bool checksumFails)
@@ -149,32 +181,4 @@ void msxThreadDump::noteSuspectImage(const uint8_t *image, uint32_t len, bool ch
     if (mmcType == msx::kFmPac)
         noteWarn("Warning: the FM-PAC board reads back its registers at 0x7FF6 and 0x7FF7, so bytes 0x3FF6 and "
              "0x3FF7 of every 16 KB bank in the image are register values, not ROM.");
-}
-
-bool msxThreadDump::readFixedPages(uint8_t *buffer, uint32_t size)
-{
-    emit set_progress(1, romSize);
-    if (!readWindow(0x4000, buffer, size))
-        return false;
-    // An empty first page means the ROM sits in the upper page. Images
-    // smaller than a page are judged on what they hold.
-    if (msx::is_blank(buffer, std::min(size, msx::kPageSize))) {
-        if (!keepGoing() || !readWindow(0x8000, buffer, size))
-            return false;
-    }
-    emit set_progress(romSize, romSize);
-    return true;
-}
-
-bool msxThreadDump::readBanks(uint8_t *buffer, uint32_t size, int mapper, uint8_t mode)
-{
-    emit set_progress(1, romSize);
-    for (uint32_t offset = 0; offset < size; offset += msx::kBankSize) {
-        // A last partial bank is read only as far as the image goes.
-        const uint32_t length = std::min(msx::kBankSize, size - offset);
-        if (!keepGoing() || !perform(msx::bank_read(mapper, offset, length, mode), buffer + offset))
-            return false;
-        emit set_progress(int(offset + length), romSize);
-    }
-    return true;
 }

@@ -30,10 +30,12 @@ public:
     using DumpWorker::DumpWorker;
 
 protected:
-    bool readImage(uint8_t *buffer) override;
+    bool startRead() override;
+    bool nextBlock(uint32_t index, const uint8_t *image, DumpBlock *block) override;
     void noteSuspectImage(const uint8_t *image, uint32_t len, bool checksumFails) override;
 
 private:
-    bool readFixedPages(uint8_t *buffer, uint32_t size);
-    bool readBanks(uint8_t *buffer, uint32_t size, int mapper, uint8_t mode);
+    enum class Plan { FixedPages, Window, Banks };
+    Plan plan_ = Plan::Banks;
+    uint8_t mode_ = 0;
 };

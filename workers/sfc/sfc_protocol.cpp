@@ -83,9 +83,8 @@ RamRule ram_rule_by_type(uint8_t type)
     }
 }
 
-void set_size(HeaderAnalysis &a, SizeRule rule, uint32_t megabits, uint32_t bytes)
+void set_size(HeaderAnalysis &a, uint32_t megabits, uint32_t bytes)
 {
-    a.sizeRule = rule;
     a.megabits = megabits;
     a.romBytes = bytes;
 }
@@ -118,29 +117,29 @@ HeaderAnalysis analyse_header(const uint8_t *page, const ByteReader &readByte)
     if (type == 0x45) {
         // S-DD1: the dump reads it through LOROM at 6 MiB, whatever the map
         // mode's low bit says.
-        set_size(a, SizeRule::Type45, 48, 0x600000);
+        set_size(a, 48, 0x600000);
         a.hiRom = false;
     } else if (type == 0xF3) {
         const uint8_t digit = title[9] & 0x0F;
         if (digit == 2)
-            set_size(a, SizeRule::TypeF3, 12, 0x180000);
+            set_size(a, 12, 0x180000);
         else if (digit == 3)
-            set_size(a, SizeRule::TypeF3, 16, 0x200000);
+            set_size(a, 16, 0x200000);
         else
-            set_size(a, SizeRule::TypeF3, 0, 0);
+            set_size(a, 0, 0);
     } else if (type == 0xF5 && a.oddMode) {
-        set_size(a, SizeRule::TypeF5Odd, 24, 0x300000);
+        set_size(a, 24, 0x300000);
     } else if (type == 0xF5 && code == 7) {
-        set_size(a, SizeRule::TypeF5Code7, 1, 0x20000);
+        set_size(a, 1, 0x20000);
     } else if (type == 0xF9 && a.oddMode) {
-        set_size(a, SizeRule::TypeF9Odd, 40, 0x500000);
+        set_size(a, 40, 0x500000);
     } else if (code == 7) {
-        set_size(a, SizeRule::Code7, 1, 0x20000);
+        set_size(a, 1, 0x20000);
     } else if (code >= 8 && code <= 20) {
         const uint32_t megabits = 1u << (code - 7);
-        set_size(a, SizeRule::CodeRange, megabits, megabits * 131072u);
+        set_size(a, megabits, megabits * 131072u);
     } else {
-        set_size(a, SizeRule::Unknown, 0, 0);
+        set_size(a, 0, 0);
     }
 
     if (a.ramRule == RamRule::Standard) {
@@ -151,15 +150,6 @@ HeaderAnalysis analyse_header(const uint8_t *page, const ByteReader &readByte)
         a.ramBytes = std::memcmp(title, "STARFOX2", 8) == 0 ? 65536 : 32768;
     }
     return a;
-}
-
-const TitleRecord *find_title(const TitleRecord *table, size_t count, uint32_t key)
-{
-    for (size_t i = 0; i < count; ++i) {
-        if (table[i].key == key)
-            return &table[i];
-    }
-    return nullptr;
 }
 
 Reader reader_for(int mmcType, int romSize)
@@ -189,6 +179,7 @@ BlockRead lorom_block(uint32_t offset, uint32_t length)
     step.before.insert(step.before.end(), read.before.begin(), read.before.end());
     step.windowOffset = read.windowOffset;
     step.length = read.length;
+    step.stream = true;
     return step;
 }
 
@@ -223,6 +214,89 @@ BlockRead block_for(Reader reader, uint32_t offset, uint32_t length)
         break;
     }
     return BlockRead{};
+}
+
+namespace {
+
+uint32_t highest_power_of_two_at_most(uint32_t n)
+{
+    uint32_t p = 1;
+    while (p <= n / 2)
+        p <<= 1;
+    return p;
+}
+
+// Sum over the image as the console's address space presents it: a size
+// that is not a power of two is filled up to the next one by repeating its
+// tail, which may itself be such a size.
+uint32_t mirrored_sum(const uint8_t *p, uint32_t len)
+{
+    if (len == 0)
+        return 0;
+    const uint32_t head = highest_power_of_two_at_most(len);
+    if (head == len)
+        return byte_sum(p, len);
+    const uint32_t tailLen = len - head;
+    uint32_t tailSpan = highest_power_of_two_at_most(tailLen);
+    if (tailSpan < tailLen)
+        tailSpan <<= 1;
+    return byte_sum(p, head) + mirrored_sum(p + head, tailLen) * (head / tailSpan);
+}
+
+struct HeaderLocation {
+    uint32_t base;
+    bool (*modeFits)(uint8_t mode);
+};
+
+bool lorom_mode(uint8_t mode)
+{
+    const int kind = mode & 0x0F;
+    return (mode & 0xE0) == 0x20 && (kind == 0x0 || kind == 0x2 || kind == 0x3);
+}
+bool hirom_mode(uint8_t mode)
+{
+    const int kind = mode & 0x0F;
+    return (mode & 0xE0) == 0x20 && (kind == 0x1 || kind == 0xA);
+}
+bool exhirom_mode(uint8_t mode)
+{
+    return (mode & 0xE0) == 0x20 && (mode & 0x0F) == 0x5;
+}
+
+} // namespace
+
+verify::HeaderCheck check_header(const uint8_t *p, size_t size)
+{
+    static const HeaderLocation locations[] = {
+        {0x7FC0, lorom_mode},
+        {0xFFC0, hirom_mode},
+        {0x40FFC0, exhirom_mode},
+    };
+    // Images of 4 GiB and more are no cartridge's; the sum wraps as before.
+    const uint32_t n = uint32_t(size);
+    if (n < locations[0].base + 0x40)
+        return verify::HeaderCheck::None;
+    const uint16_t sum = uint16_t(mirrored_sum(p, n));
+
+    // The header is where a complementary pair sits, preferably one that
+    // matches the image and next to a map mode byte that belongs there.
+    int bestScore = -1;
+    bool bestOk = false;
+    for (const HeaderLocation &loc : locations) {
+        if (n < loc.base + 0x40)
+            break;
+        const uint8_t *h = p + loc.base;
+        const uint16_t complement = uint16_t(h[0x1C] | (h[0x1D] << 8));
+        const uint16_t checksum = uint16_t(h[0x1E] | (h[0x1F] << 8));
+        const bool pair = (checksum ^ complement) == 0xFFFF;
+        const bool ok = pair && checksum == sum;
+        const int score = (ok ? 4 : 0) + (pair ? 2 : 0) + (loc.modeFits(h[0x15]) ? 1 : 0);
+        if (score > bestScore) {
+            bestScore = score;
+            bestOk = ok;
+        }
+    }
+    return bestOk ? verify::HeaderCheck::Ok : verify::HeaderCheck::Mismatch;
 }
 
 } // namespace sfc

@@ -4,7 +4,7 @@
 
 #include "device/command.h"
 #include "workers/sfc/sfc_table.h"
-#include "workers/worker.h"
+#include "workers/types.h"
 
 #include <QString>
 #include <cstddef>
@@ -62,23 +62,11 @@ uint32_t ram_size_from_code(uint8_t code);
 // decoded as JIS X 0201 so that half-width katakana show whatever the locale.
 QString decode_title(const uint8_t *field, size_t length = kTitleLength);
 
-enum class SizeRule {
-    Type45,       // T = 0x45: 48 Mbit S-DD1, LoROM
-    TypeF3,       // T = 0xF3: size from title byte 9
-    TypeF5Odd,    // T = 0xF5, odd mode: 24 Mbit
-    TypeF5Code7,  // T = 0xF5, R = 7: 1 Mbit
-    TypeF9Odd,    // T = 0xF9, odd mode: 40 Mbit
-    Code7,        // R = 7: 1 Mbit
-    CodeRange,    // R in 8..20: 2^(R-7) Mbit
-    Unknown,      // no size
-};
-
 enum class RamRule { Standard, SuperFx };
 
 struct HeaderAnalysis {
     bool hiRom = false;
     bool oddMode = false;
-    SizeRule sizeRule = SizeRule::Unknown;
     RamRule ramRule = RamRule::Standard;
     uint32_t megabits = 0;   // N
     uint32_t romBytes = 0;   // S
@@ -92,9 +80,6 @@ using ByteReader = std::function<uint8_t(uint32_t address)>;
 // for the bytes the chosen RAM rule needs: 0xFFD8, or 0x7FDA then 0x7FBD.
 HeaderAnalysis analyse_header(const uint8_t *page, const ByteReader &readByte);
 
-// The first record whose key is `key`, or null.
-const TitleRecord *find_title(const TitleRecord *table, size_t count, uint32_t key);
-
 // Bank readers of the dump, chosen by the MMC TYPE value.
 enum class Reader { None, LoRom, Sdd1, HiRom };
 // None for a value without a reader (Homebrew entries, "96M ROM").
@@ -106,5 +91,9 @@ BlockRead lorom_block(uint32_t offset, uint32_t length);
 BlockRead sdd1_block(uint32_t offset, uint32_t length);
 BlockRead hirom_block(uint32_t offset, uint32_t length);
 BlockRead block_for(Reader reader, uint32_t offset, uint32_t length);
+
+// The header checksum of a saved image of `size` bytes: None where the
+// image is too small to hold the header; the header is the best of the LoROM, HiROM and ExHiROM places.
+verify::HeaderCheck check_header(const uint8_t *image, size_t size);
 
 } // namespace sfc

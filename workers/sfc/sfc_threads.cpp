@@ -35,7 +35,7 @@ void sfcThreadInfo::identify()
         return;
     const uint32_t crc = crc32_buffer(page.data(), page.size());
 
-    if (const sfc::TitleRecord *row = sfc::find_title(table_, tableCount_, crc)) {
+    if (const sfc::TitleRecord *row = find_title(table_, tableCount_, &sfc::TitleRecord::key, crc)) {
         if (reportTitle(*row))
             return;
     }
@@ -87,27 +87,22 @@ void sfcThreadInfo::reportHeader(const uint8_t *page)
         noteNotDetected();
 }
 
-bool sfcThreadDump::readImage(uint8_t *buffer)
+bool sfcThreadDump::startRead()
 {
     if (!send(sfc::start_command()))
         return false;
-
-    const sfc::Reader reader = sfc::reader_for(mmcType, romSize);
-    if (reader == sfc::Reader::None) {
+    reader_ = sfc::reader_for(mmcType, romSize);
+    if (reader_ == sfc::Reader::None) {
         noteFail("Unknow mapper:", QString::number(mmcType));
         return false;
     }
+    return true;
+}
 
-    const uint32_t size = romSize > 0 ? uint32_t(romSize) : 0;
-    emit set_progress(1, romSize);
-    for (uint32_t offset = 0; offset < size; offset += sfc::kBlockSize) {
-        if (!keepGoing())
-            return false;
-        // A size that is not a whole number of blocks ends with a short read.
-        const uint32_t length = std::min(sfc::kBlockSize, size - offset);
-        if (!perform(sfc::block_for(reader, offset, length), buffer + offset))
-            return false;
-        emit set_progress(int(offset + length), romSize);
-    }
+bool sfcThreadDump::nextBlock(uint32_t index, const uint8_t *, DumpBlock *block)
+{
+    if (!evenBlock(index, sfc::kBlockSize, block))
+        return false;
+    block->read = sfc::block_for(reader_, block->imageOffset, block->read.length);
     return true;
 }

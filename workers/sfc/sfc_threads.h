@@ -2,7 +2,7 @@
 // and the dump through the bank reader of the chosen MMC TYPE.
 #pragma once
 
-#include "workers/sfc/sfc_table.h"
+#include "workers/sfc/sfc_protocol.h"
 #include "workers/registry.h"
 #include "workers/worker.h"
 
@@ -36,5 +36,9 @@ public:
     explicit sfcThreadDump(QObject *parent = nullptr) : DumpWorker(parent) {}
 
 protected:
-    bool readImage(uint8_t *buffer) override;
+    bool startRead() override;
+    bool nextBlock(uint32_t index, const uint8_t *image, DumpBlock *block) override;
+
+private:
+    sfc::Reader reader_ = sfc::Reader::None;
 };

@@ -86,12 +86,17 @@ Header find_header(const uint8_t *rom, size_t len)
     return h;
 }
 
-const TitleRecord *find_title(const TitleRecord *table, size_t count, uint32_t crc)
+verify::HeaderCheck check_header(const uint8_t *p, size_t size)
 {
-    for (size_t i = 0; i < count; ++i)
-        if (table[i].headCrc == crc)
-            return &table[i];
-    return nullptr;
+    const Header h = find_header(p, size);
+    if (!h.found)
+        return verify::HeaderCheck::None;
+    const uint32_t end = h.declaredSize;
+    if (end == 0 || end > size)
+        return verify::HeaderCheck::Mismatch;
+    // Every byte of the range but the header's own 16.
+    const uint16_t sum = uint16_t(byte_sum(p, end) - (h.offset < end ? byte_sum(p + h.offset, 16) : 0));
+    return sum == h.checksum ? verify::HeaderCheck::Ok : verify::HeaderCheck::Mismatch;
 }
 
 } // namespace sms

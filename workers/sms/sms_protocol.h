@@ -4,7 +4,7 @@
 
 #include "device/command.h"
 #include "workers/sms/sms_table.h"
-#include "workers/worker.h"
+#include "workers/types.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -62,7 +62,8 @@ Header find_header(const uint8_t *rom, size_t len);
 // 2, 4, 8 … 64 banks: a cartridge's size is the first that does.
 constexpr uint32_t kSizeProbes[] = {2, 4, 8, 16, 32, 64};
 
-// The first row of `table` whose first-8 KiB CRC equals `crc`; null when none.
-const TitleRecord *find_title(const TitleRecord *table, size_t count, uint32_t crc);
+// The header checksum of a saved image of `size` bytes: None where the
+// image is too small to hold the header and where it has no "TMR SEGA" header; the sum covers the range its size code names.
+verify::HeaderCheck check_header(const uint8_t *image, size_t size);
 
 } // namespace sms

@@ -38,7 +38,7 @@ void smsThreadInfo::identify()
     if (!infoRead(0, head.data(), sms::kHeadSize, 0) || !cartridgeAnswers(head.constData(), sms::kHeadSize))
         return;
     const uint32_t crc = crc32_buffer(head.constData(), sms::kHeadSize);
-    const sms::TitleRecord *hit = sms::find_title(table, tableSize, crc);
+    const sms::TitleRecord *hit = find_title(table, tableSize, &sms::TitleRecord::headCrc, crc);
     if (!hit || hit->romSize == 0) {
         identifyFromCartridge();
         return;
@@ -128,7 +128,7 @@ uint32_t smsThreadDump::bufferSize() const
     return std::max(uint32_t(romSize), sms::kSlotsSize);
 }
 
-bool smsThreadDump::readImage(uint8_t *buffer)
+bool smsThreadDump::startRead()
 {
     if (!sms::board_supported(device_firmware)) {
         noteFail("Device not support:", firmwareText());
@@ -142,31 +142,33 @@ bool smsThreadDump::readImage(uint8_t *buffer)
     for (const auto &w : powerOn)
         if (!send(sms::register_write(w[0], w[1])))
             return false;
-
-    const uint32_t size = uint32_t(romSize);
     declared_ = 0;
-    emit set_progress(1, romSize);
+    return true;
+}
+
+bool smsThreadDump::nextBlock(uint32_t index, const uint8_t *, DumpBlock *block)
+{
+    const uint32_t size = uint32_t(romSize);
+    const uint32_t offset = index * sms::kBankSize;
     if (size <= sms::kSlotsSize) {
-        for (int slot = 0; slot < 3; ++slot) {
-            if (!keepGoing() || !perform(sms::slot_read(slot), buffer + slot * sms::kBankSize))
-                return false;
-            if (slot == 1)
-                noteDeclaredSize(buffer);
-            emit set_progress(int((slot + 1) * sms::kBankSize), romSize);
-        }
+        if (index >= 3)
+            return false;
+        block->read = sms::slot_read(int(index));
+        block->imageOffset = offset;
+        block->progress = int(offset + sms::kBankSize);
         return true;
     }
-    // A size that is not a whole number of banks gets its tail read too.
-    for (uint32_t bank = 0; bank * sms::kBankSize < size; ++bank) {
-        const uint32_t offset = bank * sms::kBankSize;
-        const uint32_t length = std::min(sms::kBankSize, size - offset);
-        if (!keepGoing() || !perform(sms::bank_read(bank, length), buffer + offset))
-            return false;
-        if (offset + length == 2 * sms::kBankSize)
-            noteDeclaredSize(buffer);
-        emit set_progress(int(offset), romSize);
-    }
+    if (!evenBlock(index, sms::kBankSize, block))
+        return false;
+    block->read = sms::bank_read(index, block->read.length);
+    block->progress = int(offset);   // reported as the bank's start
     return true;
+}
+
+void smsThreadDump::blockDone(const DumpBlock &block, const uint8_t *image)
+{
+    if (block.imageOffset + block.read.length == 2 * sms::kBankSize)
+        noteDeclaredSize(image);
 }
 
 // The size code often names only the checksummed range, so a larger choice

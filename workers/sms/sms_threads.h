@@ -30,7 +30,9 @@ public:
     using DumpWorker::DumpWorker;
 
 protected:
-    bool readImage(uint8_t *buffer) override;
+    bool startRead() override;
+    bool nextBlock(uint32_t index, const uint8_t *image, DumpBlock *block) override;
+    void blockDone(const DumpBlock &block, const uint8_t *image) override;
     // Small images are read as three whole slots.
     uint32_t bufferSize() const override;
     void noteSuspectImage(const uint8_t *image, uint32_t len, bool checksumFails) override;

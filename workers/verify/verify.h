@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QByteArray>
+#include "workers/types.h"
+
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
@@ -47,8 +49,6 @@ private:
 
 // The compiled-in catalogue, unpacked on first use.
 const Catalogue &builtin();
-
-enum class HeaderCheck { None, Ok, Mismatch };
 
 // None for families without a header checksum, for images too small to
 // hold the header and for Master System images without one. The Mega Drive

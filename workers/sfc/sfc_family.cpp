@@ -1,0 +1,20 @@
+#include "workers/sfc/sfc_threads.h"
+#include "workers/sfc/sfc_protocol.h"
+
+#include <QtGlobal>
+
+extern const Family sfc_family;
+const Family sfc_family = {
+    ConsoleCode::sfc,
+    "sfc",
+    "SFC/SNES",
+    ":/images/sfc.png",
+    QT_TRANSLATE_NOOP("TabGui", "SFC Rom (*.sfc)"),
+    {sfcMapModeList, sfcRomSizeList, notUsedList, sfcRamSizeList},
+    nullptr,  // mapper caption
+    true,  // mapping from option
+    nullptr, 0,  // mapper limits
+    sfc::check_header,
+    [] () -> InfoWorker * { return new sfcThreadInfo; },
+    [] () -> DumpWorker * { return new sfcThreadDump; },
+};
