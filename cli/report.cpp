@@ -1,9 +1,7 @@
 #include "cli/report.h"
 
 #include "cli/options.h"
-#include "device/checksum.h"
 
-#include <QCryptographicHash>
 #include <QSaveFile>
 #include <QTextStream>
 
@@ -11,21 +9,17 @@ namespace cli {
 
 namespace {
 
-QString hex_hash(const QByteArray &image, QCryptographicHash::Algorithm algorithm)
+QString hex(const QByteArray &digest)
 {
-    return QString::fromLatin1(QCryptographicHash::hash(image, algorithm).toHex());
+    return QString::fromLatin1(digest.toHex());
 }
 
 } // namespace
 
-QString dump_report(int consoleCode, const QString &imagePath, const QByteArray &image,
-                    const verify::Catalogue &catalogue, const QDateTime &when)
+QString dump_report(int consoleCode, const QString &imagePath, const DumpResult &result, const QDateTime &when)
 {
-    const verify::Verdict verdict = verify::verify_image(consoleCode, image, catalogue);
-    const quint32 crc = crc32_buffer(image.constData(), size_t(image.size()));
-
     QString header;
-    switch (verdict.header) {
+    switch (result.header) {
     case verify::HeaderCheck::Ok:
         header = QStringLiteral("OK");
         break;
@@ -42,14 +36,13 @@ QString dump_report(int consoleCode, const QString &imagePath, const QByteArray 
     s << "Quorvel dump report\n"
       << "File: " << imagePath << '\n'
       << "Family: " << console_label(consoleCode) << '\n'
-      << "Size: " << image.size() << " bytes (" << image.size() / 1024 << " KiB)\n"
-      << "CRC-32: " << QStringLiteral("%1").arg(crc, 8, 16, QLatin1Char('0')) << '\n'
-      << "MD5: " << hex_hash(image, QCryptographicHash::Md5) << '\n'
-      << "SHA-1: " << hex_hash(image, QCryptographicHash::Sha1) << '\n'
-      << "SHA-256: " << hex_hash(image, QCryptographicHash::Sha256) << '\n'
+      << "Size: " << result.size << " bytes (" << result.size / 1024 << " KiB)\n"
+      << "CRC-32: " << QStringLiteral("%1").arg(result.crc32, 8, 16, QLatin1Char('0')) << '\n'
+      << "MD5: " << hex(result.md5) << '\n'
+      << "SHA-1: " << hex(result.sha1) << '\n'
+      << "SHA-256: " << hex(result.sha256) << '\n'
       << "Catalogue: "
-      << (verdict.entry ? QStringLiteral("verified: ") + verdict.entry->title
-                        : QStringLiteral("not in the catalogue"))
+      << (result.entry ? QStringLiteral("verified: ") + result.entry->title : QStringLiteral("not in the catalogue"))
       << '\n'
       << "Header checksum: " << header << '\n'
       << "Date: " << when.toString(Qt::ISODate) << '\n';

@@ -2,6 +2,7 @@
 
 #include "device/checksum.h"
 #include "device/device_link.h"
+#include "workers/verify/image_digest.h"
 #include "workers/verify/serials.h"
 #include "workers/verify/verify.h"
 
@@ -31,14 +32,12 @@
 
 namespace {
 
-// Image buffers are aligned for direct I/O and start out all zero, so no
-// byte of a file can come from memory that was never read.
+// Image buffers are aligned for direct I/O. They are not cleared: the reads
+// fill every byte, and a run whose read fails saves nothing.
 struct AlignedBuffer {
     explicit AlignedBuffer(size_t size)
         : data(static_cast<uint8_t *>(qMallocAligned(size ? size : 1, 4096)))
     {
-        if (data)
-            std::memset(data, 0, size);
     }
     ~AlignedBuffer() { qFreeAligned(data); }
     AlignedBuffer(const AlignedBuffer &) = delete;
@@ -383,18 +382,20 @@ bool DumpWorker::keepGoing()
 
 bool DumpWorker::noteVerification(const uint8_t *data, uint32_t len)
 {
-    const QByteArray image = QByteArray::fromRawData(reinterpret_cast<const char *>(data), int(len));
-    const verify::Verdict verdict =
-        verify::verify_image(consoleCode(), image, catalogue ? *catalogue : verify::builtin());
-    if (verdict.entry)
-        note("Verified: ", verdict.entry->title);
+    const verify::CatalogueList list{catalogue ? catalogue : &verify::builtin()};
+    QByteArray sha1 = result_.sha1;
+    result_.entry = verify::find_image(list, consoleCode(), data, len, result_.crc32, &sha1);
+    result_.header = verify::check_header(
+        consoleCode(), QByteArray::fromRawData(reinterpret_cast<const char *>(data), int(len)));
+    if (result_.entry)
+        note("Verified: ", result_.entry->title);
     else
         note("Not in the catalogue.");
-    if (verdict.header == verify::HeaderCheck::Ok)
+    if (result_.header == verify::HeaderCheck::Ok)
         note("Header checksum OK.");
-    else if (verdict.header == verify::HeaderCheck::Mismatch)
+    else if (result_.header == verify::HeaderCheck::Mismatch)
         note("Header checksum mismatch.");
-    return verdict.header == verify::HeaderCheck::Mismatch;
+    return result_.header == verify::HeaderCheck::Mismatch;
 }
 
 void DumpWorker::noteSuspectImage(const uint8_t *, uint32_t, bool checksumFails)
@@ -428,6 +429,7 @@ void DumpWorker::run()
 {
     cancelRequested = 0;
     failure_ = Failure::None;
+    result_ = DumpResult();
     const QString refused = rom_size_refusal(consoleCode(), romSize, mmcType);
     if (!refused.isEmpty()) {
         emit log(refused);
@@ -486,9 +488,15 @@ void DumpWorker::run()
         end(false);
         return;
     }
-    const uint32_t crc = crc32_buffer(buffer.data, uint32_t(romSize));
+    const verify::ImageDigest digest = verify::digest_image(buffer.data, uint32_t(romSize), wantHashes);
+    result_.saved = true;
+    result_.size = uint32_t(romSize);
+    result_.crc32 = digest.crc32;
+    result_.md5 = digest.md5;
+    result_.sha1 = digest.sha1;
+    result_.sha256 = digest.sha256;
     note("Save file success.", fileName);
-    note("File CRC: 0x", QString::number(crc, 16));
+    note("File CRC: 0x", QString::number(digest.crc32, 16));
     const bool checksumFails = noteVerification(buffer.data, uint32_t(romSize));
     noteSuspectImage(buffer.data, uint32_t(romSize), checksumFails);
     end(true);

@@ -4,16 +4,13 @@
 
 #include "device/command.h"
 #include "workers/presets.h"
+#include "workers/verify/verify.h"
 
 #include <QString>
 #include <QThread>
 #include <atomic>
 #include <cstdint>
 #include <vector>
-
-namespace verify {
-class Catalogue;
-}
 
 class CartWorker : public QThread {
     Q_OBJECT
@@ -94,6 +91,21 @@ struct BlockRead {
     std::vector<CommandSector> after;
 };
 
+// What a Dump run hands over when it has ended, in place of its buffer: the
+// image's sums, each from the one pass over it, and what the checks made of
+// it.
+struct DumpResult {
+    bool saved = false;
+    quint32 size = 0;
+    quint32 crc32 = 0;
+    // Raw digests; set only when the run was asked for them (wantHashes).
+    QByteArray md5;
+    QByteArray sha1;
+    QByteArray sha256;
+    std::optional<verify::CatalogueEntry> entry;   // the catalogue knows the image
+    verify::HeaderCheck header = verify::HeaderCheck::None;
+};
+
 class DumpWorker : public CartWorker {
     Q_OBJECT
 public:
@@ -108,8 +120,14 @@ public:
     // The family's console code, for the checks of a saved image.
     virtual int consoleCode() const = 0;
 
-    // Known images a saved dump is checked against; null: the built-in one.
+    // Known images a saved dump is checked against; null: the user's
+    // catalogues, then the built-in one.
     const verify::Catalogue *catalogue = nullptr;
+
+    // Work out the MD5, SHA-1 and SHA-256 of the image too (for a report).
+    bool wantHashes = false;
+    // The last run's results; read once the run has ended.
+    const DumpResult &result() const { return result_; }
 
     // A flag from outside (the headless program's signal handler) that
     // cancels the run as Cancel does; not owned. May be null.
@@ -118,7 +136,7 @@ public:
 protected:
     void run() override;
 
-    // Reads the image into `buffer` (bufferSize() bytes, zero-filled),
+    // Reads the image into `buffer` (bufferSize() bytes, not cleared),
     // emitting progress. False ends the run without a file: the helpers below
     // record why, or the family has logged its own reason.
     virtual bool readImage(uint8_t *buffer) = 0;
@@ -143,6 +161,7 @@ private:
     uint32_t failedOffset_ = 0;
     const uint8_t *image_ = nullptr;   // the run's buffer, to name failed offsets
     uint32_t imageSize_ = 0;
+    DumpResult result_;
     void end(bool saved);
     void noteSaveError(const QString &why);
     bool noteVerification(const uint8_t *data, uint32_t len);   // true: checksum fails
