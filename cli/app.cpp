@@ -1,5 +1,6 @@
 #include "cli/app.h"
 
+#include "cli/catalogue.h"
 #include "cli/options.h"
 #include "cli/output.h"
 #include "cli/presets.h"
@@ -203,7 +204,9 @@ int list_drives(Printer &printer)
 
 QString verdict_text(const DumpResult &r)
 {
-    QString text = r.entry ? QStringLiteral("verified") : QStringLiteral("not in the catalogue");
+    QString text = !r.entry ? QStringLiteral("not in the catalogue")
+                   : r.entry->sourceKind == verify::CatalogueKind::Own ? QStringLiteral("matches your own entry")
+                                                                        : QStringLiteral("verified");
     if (r.header == verify::HeaderCheck::Mismatch)
         text += QStringLiteral(", header checksum mismatch");
     return text;
@@ -337,6 +340,9 @@ int run(const QStringList &args, QTextStream &out, QTextStream &err, bool progre
         out.flush();
         return exit_success;
     }
+
+    if (o.command == Command::Catalogue)
+        return catalogue_command(o, printer);
 
     if (o.output == QLatin1String("-")) {
         printer.logToErr();

@@ -1,5 +1,6 @@
 #include "cli/report.h"
 
+#include "cli/catalogue.h"
 #include "cli/options.h"
 
 #include <QSaveFile>
@@ -31,6 +32,22 @@ QString dump_report(int consoleCode, const QString &imagePath, const DumpResult 
         break;
     }
 
+    QString catalogue = QStringLiteral("not in the catalogue");
+    if (result.entry) {
+        const verify::CatalogueEntry &e = *result.entry;
+        switch (e.sourceKind) {
+        case verify::CatalogueKind::Own:
+            catalogue = QStringLiteral("matches your own entry: ") + e.title;
+            break;
+        case verify::CatalogueKind::Dat:
+            catalogue = QStringLiteral("verified: %1 (DAT %2)").arg(e.title, source_text(e.source, e.sourceVersion));
+            break;
+        case verify::CatalogueKind::Builtin:
+            catalogue = QStringLiteral("verified: ") + e.title;
+            break;
+        }
+    }
+
     QString text;
     QTextStream s(&text);
     s << "Quorvel dump report\n"
@@ -41,9 +58,7 @@ QString dump_report(int consoleCode, const QString &imagePath, const DumpResult 
       << "MD5: " << hex(result.md5) << '\n'
       << "SHA-1: " << hex(result.sha1) << '\n'
       << "SHA-256: " << hex(result.sha256) << '\n'
-      << "Catalogue: "
-      << (result.entry ? QStringLiteral("verified: ") + result.entry->title : QStringLiteral("not in the catalogue"))
-      << '\n'
+      << "Catalogue: " << catalogue << '\n'
       << "Header checksum: " << header << '\n'
       << "Date: " << when.toString(Qt::ISODate) << '\n';
     s.flush();

@@ -4,6 +4,7 @@
 #include "device/device_link.h"
 #include "workers/verify/image_digest.h"
 #include "workers/verify/serials.h"
+#include "workers/verify/user_catalogues.h"
 #include "workers/verify/verify.h"
 
 #include "workers/option_lists.h"
@@ -321,8 +322,7 @@ bool InfoWorker::cartridgeAnswers(const void *page, uint32_t len)
 
 int InfoWorker::noteCatalogue(int consoleCode, const QString &code)
 {
-    const std::vector<verify::CatalogueEntry> found =
-        verify::find_by_serial(verify::builtin(), consoleCode, code);
+    const std::vector<verify::CatalogueEntry> found = verify::UserCatalogues::load().bySerial(consoleCode, code);
     for (const verify::CatalogueEntry &e : found)
         note("In the catalogue: ", QStringLiteral("%1 (%2, %3)").arg(e.title, e.year, e.publisher));
     return int(found.size());
@@ -382,15 +382,28 @@ bool DumpWorker::keepGoing()
 
 bool DumpWorker::noteVerification(const uint8_t *data, uint32_t len)
 {
-    const verify::CatalogueList list{catalogue ? catalogue : &verify::builtin()};
+    // The user's catalogues are read afresh: an import made while the window
+    // is open counts at the next dump.
+    const verify::UserCatalogues user = catalogue ? verify::UserCatalogues() : verify::UserCatalogues::load();
+    const verify::CatalogueList list = catalogue ? verify::CatalogueList{catalogue} : user.lookupOrder();
     QByteArray sha1 = result_.sha1;
     result_.entry = verify::find_image(list, consoleCode(), data, len, result_.crc32, &sha1);
     result_.header = verify::check_header(
         consoleCode(), QByteArray::fromRawData(reinterpret_cast<const char *>(data), int(len)));
-    if (result_.entry)
-        note("Verified: ", result_.entry->title);
-    else
+    if (!result_.entry) {
         note("Not in the catalogue.");
+    } else if (result_.entry->sourceKind == verify::CatalogueKind::Own) {
+        // The user's word, not a preservation group's.
+        note("Matches your own entry: ", result_.entry->title);
+    } else {
+        note("Verified: ", result_.entry->title);
+        if (result_.entry->sourceKind == verify::CatalogueKind::Dat) {
+            if (result_.entry->sourceVersion.isEmpty())
+                noteRaw(say("From the DAT file %1.").arg(result_.entry->source));
+            else
+                noteRaw(say("From the DAT file %1, version %2.").arg(result_.entry->source, result_.entry->sourceVersion));
+        }
+    }
     if (result_.header == verify::HeaderCheck::Ok)
         note("Header checksum OK.");
     else if (result_.header == verify::HeaderCheck::Mismatch)
