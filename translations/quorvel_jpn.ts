@@ -251,12 +251,24 @@
 </translation>
     </message>
     <message>
+      <source>Not in the catalogue.</source>
+      <translation>カタログに登録されていません。</translation>
+    </message>
+    <message>
+      <source>Matches your own entry: </source>
+      <translation>自分で登録したエントリと一致: </translation>
+    </message>
+    <message>
       <source>Verified: </source>
       <translation>照合済み: </translation>
     </message>
     <message>
-      <source>Not in the catalogue.</source>
-      <translation>カタログに登録されていません。</translation>
+      <source>From the DAT file %1.</source>
+      <translation>出典: DAT ファイル %1。</translation>
+    </message>
+    <message>
+      <source>From the DAT file %1, version %2.</source>
+      <translation>出典: DAT ファイル %1、バージョン %2。</translation>
     </message>
     <message>
       <source>Header checksum OK.</source>
@@ -429,12 +441,24 @@
 </translation>
     </message>
     <message>
+      <source>Not in the catalogue.</source>
+      <translation>カタログに登録されていません。</translation>
+    </message>
+    <message>
+      <source>Matches your own entry: </source>
+      <translation>自分で登録したエントリと一致: </translation>
+    </message>
+    <message>
       <source>Verified: </source>
       <translation>照合済み: </translation>
     </message>
     <message>
-      <source>Not in the catalogue.</source>
-      <translation>カタログに登録されていません。</translation>
+      <source>From the DAT file %1.</source>
+      <translation>出典: DAT ファイル %1。</translation>
+    </message>
+    <message>
+      <source>From the DAT file %1, version %2.</source>
+      <translation>出典: DAT ファイル %1、バージョン %2。</translation>
     </message>
     <message>
       <source>Header checksum OK.</source>
@@ -591,12 +615,24 @@
 </translation>
     </message>
     <message>
+      <source>Not in the catalogue.</source>
+      <translation>カタログに登録されていません。</translation>
+    </message>
+    <message>
+      <source>Matches your own entry: </source>
+      <translation>自分で登録したエントリと一致: </translation>
+    </message>
+    <message>
       <source>Verified: </source>
       <translation>照合済み: </translation>
     </message>
     <message>
-      <source>Not in the catalogue.</source>
-      <translation>カタログに登録されていません。</translation>
+      <source>From the DAT file %1.</source>
+      <translation>出典: DAT ファイル %1。</translation>
+    </message>
+    <message>
+      <source>From the DAT file %1, version %2.</source>
+      <translation>出典: DAT ファイル %1、バージョン %2。</translation>
     </message>
     <message>
       <source>Header checksum OK.</source>
@@ -765,12 +801,24 @@
 </translation>
     </message>
     <message>
+      <source>Not in the catalogue.</source>
+      <translation>カタログに登録されていません。</translation>
+    </message>
+    <message>
+      <source>Matches your own entry: </source>
+      <translation>自分で登録したエントリと一致: </translation>
+    </message>
+    <message>
       <source>Verified: </source>
       <translation>照合済み: </translation>
     </message>
     <message>
-      <source>Not in the catalogue.</source>
-      <translation>カタログに登録されていません。</translation>
+      <source>From the DAT file %1.</source>
+      <translation>出典: DAT ファイル %1。</translation>
+    </message>
+    <message>
+      <source>From the DAT file %1, version %2.</source>
+      <translation>出典: DAT ファイル %1、バージョン %2。</translation>
     </message>
     <message>
       <source>Header checksum OK.</source>
@@ -939,12 +987,24 @@
 </translation>
     </message>
     <message>
+      <source>Not in the catalogue.</source>
+      <translation>カタログに登録されていません。</translation>
+    </message>
+    <message>
+      <source>Matches your own entry: </source>
+      <translation>自分で登録したエントリと一致: </translation>
+    </message>
+    <message>
       <source>Verified: </source>
       <translation>照合済み: </translation>
     </message>
     <message>
-      <source>Not in the catalogue.</source>
-      <translation>カタログに登録されていません。</translation>
+      <source>From the DAT file %1.</source>
+      <translation>出典: DAT ファイル %1。</translation>
+    </message>
+    <message>
+      <source>From the DAT file %1, version %2.</source>
+      <translation>出典: DAT ファイル %1、バージョン %2。</translation>
     </message>
     <message>
       <source>Header checksum OK.</source>
@@ -1101,12 +1161,24 @@
 </translation>
     </message>
     <message>
+      <source>Not in the catalogue.</source>
+      <translation>カタログに登録されていません。</translation>
+    </message>
+    <message>
+      <source>Matches your own entry: </source>
+      <translation>自分で登録したエントリと一致: </translation>
+    </message>
+    <message>
       <source>Verified: </source>
       <translation>照合済み: </translation>
     </message>
     <message>
-      <source>Not in the catalogue.</source>
-      <translation>カタログに登録されていません。</translation>
+      <source>From the DAT file %1.</source>
+      <translation>出典: DAT ファイル %1。</translation>
+    </message>
+    <message>
+      <source>From the DAT file %1, version %2.</source>
+      <translation>出典: DAT ファイル %1、バージョン %2。</translation>
     </message>
     <message>
       <source>Header checksum OK.</source>

@@ -323,8 +323,11 @@ bool InfoWorker::cartridgeAnswers(const void *page, uint32_t len)
 int InfoWorker::noteCatalogue(int consoleCode, const QString &code)
 {
     const std::vector<verify::CatalogueEntry> found = verify::UserCatalogues::load().bySerial(consoleCode, code);
+    // DAT files give neither year nor publisher.
     for (const verify::CatalogueEntry &e : found)
-        note("In the catalogue: ", QStringLiteral("%1 (%2, %3)").arg(e.title, e.year, e.publisher));
+        note("In the catalogue: ", e.year.isEmpty() && e.publisher.isEmpty()
+                                       ? e.title
+                                       : QStringLiteral("%1 (%2, %3)").arg(e.title, e.year, e.publisher));
     return int(found.size());
 }
 
