@@ -154,14 +154,27 @@ public:
     }
 };
 
-// The layer's calls with nothing around them: direct reads where the
-// filesystem takes them, else a cache drop before each read, synchronous
-// command writes.
-double bare_loop(const std::vector<Op> &ops, unsigned char *buf)
+// The calls of a dump with nothing around them: the layer's (direct reads
+// where the filesystem takes them, else a cache drop before each read;
+// synchronous command writes), the data-window reads landing one after the
+// other in a fresh image buffer, then the image saved as the client saves
+// it: a new file beside the target, synced, renamed over it.
+double bare_loop(const std::vector<Op> &ops, size_t imageSize, const std::string &target)
 {
     const double t0 = cpu_seconds(RUSAGE_SELF);
+    const std::string window = g_root + "/DUMP.ROM";
+    void *raw = nullptr, *scratchRaw = nullptr;
+    uint32_t largest = 4096;
+    for (const Op &op : ops)
+        largest = std::max(largest, op.len);
+    if (::posix_memalign(&raw, 4096, (imageSize + 4095) / 4096 * 4096) != 0 ||
+        ::posix_memalign(&scratchRaw, 4096, (largest + 4095) / 4096 * 4096) != 0)
+        std::_Exit(1);
+    auto *image = static_cast<unsigned char *>(raw);
+    auto *scratch = static_cast<unsigned char *>(scratchRaw);
+    size_t cursor = 0;
     int fd = -1;
-    bool direct = false;
+    bool direct = false, intoImage = false;
     for (const Op &op : ops) {
         switch (op.kind) {
         case Op::OpenRead:
@@ -169,18 +182,26 @@ double bare_loop(const std::vector<Op> &ops, unsigned char *buf)
             direct = fd >= 0;
             if (fd < 0 && errno == EINVAL)
                 fd = ::open(op.path.c_str(), O_RDONLY | O_CLOEXEC);
+            intoImage = op.path == window;
             break;
         case Op::OpenWrite:
             fd = ::open(op.path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_SYNC | O_CLOEXEC, 0644);
+            intoImage = false;
             break;
-        case Op::Read:
+        case Op::Read: {
+            unsigned char *dst = scratch;
+            if (intoImage && cursor + op.len <= imageSize) {
+                dst = image + cursor;
+                cursor += op.len;
+            }
             if (!direct)
                 ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
-            if (::pread(fd, buf, op.len, off_t(op.pos)) < 0)
+            if (::pread(fd, dst, op.len, off_t(op.pos)) < 0)
                 std::fprintf(stderr, "bare read failed\n");
             break;
+        }
         case Op::Write:
-            if (::pwrite(fd, buf, op.len, off_t(op.pos)) < 0 || (::fdatasync(fd) != 0 && errno != EINVAL))
+            if (::pwrite(fd, scratch, op.len, off_t(op.pos)) < 0 || (::fdatasync(fd) != 0 && errno != EINVAL))
                 std::fprintf(stderr, "bare write failed\n");
             break;
         case Op::Close:
@@ -189,6 +210,13 @@ double bare_loop(const std::vector<Op> &ops, unsigned char *buf)
             break;
         }
     }
+    const std::string temp = target + ".bare";
+    fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd < 0 || ::write(fd, image, imageSize) != ssize_t(imageSize) || ::fsync(fd) != 0 || ::close(fd) != 0 ||
+        ::rename(temp.c_str(), target.c_str()) != 0)
+        std::fprintf(stderr, "bare save failed\n");
+    std::free(raw);
+    std::free(scratchRaw);
     return cpu_seconds(RUSAGE_SELF) - t0;
 }
 
@@ -241,7 +269,6 @@ void child_bare(const Case &c, int fd)
     const std::string window = g_root + "/DUMP.ROM", command = g_root + "/CMD.CMD";
     long writes = 0, reads = 0;
     double bytes = 0;
-    uint32_t largest = 1;
     std::string open;
     for (const Op &op : rec.ops) {
         if (op.kind == Op::OpenRead || op.kind == Op::OpenWrite)
@@ -252,15 +279,10 @@ void child_bare(const Case &c, int fd)
             ++reads;
             bytes += op.len;
         }
-        largest = std::max(largest, op.len);
     }
-    void *raw = nullptr;
-    if (::posix_memalign(&raw, 4096, (largest + 4095) / 4096 * 4096) != 0)
-        std::_Exit(1);
     std::vector<double> cpu;
     for (int r = 0; r < kRounds; ++r)
-        cpu.push_back(bare_loop(rec.ops, static_cast<unsigned char *>(raw)));
-    std::free(raw);
+        cpu.push_back(bare_loop(rec.ops, c.bytes, g_root + "/out.bin"));
     char line[128];
     const int n = std::snprintf(line, sizeof line, "%f %ld %ld %f\n", median(cpu), writes, reads, bytes);
     if (::write(fd, line, size_t(n)) != n)

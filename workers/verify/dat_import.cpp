@@ -15,7 +15,7 @@ namespace {
 // that is a broken or hostile file.
 constexpr int kMaxDepth = 16;
 constexpr int kMaxField = 4096;     // characters of one attribute or text
-constexpr int kMaxEntries = 4000000;
+constexpr int kMaxEntries = 500000;
 constexpr qint64 kMaxGap = 1 << 20;      // bytes from one '<' to the next
 constexpr qint64 kPiece = 1 << 20;
 
