@@ -4,6 +4,7 @@
 #include "workers/verify/serials.h"
 #include "workers/verify/verify.h"
 
+#include <QCryptographicHash>
 #include <QtEndian>
 #include <QtTest>
 
@@ -53,12 +54,13 @@ private slots:
     {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<bool>("found");
-        QTest::newRow("exact match") << "exact" << true;
-        QTest::newRow("match among entries sharing the CRC") << "crowded" << true;
-        QTest::newRow("same CRC and size, other content") << "collision" << false;
-        QTest::newRow("CRC and SHA-1 match, size differs") << "size" << false;
-        QTest::newRow("CRC matches, SHA-1 differs") << "sha1" << false;
-        QTest::newRow("unknown image") << "unknown" << false;
+        QTest::addColumn<int>("hashed");   // times the image's SHA-1 is asked for
+        QTest::newRow("exact match") << "exact" << true << 1;
+        QTest::newRow("match among entries sharing the CRC") << "crowded" << true << 1;
+        QTest::newRow("same CRC and size, other content") << "collision" << false << 1;
+        QTest::newRow("CRC and SHA-1 match, size differs") << "size" << false << 0;
+        QTest::newRow("CRC matches, SHA-1 differs") << "sha1" << false << 1;
+        QTest::newRow("unknown image") << "unknown" << false << 0;
     }
     void find()
     {
@@ -82,8 +84,15 @@ private slots:
         } else if (kind == "unknown") {
             lookup = random_image(65536, 9);
         }
-        const auto hit = Catalogue(entries).find(lookup);
+        int hashed = 0;
+        const auto sha1 = [&] {
+            ++hashed;
+            return QCryptographicHash::hash(lookup, QCryptographicHash::Sha1);
+        };
+        const auto hit = Catalogue(entries).find(crc32_buffer(lookup.constData(), size_t(lookup.size())),
+                                                 quint32(lookup.size()), sha1);
         QCOMPARE(hit ? hit->title : QString(), found ? QString("Wanted") : QString());
+        QTEST(hashed, "hashed");
     }
 
     void findPrefersFamily()
