@@ -156,11 +156,13 @@ private slots:
         QTest::newRow("no header name") << QByteArray("<?xml version=\"1.0\"?>\n<datafile>\n<header><version>1</version></header>\n"
                                                       "<game name=\"x\"/>\n</datafile>\n")
                                         << "line 4, column ";
-        QTest::newRow("entities of its own") << laughs.toUtf8() << "line 13, column ";
+        QTest::newRow("entities of its own") << laughs.toUtf8() << "line 2, column 20: ";
         QTest::newRow("undeclared entity") << head + "<game name=\"&bomb;\"/></datafile>\n" << "line 4, column ";
         QTest::newRow("deep nesting") << head + QByteArray("<a>").repeated(5000) << "line 4, column ";
         QTest::newRow("huge attribute") << head + "<game name=\"" + QByteArray(3 << 20, 'A') + "\"/></datafile>\n"
                                         << "line 4, column ";
+        QTest::newRow("huge comment") << head + "<!-- " + QByteArray("< ").repeated(600000) + "-->\n</datafile>\n"
+                                      << "line 4, column ";
         QTest::newRow("not a DAT") << QByteArray("<?xml version=\"1.0\"?>\n<softwarelist name=\"gba\"/>\n")
                                    << "line 2, column ";
     }

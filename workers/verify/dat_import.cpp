@@ -6,6 +6,7 @@
 #include <QIODevice>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
+#include <cstring>
 
 namespace verify {
 
@@ -62,10 +63,7 @@ public:
             eof = piece.isEmpty();
             if (!eof) {
                 if (!scan(piece)) {
-                    *error = QStringLiteral("line %1, column %2: more than %3 bytes between two tags")
-                                 .arg(line_)
-                                 .arg(column_)
-                                 .arg(kMaxGap);
+                    *error = QStringLiteral("line %1, column %2: %3").arg(line_).arg(column_).arg(scanError_);
                     return false;
                 }
                 xml_.addData(piece);
@@ -125,21 +123,72 @@ private:
         }
     }
 
-    // Every token of a real DAT is short: a long run without a '<' is a
-    // huge attribute, text or tag, refused before the parser holds it.
+    // Every token of a real DAT is short. A long run without a '<' is a
+    // huge attribute, text or tag; comments, CDATA sections and processing
+    // instructions may hold '<', so their length counts apart. Refused here
+    // before the parser holds such a token; so is a DOCTYPE with an
+    // internal subset, before its declarations are read.
     bool scan(const QByteArray &piece)
     {
-        for (const char c : piece) {
+        const char *p = piece.constData();
+        const int n = piece.size();
+        // Whether `s` ends at p[i], the bytes before the piece taken from
+        // the end of the last one.
+        const auto ends = [&](int i, const char *s) {
+            const int len = int(std::strlen(s));
+            for (int k = 0; k < len; ++k) {
+                const int j = i - k;
+                if ((j >= 0 ? p[j] : last_[int(sizeof last_) + j]) != s[len - 1 - k])
+                    return false;
+            }
+            return true;
+        };
+        for (int i = 0; i < n; ++i) {
+            const char c = p[i];
             if (c == '\n') {
                 ++line_;
                 column_ = 0;
             } else {
                 ++column_;
             }
-            gap_ = c == '<' ? 0 : gap_ + 1;
-            if (gap_ > kMaxGap)
+            ++gap_;
+            switch (state_) {
+            case Scan::Markup:
+                if (c == '<')
+                    gap_ = 0;
+                else if (c == '-' && ends(i, "<!--"))
+                    state_ = Scan::Comment;
+                else if (c == '[' && ends(i, "<![CDATA["))
+                    state_ = Scan::CData;
+                else if (c == '?' && ends(i, "<?"))
+                    state_ = Scan::Instruction;
+                else if (c == 'E' && ends(i, "<!DOCTYPE"))
+                    state_ = Scan::Doctype;
+                break;
+            case Scan::Comment:
+                state_ = c == '>' && ends(i, "-->") ? Scan::Markup : state_;
+                break;
+            case Scan::CData:
+                state_ = c == '>' && ends(i, "]]>") ? Scan::Markup : state_;
+                break;
+            case Scan::Instruction:
+                state_ = c == '>' && ends(i, "?>") ? Scan::Markup : state_;
+                break;
+            case Scan::Doctype:
+                if (c == '[') {
+                    scanError_ = QStringLiteral("the DOCTYPE declares entities of its own; such files are refused");
+                    return false;
+                }
+                state_ = c == '>' ? Scan::Markup : state_;
+                break;
+            }
+            if (gap_ > kMaxGap) {
+                scanError_ = QStringLiteral("more than %1 bytes between two tags").arg(kMaxGap);
                 return false;
+            }
         }
+        const QByteArray tail = QByteArray(last_, int(sizeof last_)).append(piece).right(int(sizeof last_));
+        std::memcpy(last_, tail.constData(), sizeof last_);
         return true;
     }
 
@@ -289,7 +338,11 @@ private:
     QString text_;
     Game game_;
     int family_ = -1;
+    enum class Scan { Markup, Comment, CData, Instruction, Doctype };
+    Scan state_ = Scan::Markup;
+    char last_[9] = {};
     qint64 line_ = 1, column_ = 0, gap_ = 0;
+    QString scanError_;
 };
 
 } // namespace
