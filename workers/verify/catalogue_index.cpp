@@ -14,7 +14,7 @@
 namespace verify {
 
 namespace detail {
-extern const char catalogue_index[];
+extern const unsigned char catalogue_index[];
 extern const std::size_t catalogue_index_size;
 } // namespace detail
 
@@ -315,7 +315,8 @@ const Catalogue &builtin()
     // Read in place from the program's constant data; left to the process end.
     static const Catalogue *catalogue = [] {
         auto *c = new Catalogue(Catalogue::fromIndex(
-            QByteArray::fromRawData(detail::catalogue_index, int(detail::catalogue_index_size))));
+            QByteArray::fromRawData(reinterpret_cast<const char *>(detail::catalogue_index),
+                                    int(detail::catalogue_index_size))));
         if (c->isEmpty())
             qWarning("verify: the built-in catalogue is unreadable; no image will verify");
         return c;
