@@ -42,13 +42,13 @@ const Family kFamilies[] = {
     {"msx", ConsoleCode::msx},
 };
 
+// An external DTD is never fetched: QXmlStreamReader loads none, and the
+// entities it would declare stay undeclared, which refuses the file.
 class DatReader {
 public:
     DatReader(QIODevice *in, DatFile *out, const std::function<void(qint64, qint64)> &progress)
         : in_(in), out_(out), progress_(progress)
     {
-        // An external DTD is never fetched: QXmlStreamReader does not load
-        // one, and entity references it would declare stay unresolved.
         xml_.setNamespaceProcessing(false);
     }
 
