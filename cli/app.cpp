@@ -1,10 +1,10 @@
 #include "cli/app.h"
 
+#include "cli/catalogue.h"
 #include "cli/options.h"
 #include "cli/output.h"
 #include "cli/presets.h"
 #include "cli/report.h"
-#include "device/checksum.h"
 #include "device/device_link.h"
 #include "device/platform.h"
 #include "simulator/demo.h"
@@ -211,13 +211,32 @@ int list_drives(Printer &printer)
     return exit_success;
 }
 
-QString verdict_text(int consoleCode, const QByteArray &image)
+QString verdict_text(const DumpResult &r)
 {
-    const verify::Verdict v = verify::verify_image(consoleCode, image, verify::builtin());
-    QString text = v.entry ? QStringLiteral("verified") : QStringLiteral("not in the catalogue");
-    if (v.header == verify::HeaderCheck::Mismatch)
+    QString text = !r.entry ? QStringLiteral("not in the catalogue")
+                   : r.entry->sourceKind == verify::CatalogueKind::Own ? QStringLiteral("matches your own entry")
+                                                                        : QStringLiteral("verified");
+    if (r.header == verify::HeaderCheck::Mismatch)
         text += QStringLiteral(", header checksum mismatch");
     return text;
+}
+
+// Copies the finished image to standard output.
+bool copy_to_stdout(const QString &path)
+{
+    QFile in(path), sink;
+    if (!in.open(QIODevice::ReadOnly) || !sink.open(stdout, QIODevice::WriteOnly))
+        return false;
+    QByteArray piece(1 << 20, Qt::Uninitialized);
+    for (;;) {
+        const qint64 n = in.read(piece.data(), piece.size());
+        if (n < 0)
+            return false;
+        if (n == 0)
+            return sink.flush();
+        if (sink.write(piece.constData(), n) != n)
+            return false;
+    }
 }
 
 // Refuses what would harm a file or give a wrapped image, before the reader
@@ -253,6 +272,7 @@ int dump(const Options &o, int romSize, int mapper, Printer &printer)
     std::unique_ptr<DumpWorker> worker(make_dump_worker(o.console));
     worker->configure(imagePath, romSize, mapper);
     worker->stopFlag = &stopSignal;
+    worker->wantHashes = !o.report.isEmpty();
     printer.line(tab_text("Reading data from ROM to file:"));
     printer.line(o.output);
     QElapsedTimer clock;
@@ -269,30 +289,18 @@ int dump(const Options &o, int romSize, int mapper, Printer &printer)
         return exit_failure;
     }
 
-    QFile saved(imagePath);
-    if (!saved.open(QIODevice::ReadOnly)) {
-        printer.error(QStringLiteral("%1: cannot read back %2: %3")
-                          .arg(QLatin1String(kProgram), o.output, saved.errorString()));
+    // The run's own sums: the saved file is not read back.
+    const DumpResult &result = worker->result();
+    printer.line(summary_text(result.size, elapsedMs, result.crc32, verdict_text(result)));
+    if (toStdout && !copy_to_stdout(imagePath)) {
+        printer.error(QStringLiteral("%1: the image could not be written to standard output")
+                          .arg(QLatin1String(kProgram)));
         return exit_failure;
-    }
-    const QByteArray image = saved.readAll();
-    printer.line(summary_text(image.size(), elapsedMs,
-                              crc32_buffer(image.constData(), size_t(image.size())),
-                              verdict_text(o.console, image)));
-    if (toStdout) {
-        QFile sink;
-        if (!sink.open(stdout, QIODevice::WriteOnly) || sink.write(image) != image.size()
-            || !sink.flush()) {
-            printer.error(QStringLiteral("%1: the image could not be written to standard output")
-                              .arg(QLatin1String(kProgram)));
-            return exit_failure;
-        }
     }
     if (o.report.isEmpty())
         return exit_success;
 
-    const QString text = dump_report(o.console, o.output, image, verify::builtin(),
-                                     QDateTime::currentDateTimeUtc());
+    const QString text = dump_report(o.console, o.output, result, QDateTime::currentDateTimeUtc());
     QString why;
     // Asked again now that the image exists: a link made to it meanwhile, or
     // one through a chain of links, is caught here.
@@ -348,6 +356,9 @@ int run(const QStringList &args, QTextStream &out, QTextStream &err, bool progre
         out.flush();
         return exit_success;
     }
+
+    if (o.command == Command::Catalogue)
+        return catalogue_command(o, printer);
 
     if (o.output == QLatin1String("-")) {
         printer.logToErr();

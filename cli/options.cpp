@@ -144,13 +144,78 @@ bool parse_mapper(const QString &text, int consoleCode, int *value, QString *err
     return false;
 }
 
+namespace {
+
+struct Given {
+    bool console, size, mapper, simulate, report, name;
+};
+
+// catalogue import FILE... | list | remove NAME | add IMAGE --name TITLE [--console FAMILY]
+bool parse_catalogue(Options o, QStringList positional, const Given &given, const QString &console,
+                     Options *options, QString *error)
+{
+    o.command = Command::Catalogue;
+    if (positional.isEmpty()) {
+        *error = QStringLiteral("catalogue needs an action: import, list, remove or add");
+        return false;
+    }
+    o.catalogueAction = positional.takeFirst();
+    o.catalogueArgs = positional;
+    const QString &action = o.catalogueAction;
+    const int count = positional.size();
+    if (action == QLatin1String("import")) {
+        if (count == 0) {
+            *error = QStringLiteral("catalogue import needs one or more DAT files");
+            return false;
+        }
+    } else if (action == QLatin1String("list")) {
+        if (count) {
+            *error = QStringLiteral("unexpected argument \"%1\" after catalogue list").arg(positional.first());
+            return false;
+        }
+    } else if (action == QLatin1String("remove") || action == QLatin1String("add")) {
+        if (count != 1) {
+            *error = action == QLatin1String("remove")
+                         ? QStringLiteral("catalogue remove needs the NAME of one imported catalogue")
+                         : QStringLiteral("catalogue add needs one IMAGE file");
+            return false;
+        }
+    } else {
+        *error = QStringLiteral("unknown catalogue action \"%1\"; the actions are import, list, remove and add")
+                     .arg(action);
+        return false;
+    }
+    const bool adding = action == QLatin1String("add");
+    if (given.size || given.mapper || given.simulate || given.report || o.force || (!adding && (given.console || given.name))) {
+        *error = adding ? QStringLiteral("catalogue add takes only --name and --console")
+                        : QStringLiteral("catalogue %1 takes no options").arg(action);
+        return false;
+    }
+    if (adding && !given.name) {
+        *error = QStringLiteral("catalogue add needs --name \"TITLE\"");
+        return false;
+    }
+    if (given.console) {
+        o.console = console_for_family(console);
+        if (!o.console) {
+            *error = QStringLiteral("unknown console \"%1\"; choose one of: %2").arg(console, family_choices());
+            return false;
+        }
+        o.family = family_for_console(o.console);
+    }
+    *options = o;
+    return true;
+}
+
+} // namespace
+
 bool parse_arguments(const QStringList &args, Options *options, QString *error)
 {
     Options o;
     QStringList positional;
     QString console, size, mapper;
     bool haveConsole = false, haveSize = false, haveMapper = false, haveSimulate = false,
-         haveReport = false;
+         haveReport = false, haveName = false;
     bool help = false, version = false;
 
     struct Valued {
@@ -161,7 +226,7 @@ bool parse_arguments(const QStringList &args, Options *options, QString *error)
     const Valued valued[] = {
         {"--console", &console, &haveConsole}, {"--size", &size, &haveSize},
         {"--mapper", &mapper, &haveMapper},    {"--simulate", &o.simulate, &haveSimulate},
-        {"--report", &o.report, &haveReport},
+        {"--report", &o.report, &haveReport},  {"--name", &o.name, &haveName},
     };
 
     bool optionsEnded = false;
@@ -195,7 +260,7 @@ bool parse_arguments(const QStringList &args, Options *options, QString *error)
                 option = &v;
         if (!option) {
             *error = QStringLiteral("unknown option %1; the options are --console, --size, "
-                                    "--mapper, --simulate, --report, --force, --help and --version")
+                                    "--mapper, --simulate, --report, --name, --force, --help and --version")
                          .arg(name);
             return false;
         }
@@ -226,7 +291,7 @@ bool parse_arguments(const QStringList &args, Options *options, QString *error)
         return true;
     }
     if (positional.isEmpty()) {
-        *error = QStringLiteral("no command given; the commands are info, dump, auto and list-drives");
+        *error = QStringLiteral("no command given; the commands are info, dump, auto, list-drives and catalogue");
         return false;
     }
     const QString command = positional.takeFirst();
@@ -238,9 +303,16 @@ bool parse_arguments(const QStringList &args, Options *options, QString *error)
         o.command = Command::Auto;
     else if (command == QLatin1String("list-drives"))
         o.command = Command::ListDrives;
+    else if (command == QLatin1String("catalogue"))
+        return parse_catalogue(o, positional, {haveConsole, haveSize, haveMapper, haveSimulate, haveReport, haveName},
+                               console, options, error);
     else {
-        *error = QStringLiteral("unknown command \"%1\"; the commands are info, dump, auto and list-drives")
+        *error = QStringLiteral("unknown command \"%1\"; the commands are info, dump, auto, list-drives and catalogue")
                      .arg(command);
+        return false;
+    }
+    if (haveName) {
+        *error = QStringLiteral("--name is for catalogue add");
         return false;
     }
 
@@ -320,6 +392,11 @@ QString usage_text()
         "  auto --console FAMILY [--size SIZE] [--mapper MAPPER] OUTPUT\n"
         "                                         identify, then dump with what was detected\n"
         "  list-drives                            show the drives D: to Z: and the reader\n"
+        "  catalogue import FILE...               import Logiqx XML DAT files\n"
+        "  catalogue list                         the built-in catalogue and each imported one\n"
+        "  catalogue remove NAME                  remove an imported DAT, by its header name\n"
+        "  catalogue add IMAGE --name \"TITLE\" [--console FAMILY]\n"
+        "                                         add an entry of your own for IMAGE\n"
         "\n"
         "Options:\n"
         "  --console FAMILY   md, sms, msx, sfc, gb or gba\n"
@@ -332,6 +409,7 @@ QString usage_text()
         "                     \"demo\" takes the family's demonstration cartridge\n"
         "  --report FILE      after a successful dump, write its hashes and\n"
         "                     verification to FILE, never over the image\n"
+        "  --name TITLE       the title of an entry of your own\n"
         "  --force            replace OUTPUT and the report FILE if they exist\n"
         "  --help             show this text\n"
         "  --version          show the version\n"

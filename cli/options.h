@@ -9,7 +9,7 @@
 
 namespace cli {
 
-enum class Command { None, Info, Dump, Auto, ListDrives, Help, Version };
+enum class Command { None, Info, Dump, Auto, ListDrives, Catalogue, Help, Version };
 
 struct Options {
     Command command = Command::None;
@@ -23,6 +23,11 @@ struct Options {
     QString simulate;       // image path, "demo", or empty
     QString report;
     bool force = false;     // replace an existing OUTPUT
+    // catalogue: "import", "list", "remove" or "add", and its arguments
+    // (DAT files, the name to remove, or the image to add).
+    QString catalogueAction;
+    QStringList catalogueArgs;
+    QString name;           // --name of catalogue add
 };
 
 // Console code of a family name as --console spells it; 0 for none.

@@ -1,5 +1,6 @@
 #include "cli/report.h"
 
+#include "cli/catalogue.h"
 #include "cli/options.h"
 #include "device/checksum.h"
 #include "workers/worker.h"
@@ -20,9 +21,9 @@ namespace cli {
 
 namespace {
 
-QString hex_hash(const QByteArray &image, QCryptographicHash::Algorithm algorithm)
+QString hex(const QByteArray &digest)
 {
-    return QString::fromLatin1(QCryptographicHash::hash(image, algorithm).toHex());
+    return QString::fromLatin1(digest.toHex());
 }
 
 #ifdef _WIN32
@@ -90,14 +91,10 @@ QString report_refusal(const QString &report, const QString &image, bool force)
     return QString();
 }
 
-QString dump_report(int consoleCode, const QString &imagePath, const QByteArray &image,
-                    const verify::Catalogue &catalogue, const QDateTime &when)
+QString dump_report(int consoleCode, const QString &imagePath, const DumpResult &result, const QDateTime &when)
 {
-    const verify::Verdict verdict = verify::verify_image(consoleCode, image, catalogue);
-    const quint32 crc = crc32_buffer(image.constData(), size_t(image.size()));
-
     QString header;
-    switch (verdict.header) {
+    switch (result.header) {
     case verify::HeaderCheck::Ok:
         header = QStringLiteral("OK");
         break;
@@ -109,20 +106,33 @@ QString dump_report(int consoleCode, const QString &imagePath, const QByteArray 
         break;
     }
 
+    QString catalogue = QStringLiteral("not in the catalogue");
+    if (result.entry) {
+        const verify::CatalogueEntry &e = *result.entry;
+        switch (e.sourceKind) {
+        case verify::CatalogueKind::Own:
+            catalogue = QStringLiteral("matches your own entry: ") + e.title;
+            break;
+        case verify::CatalogueKind::Dat:
+            catalogue = QStringLiteral("verified: %1 (DAT %2)").arg(e.title, source_text(e.source, e.sourceVersion));
+            break;
+        case verify::CatalogueKind::Builtin:
+            catalogue = QStringLiteral("verified: ") + e.title;
+            break;
+        }
+    }
+
     QString text;
     QTextStream s(&text);
     s << "Quorvel dump report\n"
       << "File: " << imagePath << '\n'
       << "Family: " << console_label(consoleCode) << '\n'
-      << "Size: " << image.size() << " bytes (" << image.size() / 1024 << " KiB)\n"
-      << "CRC-32: " << QStringLiteral("%1").arg(crc, 8, 16, QLatin1Char('0')) << '\n'
-      << "MD5: " << hex_hash(image, QCryptographicHash::Md5) << '\n'
-      << "SHA-1: " << hex_hash(image, QCryptographicHash::Sha1) << '\n'
-      << "SHA-256: " << hex_hash(image, QCryptographicHash::Sha256) << '\n'
-      << "Catalogue: "
-      << (verdict.entry ? QStringLiteral("verified: ") + verdict.entry->title
-                        : QStringLiteral("not in the catalogue"))
-      << '\n'
+      << "Size: " << result.size << " bytes (" << result.size / 1024 << " KiB)\n"
+      << "CRC-32: " << QStringLiteral("%1").arg(result.crc32, 8, 16, QLatin1Char('0')) << '\n'
+      << "MD5: " << hex(result.md5) << '\n'
+      << "SHA-1: " << hex(result.sha1) << '\n'
+      << "SHA-256: " << hex(result.sha256) << '\n'
+      << "Catalogue: " << catalogue << '\n'
       << "Header checksum: " << header << '\n'
       << "Date: " << when.toString(Qt::ISODate) << '\n';
     s.flush();

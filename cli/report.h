@@ -2,7 +2,7 @@
 // the verification made of it.
 #pragma once
 
-#include "workers/verify/verify.h"
+#include "workers/worker.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -10,8 +10,9 @@
 
 namespace cli {
 
-QString dump_report(int consoleCode, const QString &imagePath, const QByteArray &image,
-                    const verify::Catalogue &catalogue, const QDateTime &when);
+// From the dump's results, which carry the hashes when the run was asked
+// for them.
+QString dump_report(int consoleCode, const QString &imagePath, const DumpResult &result, const QDateTime &when);
 
 // Writes `text` to `path` whole or not at all.
 bool write_text_file(const QString &path, const QString &text, QString *error);

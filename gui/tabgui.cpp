@@ -1,6 +1,5 @@
 #include "gui/tabgui.h"
 
-#include "device/checksum.h"
 #include "gui/console.h"
 #include "gui/settings.h"
 #include "workers/rate_text.h"
@@ -9,7 +8,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFile>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QKeySequence>
@@ -229,15 +227,10 @@ void TabGui::info(QString text)
 
 void TabGui::print_error(int err)
 {
-    // The one-line summary of a saved image, read back as it is on disk.
-    if (err == 1 && dump_) {
-        QFile saved(dump_->fileName);
-        if (saved.open(QIODevice::ReadOnly)) {
-            const QByteArray image = saved.readAll();
-            append_log_line(console, summary_text(image.size(), dumpClock.elapsed(),
-                                                  crc32_buffer(image.constData(), size_t(image.size()))),
-                            LogTone::Progress);
-        }
+    // The one-line summary of a saved image, from the run's own sums.
+    if (err == 1 && dump_ && dump_->result().saved) {
+        const DumpResult &result = dump_->result();
+        append_log_line(console, summary_text(result.size, dumpClock.elapsed(), result.crc32), LogTone::Progress);
     }
     dump_ = nullptr;
     if (err == 0)

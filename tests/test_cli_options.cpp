@@ -36,6 +36,8 @@ private slots:
         QTest::newRow("output after --") << QStringList{"auto", "--console", "md", "--", "--odd name"}
                                          << Command::Auto << 19 << -1 << -1 << "--odd name";
         QTest::newRow("help wins") << QStringList{"frobnicate", "--help"} << Command::Help << 0 << -1 << -1 << "";
+        QTest::newRow("catalogue add") << QStringList{"catalogue", "add", "x.gba", "--name", "Mine", "--console", "gba"}
+                                       << Command::Catalogue << 3 << -1 << -1 << "";
     }
 
     void acceptedLines()
@@ -103,6 +105,13 @@ private slots:
                                                << QStringList{"--report", "OUTPUT"};
         QTest::newRow("image named again as report") << QStringList{"auto", "x.gb", "--console", "gb", "--report", "./x.gb"}
                                                      << QStringList{"--report", "OUTPUT"};
+        QTest::newRow("catalogue without action") << QStringList{"catalogue"} << QStringList{"import", "add"};
+        QTest::newRow("catalogue import of nothing") << QStringList{"catalogue", "import"} << QStringList{"DAT"};
+        QTest::newRow("catalogue add without name") << QStringList{"catalogue", "add", "x.gba"} << QStringList{"--name"};
+        QTest::newRow("catalogue list with console") << QStringList{"catalogue", "list", "--console", "md"}
+                                                     << QStringList{"no options"};
+        QTest::newRow("name outside catalogue add") << QStringList{"info", "--console", "md", "--name", "x"}
+                                                    << QStringList{"--name", "catalogue add"};
     }
 
     void refusedLines()

@@ -190,8 +190,9 @@ private slots:
         QFETCH(bool, listed);
 
         const quint32 crc = crc32_buffer(image.constData(), size_t(image.size()));
-        std::vector<verify::CatalogueEntry> entries{
-            {"Someone Else", crc ^ 1, QByteArray(20, '\0'), quint32(image.size()), 0, {}, {}, {}}};
+        verify::CatalogueEntry other = catalogue_entry(image, "Someone Else", 0);
+        other.crc32 = crc ^ 1;
+        std::vector<verify::CatalogueEntry> entries{other};
         if (listed)
             entries.push_back(catalogue_entry(image, "Listed (World)", console));
         QTEST(verify::verification_lines(console, image, verify::Catalogue(entries)), "expected");

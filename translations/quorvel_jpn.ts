@@ -291,12 +291,24 @@
       <translation>ダンプデバイスを開けません。</translation>
     </message>
     <message>
+      <source>Not in the catalogue.</source>
+      <translation>カタログに登録されていません。</translation>
+    </message>
+    <message>
+      <source>Matches your own entry: </source>
+      <translation>自分で登録したエントリと一致: </translation>
+    </message>
+    <message>
       <source>Verified: </source>
       <translation>照合済み: </translation>
     </message>
     <message>
-      <source>Not in the catalogue.</source>
-      <translation>カタログに登録されていません。</translation>
+      <source>From the DAT file %1.</source>
+      <translation>出典: DAT ファイル %1。</translation>
+    </message>
+    <message>
+      <source>From the DAT file %1, version %2.</source>
+      <translation>出典: DAT ファイル %1、バージョン %2。</translation>
     </message>
     <message>
       <source>Header checksum OK.</source>
@@ -469,12 +481,24 @@
       <translation>ダンプデバイスを開けません。</translation>
     </message>
     <message>
+      <source>Not in the catalogue.</source>
+      <translation>カタログに登録されていません。</translation>
+    </message>
+    <message>
+      <source>Matches your own entry: </source>
+      <translation>自分で登録したエントリと一致: </translation>
+    </message>
+    <message>
       <source>Verified: </source>
       <translation>照合済み: </translation>
     </message>
     <message>
-      <source>Not in the catalogue.</source>
-      <translation>カタログに登録されていません。</translation>
+      <source>From the DAT file %1.</source>
+      <translation>出典: DAT ファイル %1。</translation>
+    </message>
+    <message>
+      <source>From the DAT file %1, version %2.</source>
+      <translation>出典: DAT ファイル %1、バージョン %2。</translation>
     </message>
     <message>
       <source>Header checksum OK.</source>
@@ -631,12 +655,24 @@
       <translation>ダンプデバイスを開けません。</translation>
     </message>
     <message>
+      <source>Not in the catalogue.</source>
+      <translation>カタログに登録されていません。</translation>
+    </message>
+    <message>
+      <source>Matches your own entry: </source>
+      <translation>自分で登録したエントリと一致: </translation>
+    </message>
+    <message>
       <source>Verified: </source>
       <translation>照合済み: </translation>
     </message>
     <message>
-      <source>Not in the catalogue.</source>
-      <translation>カタログに登録されていません。</translation>
+      <source>From the DAT file %1.</source>
+      <translation>出典: DAT ファイル %1。</translation>
+    </message>
+    <message>
+      <source>From the DAT file %1, version %2.</source>
+      <translation>出典: DAT ファイル %1、バージョン %2。</translation>
     </message>
     <message>
       <source>Header checksum OK.</source>
@@ -805,12 +841,24 @@
       <translation>ダンプデバイスを開けません。</translation>
     </message>
     <message>
+      <source>Not in the catalogue.</source>
+      <translation>カタログに登録されていません。</translation>
+    </message>
+    <message>
+      <source>Matches your own entry: </source>
+      <translation>自分で登録したエントリと一致: </translation>
+    </message>
+    <message>
       <source>Verified: </source>
       <translation>照合済み: </translation>
     </message>
     <message>
-      <source>Not in the catalogue.</source>
-      <translation>カタログに登録されていません。</translation>
+      <source>From the DAT file %1.</source>
+      <translation>出典: DAT ファイル %1。</translation>
+    </message>
+    <message>
+      <source>From the DAT file %1, version %2.</source>
+      <translation>出典: DAT ファイル %1、バージョン %2。</translation>
     </message>
     <message>
       <source>Header checksum OK.</source>
@@ -979,12 +1027,24 @@
       <translation>ダンプデバイスを開けません。</translation>
     </message>
     <message>
+      <source>Not in the catalogue.</source>
+      <translation>カタログに登録されていません。</translation>
+    </message>
+    <message>
+      <source>Matches your own entry: </source>
+      <translation>自分で登録したエントリと一致: </translation>
+    </message>
+    <message>
       <source>Verified: </source>
       <translation>照合済み: </translation>
     </message>
     <message>
-      <source>Not in the catalogue.</source>
-      <translation>カタログに登録されていません。</translation>
+      <source>From the DAT file %1.</source>
+      <translation>出典: DAT ファイル %1。</translation>
+    </message>
+    <message>
+      <source>From the DAT file %1, version %2.</source>
+      <translation>出典: DAT ファイル %1、バージョン %2。</translation>
     </message>
     <message>
       <source>Header checksum OK.</source>
@@ -1141,12 +1201,24 @@
       <translation>ダンプデバイスを開けません。</translation>
     </message>
     <message>
+      <source>Not in the catalogue.</source>
+      <translation>カタログに登録されていません。</translation>
+    </message>
+    <message>
+      <source>Matches your own entry: </source>
+      <translation>自分で登録したエントリと一致: </translation>
+    </message>
+    <message>
       <source>Verified: </source>
       <translation>照合済み: </translation>
     </message>
     <message>
-      <source>Not in the catalogue.</source>
-      <translation>カタログに登録されていません。</translation>
+      <source>From the DAT file %1.</source>
+      <translation>出典: DAT ファイル %1。</translation>
+    </message>
+    <message>
+      <source>From the DAT file %1, version %2.</source>
+      <translation>出典: DAT ファイル %1、バージョン %2。</translation>
     </message>
     <message>
       <source>Header checksum OK.</source>

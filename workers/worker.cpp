@@ -2,7 +2,9 @@
 
 #include "device/checksum.h"
 #include "device/device_link.h"
+#include "workers/verify/image_digest.h"
 #include "workers/verify/serials.h"
+#include "workers/verify/user_catalogues.h"
 #include "workers/verify/verify.h"
 
 #include "workers/option_lists.h"
@@ -32,14 +34,12 @@
 
 namespace {
 
-// Image buffers are aligned for direct I/O and start out all zero, so no
-// byte of a file can come from memory that was never read.
+// Image buffers are aligned for direct I/O. They are not cleared: the reads
+// fill every byte, and a run whose read fails saves nothing.
 struct AlignedBuffer {
     explicit AlignedBuffer(size_t size)
         : data(static_cast<uint8_t *>(qMallocAligned(size ? size : 1, 4096)))
     {
-        if (data)
-            std::memset(data, 0, size);
     }
     ~AlignedBuffer() { qFreeAligned(data); }
     AlignedBuffer(const AlignedBuffer &) = delete;
@@ -343,10 +343,12 @@ bool InfoWorker::cartridgeAnswers(const void *page, uint32_t len)
 
 int InfoWorker::noteCatalogue(int consoleCode, const QString &code)
 {
-    const std::vector<verify::CatalogueEntry> found =
-        verify::find_by_serial(verify::builtin(), consoleCode, code);
+    const std::vector<verify::CatalogueEntry> found = verify::UserCatalogues::load().bySerial(consoleCode, code);
+    // DAT files give neither year nor publisher.
     for (const verify::CatalogueEntry &e : found)
-        note("In the catalogue: ", QStringLiteral("%1 (%2, %3)").arg(e.title, e.year, e.publisher));
+        note("In the catalogue: ", e.year.isEmpty() && e.publisher.isEmpty()
+                                       ? e.title
+                                       : QStringLiteral("%1 (%2, %3)").arg(e.title, e.year, e.publisher));
     return int(found.size());
 }
 
@@ -440,18 +442,33 @@ bool DumpWorker::keepGoing()
 
 bool DumpWorker::noteVerification(const uint8_t *data, uint32_t len)
 {
-    const QByteArray image = QByteArray::fromRawData(reinterpret_cast<const char *>(data), int(len));
-    const verify::Verdict verdict =
-        verify::verify_image(consoleCode(), image, catalogue ? *catalogue : verify::builtin());
-    if (verdict.entry)
-        noteGood("Verified: ", verdict.entry->title);
-    else
+    // The user's catalogues are read afresh: an import made while the window
+    // is open counts at the next dump.
+    const verify::UserCatalogues user = catalogue ? verify::UserCatalogues() : verify::UserCatalogues::load();
+    const verify::CatalogueList list = catalogue ? verify::CatalogueList{catalogue} : user.lookupOrder();
+    QByteArray sha1 = result_.sha1;
+    result_.entry = verify::find_image(list, consoleCode(), data, len, result_.crc32, &sha1);
+    result_.header = verify::check_header(
+        consoleCode(), QByteArray::fromRawData(reinterpret_cast<const char *>(data), int(len)));
+    if (!result_.entry) {
         note("Not in the catalogue.");
-    if (verdict.header == verify::HeaderCheck::Ok)
+    } else if (result_.entry->sourceKind == verify::CatalogueKind::Own) {
+        // The user's word, not a preservation group's.
+        note("Matches your own entry: ", result_.entry->title);
+    } else {
+        noteGood("Verified: ", result_.entry->title);
+        if (result_.entry->sourceKind == verify::CatalogueKind::Dat) {
+            if (result_.entry->sourceVersion.isEmpty())
+                noteRaw(say("From the DAT file %1.").arg(result_.entry->source));
+            else
+                noteRaw(say("From the DAT file %1, version %2.").arg(result_.entry->source, result_.entry->sourceVersion));
+        }
+    }
+    if (result_.header == verify::HeaderCheck::Ok)
         noteGood("Header checksum OK.");
-    else if (verdict.header == verify::HeaderCheck::Mismatch)
+    else if (result_.header == verify::HeaderCheck::Mismatch)
         noteWarn("Header checksum mismatch.");
-    return verdict.header == verify::HeaderCheck::Mismatch;
+    return result_.header == verify::HeaderCheck::Mismatch;
 }
 
 void DumpWorker::noteSuspectImage(const uint8_t *, uint32_t, bool checksumFails)
@@ -487,6 +504,7 @@ void DumpWorker::run()
 {
     cancelRequested = 0;
     failure_ = Failure::None;
+    result_ = DumpResult();
     const QString refused = rom_size_refusal(consoleCode(), romSize, mmcType);
     if (!refused.isEmpty()) {
         noteRaw(refused, LogTone::Failure);
@@ -545,9 +563,15 @@ void DumpWorker::run()
         end(false);
         return;
     }
-    const uint32_t crc = crc32_buffer(buffer.data, uint32_t(romSize));
+    const verify::ImageDigest digest = verify::digest_image(buffer.data, uint32_t(romSize), wantHashes);
+    result_.saved = true;
+    result_.size = uint32_t(romSize);
+    result_.crc32 = digest.crc32;
+    result_.md5 = digest.md5;
+    result_.sha1 = digest.sha1;
+    result_.sha256 = digest.sha256;
     noteGood("Save file success.", fileName);
-    note("File CRC: 0x", QString::number(crc, 16));
+    note("File CRC: 0x", QString::number(digest.crc32, 16));
     const bool checksumFails = noteVerification(buffer.data, uint32_t(romSize));
     noteSuspectImage(buffer.data, uint32_t(romSize), checksumFails);
     end(true);

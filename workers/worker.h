@@ -6,6 +6,7 @@
 #include "workers/log_tone.h"
 #include "workers/types.h"
 #include "workers/presets.h"
+#include "workers/verify/verify.h"
 
 #include <QString>
 #include <QStringList>
@@ -13,10 +14,6 @@
 #include <atomic>
 #include <cstdint>
 #include <vector>
-
-namespace verify {
-class Catalogue;
-}
 
 class CartWorker : public QThread {
     Q_OBJECT
@@ -97,6 +94,21 @@ private:
     void preset(void (CartridgePresets::*op)(int), int value);
 };
 
+// What a Dump run hands over when it has ended, in place of its buffer: the
+// image's sums, each from the one pass over it, and what the checks made of
+// it.
+struct DumpResult {
+    bool saved = false;
+    quint32 size = 0;
+    quint32 crc32 = 0;
+    // Raw digests; set only when the run was asked for them (wantHashes).
+    QByteArray md5;
+    QByteArray sha1;
+    QByteArray sha256;
+    std::optional<verify::CatalogueEntry> entry;   // the catalogue knows the image
+    verify::HeaderCheck header = verify::HeaderCheck::None;
+};
+
 class DumpWorker : public CartWorker {
     Q_OBJECT
 public:
@@ -111,8 +123,14 @@ public:
     // The family's console code, for the checks of a saved image.
     virtual int consoleCode() const = 0;
 
-    // Known images a saved dump is checked against; null: the built-in one.
+    // Known images a saved dump is checked against; null: the user's
+    // catalogues, then the built-in one.
     const verify::Catalogue *catalogue = nullptr;
+
+    // Work out the MD5, SHA-1 and SHA-256 of the image too (for a report).
+    bool wantHashes = false;
+    // The last run's results; read once the run has ended.
+    const DumpResult &result() const { return result_; }
 
     // A flag from outside (the headless program's signal handler) that
     // cancels the run as Cancel does; not owned. May be null.
@@ -158,6 +176,7 @@ private:
     const uint8_t *image_ = nullptr;   // the run's buffer, to name failed offsets
     uint32_t imageSize_ = 0;
     bool readImage(uint8_t *buffer);
+    DumpResult result_;
     void end(bool saved);
     void noteSaveError(const QString &why);
     bool noteVerification(const uint8_t *data, uint32_t len);   // true: checksum fails

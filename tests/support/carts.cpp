@@ -34,8 +34,13 @@ std::vector<uint8_t> to_vector(const QByteArray &image)
 
 verify::CatalogueEntry catalogue_entry(const QByteArray &image, const QString &title, int family)
 {
-    return {title, crc32_buffer(image.constData(), size_t(image.size())),
-            QCryptographicHash::hash(image, QCryptographicHash::Sha1), quint32(image.size()), family, {}, {}, {}};
+    verify::CatalogueEntry e;
+    e.title = title;
+    e.crc32 = crc32_buffer(image.constData(), size_t(image.size()));
+    e.sha1 = QCryptographicHash::hash(image, QCryptographicHash::Sha1);
+    e.size = quint32(image.size());
+    e.family = family;
+    return e;
 }
 
 QByteArray to_bytes(const std::vector<uint8_t> &image, int len)

@@ -3,6 +3,7 @@
 #include "device/checksum.h"
 #include "device/device_link.h"
 #include "workers/verify/serials.h"
+#include "workers/verify/user_catalogues.h"
 
 #include <QByteArray>
 #include <algorithm>
@@ -72,7 +73,7 @@ void smsThreadInfo::identifyFromCartridge()
         name = say("unknown game (the product code is not readable)");
     } else {
         const std::vector<verify::CatalogueEntry> known =
-            verify::find_by_serial(verify::builtin(), code(ConsoleCode::sms), QString::number(h.productCode));
+            verify::UserCatalogues::load().bySerial(code(ConsoleCode::sms), QString::number(h.productCode));
         name = known.empty() ? say("unknown game (product code %1)").arg(h.productCode) : known.front().title;
     }
     note("Find game: ", name);

@@ -2,10 +2,7 @@
 
 #include "workers/registry.h"
 
-#include <QHash>
 #include <QRegularExpression>
-#include <map>
-#include <mutex>
 
 namespace verify {
 
@@ -84,48 +81,9 @@ QStringList serial_keys(int family, const QString &serial)
     return keys;
 }
 
-namespace {
-
-// A serial key to the entries of one family whose serial gives it, in list
-// order.
-using SerialIndex = QHash<QString, std::vector<int>>;
-
-SerialIndex index_serials(const Catalogue &catalogue, int family)
-{
-    SerialIndex index;
-    const std::vector<CatalogueEntry> &entries = catalogue.entries();
-    for (size_t i = 0; i < entries.size(); ++i)
-        if (entries[i].family == family && !entries[i].serial.isEmpty())
-            for (const QString &key : serial_keys(family, entries[i].serial))
-                index[key].push_back(int(i));
-    return index;
-}
-
-} // namespace
-
 std::vector<CatalogueEntry> find_by_serial(const Catalogue &catalogue, int family, const QString &key)
 {
-    std::vector<CatalogueEntry> found;
-    if (key.isEmpty())
-        return found;
-    const auto collect = [&](const SerialIndex &index) {
-        for (const int i : index.value(key))
-            found.push_back(catalogue.entries()[size_t(i)]);
-    };
-    if (&catalogue != &builtin()) {
-        collect(index_serials(catalogue, family));
-        return found;
-    }
-    // Every Info asks the built-in catalogue: each family's keys are worked
-    // out once. Info workers of different families may ask at once.
-    static std::mutex lock;
-    static std::map<int, SerialIndex> byFamily;
-    const std::lock_guard<std::mutex> guard(lock);
-    auto it = byFamily.find(family);
-    if (it == byFamily.end())
-        it = byFamily.emplace(family, index_serials(catalogue, family)).first;
-    collect(it->second);
-    return found;
+    return catalogue.bySerial(family, key);
 }
 
 QString sfc_game_code(const uint8_t *header)

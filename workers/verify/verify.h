@@ -2,6 +2,8 @@
 // checksums that each family's cartridges carry.
 #pragma once
 
+#include "workers/verify/catalogue_index.h"
+
 #include <QByteArray>
 #include "workers/types.h"
 
@@ -14,41 +16,16 @@
 
 namespace verify {
 
-struct CatalogueEntry {
-    QString title;
-    quint32 crc32 = 0;
-    QByteArray sha1; // 20 raw bytes
-    quint32 size = 0; // 0: known by name only, no image to verify against
-    int family = 0;  // console code
-    QString year;
-    QString publisher;
-    QString serial;  // as the list gives it: "MK-1535 (USA), MK-1535-50 (Euro)"
-};
+// Catalogues in the order they are asked: the first that knows an image
+// names it.
+using CatalogueList = std::vector<const Catalogue *>;
 
-class Catalogue {
-public:
-    Catalogue() = default;
-    explicit Catalogue(std::vector<CatalogueEntry> entries);
-
-    // Reads the packed record stream (after qUncompress). Returns an empty
-    // catalogue when the stream is malformed.
-    static Catalogue fromPacked(const QByteArray &packed);
-
-    // An entry whose CRC-32, SHA-1 and size all equal the image's. Where
-    // several do, one of `preferredFamily` wins, else the first listed.
-    std::optional<CatalogueEntry> find(const QByteArray &image,
-                                       int preferredFamily = 0) const;
-
-    const std::vector<CatalogueEntry> &entries() const { return m_entries; }
-    int size() const { return int(m_entries.size()); }
-
-private:
-    std::vector<CatalogueEntry> m_entries;
-    std::vector<std::pair<quint32, int>> m_byCrc; // sorted (crc, entry index)
-};
-
-// The compiled-in catalogue, unpacked on first use.
-const Catalogue &builtin();
+// The image's entry in the first catalogue of `list` that knows it, by its
+// size and CRC-32 `crc`, then its SHA-1. `sha1` holds the image's SHA-1 once
+// worked out (or already, when the caller has it): it is computed only when
+// an entry's size and CRC agree.
+std::optional<CatalogueEntry> find_image(const CatalogueList &list, int consoleCode, const uchar *data,
+                                         quint32 len, quint32 crc, QByteArray *sha1);
 
 // None for families without a header checksum, for images too small to
 // hold the header and for Master System images without one. The Mega Drive
