@@ -1,5 +1,6 @@
 #include "device/checksum.h"
 #include "support/carts.h"
+#include "workers/types.h"
 #include "workers/verify/verify.h"
 
 #include <QtTest>
@@ -168,6 +169,25 @@ private slots:
     }
 
     // Against a catalogue the test builds: the verdict line, then the header line.
+    // The lane-folding sum against a plain one: every tail length, lanes
+    // near overflow (all 0xFF over many folds), and a start off alignment.
+    void byteSum()
+    {
+        std::vector<uint8_t> bytes(40000);
+        for (size_t i = 0; i < bytes.size(); ++i)
+            bytes[i] = uint8_t(i * 2654435761u >> 13);
+        std::vector<uint8_t> full(70001, 0xFF);
+        for (const std::vector<uint8_t> *data : {&bytes, &full})
+            for (size_t start : {size_t(0), size_t(3)})
+                for (size_t n : {size_t(0), size_t(1), size_t(7), size_t(8), size_t(9), size_t(1023), size_t(1031),
+                                 size_t(8 * 128), size_t(8 * 128 + 5), data->size() - start}) {
+                    uint32_t plain = 0;
+                    for (size_t i = 0; i < n; ++i)
+                        plain += (*data)[start + i];
+                    QCOMPARE(byte_sum(data->data() + start, n), plain);
+                }
+    }
+
     void verificationLines_data()
     {
         QTest::addColumn<int>("console");
