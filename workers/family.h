@@ -5,6 +5,7 @@
 #include "workers/option_lists.h"
 #include "workers/types.h"
 
+#include <QString>
 #include <cstddef>
 #include <cstdint>
 
@@ -47,6 +48,10 @@ struct Family {
     size_t limitCount;
     // Null where the family's header has no checksum.
     verify::HeaderCheck (*checkHeader)(const uint8_t *image, size_t size);
+    // The code a header carries for one token of a catalogue serial field
+    // ("MK-1535-50" gives "MK-1535"), empty when the token gives none; null
+    // where the family's headers carry no code.
+    QString (*serialKey)(const QString &token);
     InfoWorker *(*makeInfo)();
     DumpWorker *(*makeDump)();
 

@@ -1,5 +1,6 @@
-#include "workers/gba/gba_threads.h"
 #include "workers/gba/gba_protocol.h"
+#include "workers/gba/gba_threads.h"
+#include "workers/verify/serials.h"
 
 #include <QtGlobal>
 
@@ -15,6 +16,7 @@ const Family gba_family = {
     false,  // mapping from option
     nullptr, 0,  // mapper limits
     gba::check_header,
+    [] (const QString &token) { return verify::game_code_key(token, false); },  // serial key
     [] () -> InfoWorker * { return new gbaThreadInfo; },
     [] () -> DumpWorker * { return new gbaThreadDump; },
 };

@@ -1,5 +1,6 @@
-#include "workers/gbc/gbc_threads.h"
 #include "workers/gbc/gbc_protocol.h"
+#include "workers/gbc/gbc_threads.h"
+#include "workers/verify/serials.h"
 
 #include <QtGlobal>
 
@@ -29,6 +30,7 @@ const Family gbc_family = {
     false,  // mapping from option
     kLimits, sizeof kLimits / sizeof kLimits[0],  // mapper limits
     gbc::check_header,
+    [] (const QString &token) { return verify::game_code_key(token, false); },  // serial key
     [] () -> InfoWorker * { return new gbcThreadInfo; },
     [] () -> DumpWorker * { return new gbcThreadDump; },
 };

@@ -1,7 +1,22 @@
-#include "workers/md/md_threads.h"
 #include "workers/md/md_protocol.h"
+#include "workers/md/md_threads.h"
 
+#include <QRegularExpression>
 #include <QtGlobal>
+
+namespace {
+
+// "T-139066-50" and "MK-1535-50": the last part is the region variant.
+QString serial_key(const QString &token)
+{
+    static const QRegularExpression suffix(QStringLiteral("^(.+-.+)-\\d\\d$"));
+    const QRegularExpressionMatch m = suffix.match(token);
+    QString key = m.hasMatch() ? m.captured(1) : token;
+    key.remove(QLatin1Char(' '));
+    return key;
+}
+
+} // namespace
 
 extern const Family md_family;
 const Family md_family = {
@@ -15,6 +30,7 @@ const Family md_family = {
     false,  // mapping from option
     nullptr, 0,  // mapper limits
     md::check_header,
+    serial_key,  // serial key
     [] () -> InfoWorker * { return new mdThreadInfo; },
     [] () -> DumpWorker * { return new mdThreadDump; },
 };

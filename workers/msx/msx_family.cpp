@@ -27,6 +27,7 @@ const Family msx_family = {
     true,  // mapping from option
     kLimits, sizeof kLimits / sizeof kLimits[0],  // mapper limits
     nullptr,  // no header checksum
+    nullptr,  // serial key
     [] () -> InfoWorker * { return new msxThreadInfo; },
     [] () -> DumpWorker * { return new msxThreadDump; },
 };

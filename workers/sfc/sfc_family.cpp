@@ -1,5 +1,6 @@
-#include "workers/sfc/sfc_threads.h"
 #include "workers/sfc/sfc_protocol.h"
+#include "workers/sfc/sfc_threads.h"
+#include "workers/verify/serials.h"
 
 #include <QtGlobal>
 
@@ -15,6 +16,7 @@ const Family sfc_family = {
     true,  // mapping from option
     nullptr, 0,  // mapper limits
     sfc::check_header,
+    [] (const QString &token) { return verify::game_code_key(token, true); },  // serial key
     [] () -> InfoWorker * { return new sfcThreadInfo; },
     [] () -> DumpWorker * { return new sfcThreadDump; },
 };

@@ -23,24 +23,7 @@ bool is_code(const QString &s, int length)
     return true;
 }
 
-// "T-139066-50" and "MK-1535-50": the last part is the region variant.
-QString md_key(QString token)
-{
-    static const QRegularExpression suffix(QStringLiteral("^(.+-.+)-\\d\\d$"));
-    const QRegularExpressionMatch m = suffix.match(token);
-    if (m.hasMatch())
-        token = m.captured(1);
-    token.remove(QLatin1Char(' '));
-    return token;
-}
-
-QString sms_key(const QString &token)
-{
-    // "27054-50": the suffix is the region variant, as on the Mega Drive.
-    static const QRegularExpression number(QStringLiteral("^(\\d{1,5})(-\\d\\d)?$"));
-    const QRegularExpressionMatch m = number.match(token);
-    return m.hasMatch() ? QString::number(m.captured(1).toInt()) : QString();
-}
+} // namespace
 
 // "SHVC-AQ4J-JPN", "SNS-C5-USA", "CGB-AXPP-UKV": console prefix, then the code.
 QString game_code_key(const QString &token, bool twoLetterCodes)
@@ -56,25 +39,18 @@ QString game_code_key(const QString &token, bool twoLetterCodes)
     return {};
 }
 
-} // namespace
-
 QStringList serial_keys(int family, const QString &serial)
 {
     static const QRegularExpression note(QStringLiteral("\\([^)]*\\)"));
     QStringList keys;
+    const Family *rule = find_family(family);
+    if (!rule || !rule->serialKey)
+        return keys;
     for (QString token : serial.split(QLatin1Char(','))) {
         token = token.remove(note).trimmed();
         if (token.isEmpty())
             continue;
-        QString key;
-        switch (family) {
-        case code(ConsoleCode::md): key = md_key(token); break;
-        case code(ConsoleCode::sms): key = sms_key(token); break;
-        case code(ConsoleCode::sfc): key = game_code_key(token, true); break;
-        case code(ConsoleCode::gbc):
-        case code(ConsoleCode::gba): key = game_code_key(token, false); break;
-        default: break;
-        }
+        const QString key = rule->serialKey(token);
         if (!key.isEmpty() && !keys.contains(key))
             keys << key;
     }

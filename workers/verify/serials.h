@@ -20,6 +20,11 @@ namespace verify {
 // of the Super Famicom, Game Boy and Game Boy Advance.
 QStringList serial_keys(int family, const QString &serial);
 
+// The game code of a catalogue serial token of the Nintendo form
+// ("SHVC-AQ4J-JPN", "CGB-AXPP-UKV"): console prefix, then four characters,
+// or two where `twoLetterCodes` (older Super Famicom carts); empty otherwise.
+QString game_code_key(const QString &token, bool twoLetterCodes);
+
 // Every entry of `family` whose serial field gives `key`, in list order.
 // Game Boy and Game Boy Color share one family.
 std::vector<CatalogueEntry> find_by_serial(const Catalogue &catalogue, int family, const QString &key);
