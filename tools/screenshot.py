@@ -1,13 +1,16 @@
 #!/usr/bin/env python3
 """Takes the screenshots under docs/: the main window without a reader, during
 and after a Mega Drive dump from the simulated reader, the same in Japanese
-and at 192 dpi, and the About tab. Run by hand, never in CI.
+and at 192 dpi, a dump that a catalogue verifies (a DAT file imported for
+the occasion), a suspect dump (its header checksum fails), and the About tab.
+Run by hand, never in CI.
 
 Needs Xvfb, xdotool, ImageMagick's import and a Japanese font; installs them
 when missing through `bash scripts/deps.sh --screenshots` (as root).
 
     python3 tools/screenshot.py [path/to/quorvel] [output-folder]
 """
+import hashlib
 import os
 import shutil
 import subprocess
@@ -60,7 +63,7 @@ def force_crc32(data, length, pos, target):
     assert zlib.crc32(bytes(data[:length])) == target
 
 
-def make_image(path):
+def make_image(path, spoil=False):
     data = bytearray((i * 7 + (i >> 9) + (i >> 17)) & 0xFF for i in range(IMAGE_SIZE))
     data[0x100:0x110] = b"SEGA MEGA DRIVE "
     # Header checksum: the 16-bit sum of the words from 0x200 on, so that the
@@ -69,8 +72,26 @@ def make_image(path):
     data[0x18E:0x190] = total.to_bytes(2, "big")
     # The key is forced in the notes field, outside the summed words.
     force_crc32(data, 8192, 0x1C8, KEY)
+    if spoil:
+        data[0x4000] ^= 0x10   # one bit the header checksum catches
     with open(path, "wb") as f:
         f.write(data)
+    return bytes(data)
+
+
+def import_dat(cli, image, data_home):
+    """A DAT that knows `image`, imported into a catalogue folder of the
+    screenshots' own."""
+    with open(image, "rb") as f:
+        data = f.read()
+    dat = os.path.join(os.path.dirname(image), "screenshots.dat")
+    with open(dat, "w") as f:
+        f.write('<?xml version="1.0"?>\n<datafile><header><name>Sega - Mega Drive - Genesis</name>'
+                '<description>Screenshot set</description><version>1</version></header>'
+                '<game name="Sonic &amp; Knuckles (World)"><rom name="sonic.md" size="%d" crc="%08x" '
+                'sha1="%s"/></game></datafile>\n'
+                % (len(data), zlib.crc32(data), hashlib.sha1(data).hexdigest()))
+    run(cli, "catalogue", "import", dat, env=dict(os.environ, XDG_DATA_HOME=data_home))
 
 
 def run(*args, **kw):
@@ -109,7 +130,7 @@ def ensure_tools():
 class Session:
     """One run of the program on its own Xvfb screen."""
 
-    def __init__(self, binary, image, work, dpi, language):
+    def __init__(self, binary, image, work, dpi, language, data_home):
         self.scale = dpi // 96
         self.display = free_display()
         width, height = (v * self.scale + 200 for v in GEOMETRY)
@@ -119,7 +140,8 @@ class Session:
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.env = dict(os.environ, DISPLAY=self.display, QT_QPA_PLATFORM="xcb",
                         QUORVEL_SIMULATE_KIBPS="1024", LANGUAGE=language,
-                        LANG=language + ".UTF-8", LC_ALL=language + ".UTF-8")
+                        LANG=language + ".UTF-8", LC_ALL=language + ".UTF-8",
+                        XDG_DATA_HOME=data_home)
         for name in ("QT_SCALE_FACTOR", "QT_AUTO_SCREEN_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS",
                      "QUORVEL_SIMULATE", "QUORVEL_DRIVES"):
             self.env.pop(name, None)
@@ -219,14 +241,22 @@ def main():
     work = tempfile.mkdtemp(prefix="quorvel-shots-")
     image = os.path.join(work, "sonic-knuckles.bin")
     make_image(image)
+    spoiled = os.path.join(work, "sonic-knuckles-bad.bin")
+    make_image(spoiled, spoil=True)
+    plain_home = os.path.join(work, "no-catalogues")
+    dat_home = os.path.join(work, "catalogues")
+    os.makedirs(plain_home)
+    import_dat(os.path.join(os.path.dirname(binary), "quorvel-cli"), image, dat_home)
     shots = [
-        # dpi, language, shot taken half-way, shot after the dump
-        (96, "en_US", "main-window-dumping.png", "main-window.png"),
-        (96, "ja_JP", None, "main-window-ja.png"),
-        (192, "en_US", None, "main-window-192dpi.png"),
+        # image, catalogue folder, dpi, language, shot taken half-way, shot after the dump
+        (image, plain_home, 96, "en_US", "main-window-dumping.png", "main-window.png"),
+        (image, dat_home, 96, "en_US", None, "main-window-verified.png"),
+        (spoiled, plain_home, 96, "en_US", None, "main-window-suspect.png"),
+        (image, plain_home, 96, "ja_JP", None, "main-window-ja.png"),
+        (image, plain_home, 192, "en_US", None, "main-window-192dpi.png"),
     ]
     try:
-        session = Session(binary, None, work, 96, "en_US")
+        session = Session(binary, None, work, 96, "en_US", plain_home)
         try:
             session.park_mouse()
             session.click(INFO_BUTTON)
@@ -235,15 +265,15 @@ def main():
             session.grab(os.path.join(out, "main-window-no-reader.png"))
         finally:
             session.close()
-        for dpi, language, during, after in shots:
-            session = Session(binary, image, work, dpi, language)
+        for n, (cart, home, dpi, language, during, after) in enumerate(shots):
+            session = Session(binary, cart, work, dpi, language, home)
             try:
-                output = os.path.join(work, "%s-%d.md" % (language, dpi))
+                output = os.path.join(work, "%d-%s-%d.md" % (n, language, dpi))
                 session.park_mouse()
                 session.dump(output, (lambda s=session, d=during: s.grab(os.path.join(out, d)))
                              if during else None)
                 session.grab(os.path.join(out, after))
-                if dpi == 96 and language == "en_US":
+                if n == 0:
                     session.click(ABOUT_TAB)
                     time.sleep(0.8)
                     session.park_mouse()
