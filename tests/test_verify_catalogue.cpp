@@ -23,15 +23,8 @@ QByteArray same_crc_other_content(const QByteArray &image)
     return other;
 }
 
-void put_le(QByteArray *data, int at, quint32 v)
-{
-    qToLittleEndian(v, data->data() + at);
-}
-
-quint32 le(const QByteArray &data, int at)
-{
-    return qFromLittleEndian<quint32>(data.constData() + at);
-}
+void put_le(QByteArray *data, int at, quint32 v) { qToLittleEndian(v, data->data() + at); }
+quint32 le(const QByteArray &data, int at) { return qFromLittleEndian<quint32>(data.constData() + at); }
 
 // "crc sha1 size family title|year|publisher|serial" for each entry.
 QStringList describe(const std::vector<CatalogueEntry> &entries, quint32 onlyCrc = 0)
@@ -55,7 +48,6 @@ private slots:
         QTest::addColumn<QString>("kind");
         QTest::addColumn<bool>("found");
         QTest::addColumn<int>("hashed");   // times the image's SHA-1 is asked for
-        QTest::newRow("exact match") << "exact" << true << 1;
         QTest::newRow("match among entries sharing the CRC") << "crowded" << true << 1;
         QTest::newRow("same CRC and size, other content") << "collision" << false << 1;
         QTest::newRow("CRC and SHA-1 match, size differs") << "size" << false << 0;
@@ -207,22 +199,13 @@ private slots:
         QTEST(verify::serial_keys(family, serial), "keys");
     }
 
-    // A header's code finds the listed titles of its own family, exactly.
-    void builtinBySerial_data()
+    // A header's code finds the listed titles of its own family, exactly:
+    // neither part of a code nor another family's code finds one (codes
+    // that name a title are looked up by the Info runs).
+    void builtinBySerialExact()
     {
-        QTest::addColumn<int>("family");
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("first");   // empty: none
-        // Codes that name a title are looked up by the Info runs.
-        QTest::newRow("part of a code") << 18 << "705" << "";
-        QTest::newRow("other family") << 19 << "7054" << "";
-    }
-    void builtinBySerial()
-    {
-        QFETCH(int, family);
-        QFETCH(QString, key);
-        const auto found = verify::find_by_serial(verify::builtin(), family, key);
-        QTEST(found.empty() ? QString() : found.front().title, "first");
+        QVERIFY(verify::find_by_serial(verify::builtin(), 18, "705").empty());
+        QVERIFY(verify::find_by_serial(verify::builtin(), 19, "7054").empty());
     }
 
     // Where the headers keep their codes, and when they keep none.
