@@ -26,10 +26,72 @@ uint64_t decoded_span(size_t size)
     return span;
 }
 
-MdCartridge::MdCartridge(std::vector<uint8_t> rom) : rom_(std::move(rom)), span_(decoded_span(rom_.size())) {}
+bool replace_ram(std::vector<uint8_t> &ram, const std::vector<uint8_t> &bytes)
+{
+    if (ram.empty() || bytes.size() != ram.size())
+        return false;
+    ram = bytes;
+    return true;
+}
+
+namespace {
+
+constexpr uint32_t kMdSramBase = 0x200000;
+constexpr uint32_t kMdSramTop = 0x400000;
+
+uint32_t be32(const std::vector<uint8_t> &image, size_t pos)
+{
+    return uint32_t(image[pos]) << 24 | uint32_t(image[pos + 1]) << 16 | uint32_t(image[pos + 2]) << 8 |
+           image[pos + 3];
+}
+
+} // namespace
+
+MdCartridge::MdCartridge(std::vector<uint8_t> rom) : rom_(std::move(rom)), span_(decoded_span(rom_.size()))
+{
+    // Larger boards share 0x200000 with ROM behind a switch the reader
+    // cannot write, so their SRAM stays out of reach.
+    if (rom_.size() < 0x1BC || rom_.size() > kMdSramBase || rom_[0x1B0] != 'R' || rom_[0x1B1] != 'A' ||
+        rom_[0x1B3] != 0x20)
+        return;
+    const uint32_t start = be32(rom_, 0x1B4);
+    const uint32_t end = be32(rom_, 0x1B8);
+    if (start < kMdSramBase || end < start || end >= kMdSramTop)
+        return;
+    switch ((rom_[0x1B2] >> 3) & 3) {
+    case 3: lanes_ = odd; break;
+    case 2: lanes_ = even; break;
+    case 0: lanes_ = both; break;
+    default: return;
+    }
+    const uint32_t span = end - (start & ~1u) + 1;
+    const uint32_t bytes = lanes_ == both ? span : (span + 1) / 2;
+    // The chip decodes the address lines of a power of two.
+    sram_.assign(size_t(decoded_span(bytes)), 0xFF);
+}
+
+uint8_t MdCartridge::peek(uint32_t a) const
+{
+    if (lanes_ && a >= kMdSramBase && a < kMdSramTop) {
+        const uint32_t rel = a - kMdSramBase;
+        if (lanes_ == both)
+            return sram_[rel % sram_.size()];
+        const bool oddByte = a & 1;
+        if (oddByte != (lanes_ == odd))
+            return 0xFF;
+        return sram_[(rel >> 1) % sram_.size()];
+    }
+    const uint64_t at = a % span_;
+    return at < rom_.size() ? rom_[size_t(at)] : 0xFF;
+}
 
 void MdCartridge::read(uint32_t offset, uint8_t *dst, uint32_t len)
 {
+    if (lanes_) {
+        for (uint32_t i = 0; i < len; ++i)
+            dst[i] = peek(uint32_t(uint64_t(offset) + i));
+        return;
+    }
     uint64_t at = offset;
     while (len) {
         const uint64_t a = at % span_;

@@ -64,7 +64,7 @@ uint32_t byte_sum(const std::vector<uint8_t> &image, size_t from, size_t to)
     return sum;
 }
 
-// 128 KiB behind an MBC1.
+// 128 KiB behind an MBC1, with 8 KiB of battery RAM.
 std::vector<uint8_t> game_boy()
 {
     std::vector<uint8_t> rom = patterned(128 * 1024, 0x47420001u);
@@ -75,9 +75,9 @@ std::vector<uint8_t> game_boy()
     rom[0x143] = 0x00;   // plays on every model
     rom[0x144] = rom[0x145] = '0';
     rom[0x146] = 0x00;
-    rom[0x147] = 0x01;   // MBC1
+    rom[0x147] = 0x03;   // MBC1 with RAM and battery
     rom[0x148] = 0x02;   // 128 KiB
-    rom[0x149] = 0x00;   // no RAM
+    rom[0x149] = 0x02;   // 8 KiB RAM
     rom[0x14A] = 0x01;
     rom[0x14B] = 0x00;
     rom[0x14C] = 0x00;
@@ -113,16 +113,16 @@ std::vector<uint8_t> game_boy_advance()
     return rom;
 }
 
-// 4 Mbit LoROM without save RAM.
+// 4 Mbit LoROM with 8 KiB of battery RAM.
 std::vector<uint8_t> super_famicom()
 {
     std::vector<uint8_t> rom = patterned(512 * 1024, 0x53464301u);
     const size_t h = 0x7FC0;
     put_text(rom, h, kTitle, 21, ' ');
     rom[h + 0x15] = 0x20;   // LoROM, slow ROM
-    rom[h + 0x16] = 0x00;   // ROM only
+    rom[h + 0x16] = 0x02;   // ROM, RAM and battery
     rom[h + 0x17] = 0x09;   // 2^9 KiB
-    rom[h + 0x18] = 0x00;
+    rom[h + 0x18] = 0x03;   // 2^3 KiB RAM
     rom[h + 0x19] = 0x01;
     rom[h + 0x1A] = 0x00;
     rom[h + 0x1B] = 0x00;
@@ -137,7 +137,7 @@ std::vector<uint8_t> super_famicom()
     return rom;
 }
 
-// 512 KiB.
+// 512 KiB, with 8 KiB of battery SRAM on the odd bytes.
 std::vector<uint8_t> mega_drive()
 {
     const uint32_t size = 512 * 1024;
@@ -154,7 +154,12 @@ std::vector<uint8_t> mega_drive()
     put_be32(rom, 0x1A4, size - 1);
     put_be32(rom, 0x1A8, 0x00FF0000);
     put_be32(rom, 0x1AC, 0x00FFFFFF);
-    put_text(rom, 0x1B0, "", 64, ' ');   // no SRAM, modem or notes
+    put_text(rom, 0x1B0, "", 64, ' ');   // no modem or notes
+    put(rom, 0x1B0, "RA", 2);
+    rom[0x1B2] = 0xF8;   // battery, odd bytes
+    rom[0x1B3] = 0x20;   // SRAM
+    put_be32(rom, 0x1B4, 0x200001);
+    put_be32(rom, 0x1B8, 0x203FFF);
     put_text(rom, 0x1F0, "JUE", 16, ' ');
     const uint8_t loop[] = {0x60, 0xFE};   // bra.s *
     put(rom, 0x200, loop, sizeof loop);
@@ -165,7 +170,7 @@ std::vector<uint8_t> mega_drive()
     return rom;
 }
 
-// 128 KiB with the Sega mapper.
+// 128 KiB with the Sega mapper (the board adds 8 KiB of RAM).
 std::vector<uint8_t> master_system()
 {
     std::vector<uint8_t> rom = patterned(128 * 1024, 0x534D5301u);
@@ -183,7 +188,7 @@ std::vector<uint8_t> master_system()
     return rom;
 }
 
-// 128 KiB behind an ASCII 16 KiB mapper.
+// 128 KiB behind an ASCII 16 KiB mapper with 2 KiB of SRAM.
 std::vector<uint8_t> msx()
 {
     std::vector<uint8_t> rom = patterned(128 * 1024, 0x4D535801u);
@@ -224,11 +229,25 @@ std::vector<uint8_t> demo_image(const std::string &family, int *mapper)
         image = master_system();
     } else if (family == "msx") {
         image = msx();
-        hint = 5;   // Ascii/16kb
+        hint = 8;   // Ascii/16kb with 2kb SRAM
     }
     if (mapper)
         *mapper = image.empty() ? -1 : hint;
     return image;
+}
+
+} // namespace sim
+
+namespace sim {
+
+std::vector<uint8_t> demo_save(const std::string &family)
+{
+    size_t size = 0;
+    if (family == "gb" || family == "sfc" || family == "md" || family == "sms")
+        size = 8 * 1024;
+    else if (family == "msx")
+        size = 2 * 1024;
+    return patterned(size, 0x53415645u);
 }
 
 } // namespace sim

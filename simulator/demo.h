@@ -14,4 +14,8 @@ namespace sim {
 // mode) or -1 where the image says it itself.
 std::vector<uint8_t> demo_image(const std::string &family, int *mapper = nullptr);
 
+// The battery RAM the demonstration board of a family carries, as a save
+// (empty where the board keeps none: GBA).
+std::vector<uint8_t> demo_save(const std::string &family);
+
 } // namespace sim

@@ -34,10 +34,10 @@ MsxCartridge::MsxCartridge(std::vector<uint8_t> rom, int mapper, uint16_t base)
     case 8: sram_.assign(0x0800, 0xFF); break;
     default: break;
     }
-    reset();
+    power_up();
 }
 
-void MsxCartridge::reset()
+void MsxCartridge::power_up()
 {
     sramOn_ = {};
     enable_ = 0;
@@ -54,11 +54,6 @@ void MsxCartridge::reset()
     }
     if (mapper_ == 14)
         write(0x4045, 0);
-}
-
-void MsxCartridge::start(int)
-{
-    reset();
 }
 
 void MsxCartridge::command(const uint8_t *sector)
@@ -103,6 +98,10 @@ void MsxCartridge::write(uint16_t a, uint8_t v)
         break;
     case 4:    // ASCII8
     case 7: {  // ASCII8 with 8 KiB SRAM in 0x8000-0xBFFF
+        if (a >= 0x8000 && a < 0xC000 && sramOn_[(a >> 13) - 2]) {
+            sram_[(a & (kPage8 - 1)) % sram_.size()] = v;
+            break;
+        }
         if (a < 0x6000 || a >= 0x8000)
             break;
         const int region = (a >> 11) & 3;
@@ -114,10 +113,15 @@ void MsxCartridge::write(uint16_t a, uint8_t v)
     case 5:    // ASCII16
     case 8:    // ASCII16 with 2 KiB SRAM in 0x8000-0xBFFF
         if (a >= 0x6000 && a < 0x6800) {
+            // SRAM mapped through this register shows in 0x4000-0x7FFF,
+            // where the board gives it no write strobe.
             reg_[0] = v;
+            sramOn_[0] = mapper_ == 8 && (v & 0x10);
         } else if (a >= 0x7000 && a < 0x7800) {
             reg_[1] = v;
             sramOn_[1] = mapper_ == 8 && (v & 0x10);
+        } else if (a >= 0x8000 && a < 0xC000 && sramOn_[1]) {
+            sram_[(a & (kPage16 - 1)) % sram_.size()] = v;
         }
         break;
     case 6:    // Game Master 2: bit 4 maps SRAM, bit 5 picks its 4 KiB half
@@ -192,7 +196,7 @@ uint8_t MsxCartridge::peek(uint16_t a) const
     case 8:
         if (page < 1 || page > 2)
             return 0xFF;
-        if (page == 2 && sramOn_[1])
+        if (sramOn_[page - 1])
             return sram(in16);
         return rom16(reg_[page - 1], in16);
     case 6:

@@ -1,4 +1,5 @@
-// An MSX cartridge in a 64 KiB slot, with the bank registers of its mapper.
+// An MSX cartridge in a 64 KiB slot, with the bank registers of its mapper
+// and, on the boards that carry it, the SRAM those registers map.
 #pragma once
 
 #include "simulator/cartridge.h"
@@ -17,9 +18,12 @@ public:
     MsxCartridge(std::vector<uint8_t> rom, int mapper, uint16_t base = 0x4000);
 
     int family() const override { return bus_msx; }
-    void start(int bus) override;
+    void power_up() override;
     void command(const uint8_t *sector) override;
     void read(uint32_t offset, uint8_t *dst, uint32_t len) override;
+
+    std::vector<uint8_t> save_ram() const override { return sram_; }
+    bool load_save_ram(const std::vector<uint8_t> &bytes) override { return replace_ram(sram_, bytes); }
 
     // One write cycle of the CPU at `address` of the slot.
     void write(uint16_t address, uint8_t value);
@@ -30,7 +34,6 @@ private:
     uint8_t rom8(uint32_t bank, uint32_t offset) const;
     uint8_t rom16(uint32_t bank, uint32_t offset) const;
     uint8_t sram(uint32_t offset) const;
-    void reset();
 
     std::vector<uint8_t> rom_;
     int mapper_;

@@ -29,6 +29,32 @@ uint16_t msx_plain_base(const std::vector<uint8_t> &image)
     return init >= 0x8000 && init < 0xC000 ? 0x8000 : 0x4000;
 }
 
+bool read_file(const std::string &path, std::vector<uint8_t> *bytes)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return false;
+    bytes->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return !in.bad();
+}
+
+bool is_number(const std::string &text, int *value)
+{
+    if (text.empty())
+        return false;
+    char *end = nullptr;
+    const long v = std::strtol(text.c_str(), &end, 0);
+    if (!end || *end != '\0')
+        return false;
+    *value = int(v);
+    return true;
+}
+
+SmsCartridge::Board sms_board(int mapper)
+{
+    return mapper == 1 ? SmsCartridge::Board::Codemasters : SmsCartridge::Board::Sega;
+}
+
 } // namespace
 
 std::unique_ptr<Cartridge> make_cartridge(const std::string &family, std::vector<uint8_t> image,
@@ -42,11 +68,11 @@ std::unique_ptr<Cartridge> make_cartridge(const std::string &family, std::vector
     if (family == "md")
         return std::make_unique<MdCartridge>(std::move(image));
     if (family == "sms")
-        return std::make_unique<SmsCartridge>(std::move(image));
+        return std::make_unique<SmsCartridge>(std::move(image), sms_board(mapper));
     if (family == "gb")
         return std::make_unique<GbCartridge>(std::move(image), mapper);
     if (family == "gba")
-        return std::make_unique<GbaCartridge>(std::move(image));
+        return std::make_unique<GbaCartridge>(std::move(image), mapper == 1);
     if (family == "sfc") {
         const SfcCartridge::Mapping mapping = SfcCartridge::mapping_for(mapper, image);
         return std::make_unique<SfcCartridge>(std::move(image), mapping);
@@ -60,6 +86,21 @@ std::unique_ptr<Cartridge> make_cartridge(const std::string &family, std::vector
     return nullptr;
 }
 
+std::unique_ptr<Cartridge> make_demo_cartridge(const std::string &family, std::string *error)
+{
+    int hint = -1;
+    std::vector<uint8_t> image = demo_image(family, &hint);
+    std::unique_ptr<Cartridge> cart;
+    if (family == "sms" && !image.empty())
+        cart = std::make_unique<SmsCartridge>(std::move(image), SmsCartridge::Board::Sega, 8 * 1024);
+    else
+        cart = make_cartridge(family, std::move(image), hint, error);
+    const std::vector<uint8_t> save = demo_save(family);
+    if (cart && !save.empty())
+        cart->load_save_ram(save);
+    return cart;
+}
+
 SimulatedReader *install_from_environment(std::string *error)
 {
     const char *value = std::getenv("QUORVEL_SIMULATE");
@@ -69,40 +110,67 @@ SimulatedReader *install_from_environment(std::string *error)
     const size_t colon = setting.find(':');
     if (colon == std::string::npos) {
         if (error)
-            *error = "QUORVEL_SIMULATE must read family:IMAGE[:mapper]";
+            *error = "QUORVEL_SIMULATE must read family:IMAGE[:mapper][:save]";
         return nullptr;
     }
     const std::string family = setting.substr(0, colon);
+    // The first field after the image that is a number or empty is the
+    // mapper; what follows it is the save. Paths may hold colons themselves.
     std::string path = setting.substr(colon + 1);
+    std::string savePath;
     int mapper = -1;
-    const size_t last = path.rfind(':');
-    if (last != std::string::npos) {
-        const std::string tail = path.substr(last + 1);
-        char *end = nullptr;
-        const long v = std::strtol(tail.c_str(), &end, 0);
-        if (!tail.empty() && end && *end == '\0') {
-            mapper = int(v);
-            path = path.substr(0, last);
+    for (size_t from = 0, at; (at = path.find(':', from)) != std::string::npos; from = at + 1) {
+        const size_t next = path.find(':', at + 1);
+        const std::string field = path.substr(at + 1, next == std::string::npos ? std::string::npos : next - at - 1);
+        int v = -1;
+        if (field.empty() ? next != std::string::npos : is_number(field, &v)) {
+            mapper = field.empty() ? -1 : v;
+            if (next != std::string::npos)
+                savePath = path.substr(next + 1);
+            path = path.substr(0, at);
+            break;
         }
     }
-    std::vector<uint8_t> image;
-    if (path == "demo") {
-        int hint = -1;
-        image = demo_image(family, &hint);
-        if (mapper < 0)
-            mapper = hint;
+    std::vector<uint8_t> save;
+    if (!savePath.empty() && !read_file(savePath, &save)) {
+        if (error)
+            *error = "cannot read the save image " + savePath;
+        return nullptr;
+    }
+    std::unique_ptr<Cartridge> cart;
+    if (path == "empty") {
+        if (!savePath.empty()) {
+            if (error)
+                *error = "an empty slot keeps no save";
+            return nullptr;
+        }
+    } else if (path == "demo" && mapper < 0 && !(family == "sms" && !save.empty())) {
+        cart = make_demo_cartridge(family, error);
+        if (!cart)
+            return nullptr;
     } else {
-        std::ifstream in(path, std::ios::binary);
-        if (!in) {
+        std::vector<uint8_t> image;
+        if (path == "demo") {
+            image = demo_image(family);
+        } else if (!read_file(path, &image)) {
             if (error)
                 *error = "cannot read the cartridge image " + path;
             return nullptr;
         }
-        image.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        // No header gives a Master System board's RAM: it carries the save's.
+        if (family == "sms" && !save.empty() && !image.empty())
+            cart = std::make_unique<SmsCartridge>(std::move(image), sms_board(mapper), uint32_t(save.size()));
+        else
+            cart = make_cartridge(family, std::move(image), mapper, error);
+        if (!cart)
+            return nullptr;
     }
-    std::unique_ptr<Cartridge> cart = make_cartridge(family, std::move(image), mapper, error);
-    if (!cart)
+    if (cart && !save.empty() && !cart->load_save_ram(save)) {
+        if (error)
+            *error = "the save image " + savePath + " holds " + std::to_string(save.size()) + " bytes; the board keeps " +
+                     std::to_string(cart->save_ram().size());
         return nullptr;
+    }
     // Lives as long as the process: the platform layer refers to it.
     static SimulatedReader reader;
     reader.insert(std::move(cart));

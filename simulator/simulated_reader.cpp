@@ -2,6 +2,7 @@
 
 #include "device/command.h"
 #include "device/device_link.h"
+#include "simulator/gba_cartridge.h"
 
 #include <algorithm>
 #include <cctype>
@@ -70,7 +71,7 @@ private:
 };
 
 SimulatedReader::SimulatedReader(char letter, std::string label, std::string identity)
-    : letter_(letter), label_(std::move(label))
+    : letter_(letter), label_(std::move(label)), empty_gba_(std::make_unique<GbaCartridge>(std::vector<uint8_t>{}))
 {
     set_identity(identity);
 }
@@ -88,6 +89,58 @@ void SimulatedReader::insert(std::unique_ptr<Cartridge> cartridge)
 {
     std::lock_guard<std::mutex> lock(mutex_);
     cartridge_ = std::move(cartridge);
+    if (cartridge_)
+        cartridge_->power_up();
+}
+
+std::vector<uint8_t> SimulatedReader::save_ram() const
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    return cartridge_ ? cartridge_->save_ram() : std::vector<uint8_t>{};
+}
+
+bool SimulatedReader::load_save_ram(const std::vector<uint8_t> &bytes)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    return cartridge_ && cartridge_->load_save_ram(bytes);
+}
+
+void SimulatedReader::set_start_resets_board(bool reset)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    start_resets_ = reset;
+}
+
+void SimulatedReader::set_flaky(uint64_t seed, uint32_t one_in)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    flaky_state_ = seed;
+    flaky_one_in_ = one_in;
+    flipped_ = 0;
+}
+
+int SimulatedReader::flipped_reads() const
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    return flipped_;
+}
+
+uint64_t SimulatedReader::next_random()
+{
+    // splitmix64: small, and the same sequence for the same seed everywhere.
+    uint64_t z = (flaky_state_ += 0x9E3779B97F4A7C15ull);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+}
+
+Cartridge *SimulatedReader::in_slot() const
+{
+    if (bus_ == bus_none)
+        return nullptr;
+    if (!cartridge_)
+        return bus_ == bus_gba ? empty_gba_.get() : nullptr;
+    return cartridge_->on_bus(bus_) ? cartridge_.get() : nullptr;
 }
 
 int SimulatedReader::bus() const
@@ -108,9 +161,12 @@ void SimulatedReader::plug(char letter)
     present_ = true;
     if (letter)
         letter_ = letter;
-    // A re-plugged reader powers up with no bus selected.
+    // A re-plugged reader powers up with no bus selected, and so does the
+    // cartridge in it.
     bus_ = bus_none;
     console_ = 0;
+    if (cartridge_)
+        cartridge_->power_up();
 }
 
 void SimulatedReader::fail_read(int n)
@@ -268,11 +324,16 @@ bool SimulatedReader::read_file(Kind kind, uint32_t offset, uint8_t *dst, uint32
         for (uint32_t i = 0; i < identity_.size(); ++i)
             if (0x8000 + i >= offset && 0x8000 + i < offset + n)
                 dst[0x8000 + i - offset] = identity_[i];
-    } else if (cartridge_ && bus_ != bus_none && cartridge_->on_bus(bus_)) {
-        cartridge_->read(offset, dst, n);
+    } else if (Cartridge *cart = in_slot()) {
+        cart->read(offset, dst, n);
     } else {
         // No cartridge answers on the selected bus: the lines float high.
         std::memset(dst, 0xFF, n);
+    }
+    if (kind == Kind::Window && flaky_one_in_ && next_random() % flaky_one_in_ == 0) {
+        const uint64_t r = next_random();
+        dst[(r >> 3) % n] ^= uint8_t(1u << (r & 7));
+        ++flipped_;
     }
     *got = n;
     return true;
@@ -318,12 +379,16 @@ void SimulatedReader::execute(const uint8_t *sector)
             return;
         }
         bus_ = bus;
-        if (cartridge_ && cartridge_->on_bus(bus))
-            cartridge_->start(bus);
+        if (Cartridge *cart = in_slot()) {
+            if (start_resets_)
+                cart->power_up();
+            cart->start(bus);
+        }
         return;
     }
-    if (cartridge_ && cartridge_->on_bus(bus) && bus_ != bus_none && cartridge_->on_bus(bus_))
-        cartridge_->command(sector);
+    Cartridge *cart = in_slot();
+    if (cart && (cart != cartridge_.get() || cartridge_->on_bus(bus)))
+        cart->command(sector);
 }
 
 ScopedPlatform::ScopedPlatform(platform::Platform &p)

@@ -48,8 +48,19 @@ public:
 
     void set_identity(const std::string &identity);   // at most 16 bytes used
 
-    // The cartridge in the slot (null: empty slot, every read gives 0xFF).
+    // The cartridge in the slot, powered up (null: an empty slot; every read
+    // gives 0xFF, except on the GBA bus, which floats as it does past a ROM).
     void insert(std::unique_ptr<Cartridge> cartridge);
+    // The cartridge's battery RAM (empty when it keeps none or the slot is
+    // empty), and a save put in place; false, changing nothing, when the
+    // cartridge keeps no RAM of that size.
+    std::vector<uint8_t> save_ram() const;
+    bool load_save_ram(const std::vector<uint8_t> &bytes);
+
+    // A board resets only when power reaches it (insert, plug). With this
+    // set, every start command also resets the cartridge's registers, as
+    // this simulator did before.
+    void set_start_resets_board(bool reset);
     // The bus chosen by the last start command (bus_none before any).
     int bus() const;
 
@@ -59,6 +70,11 @@ public:
     void fail_read(int n);              // the nth DUMP.ROM read from now fails (0 = off)
     void set_read_limit(uint32_t max);  // DUMP.ROM reads deliver at most `max` bytes (0 = off)
     void refuse_writes(bool refuse);    // CMD.CMD cannot be created
+    // A reader with poor contacts: about one data-window read in `one_in`
+    // comes back with one bit flipped, the same reads for the same seed
+    // (one_in 0 = off).
+    void set_flaky(uint64_t seed, uint32_t one_in = 50);
+    int flipped_reads() const;          // reads spoilt since set_flaky
     // Called on every DUMP.ROM read before it is served, with the reader
     // locked: tests use it to act at an exact point of a run (a cancel click).
     void set_read_hook(std::function<void(const Event &)> hook);
@@ -86,12 +102,19 @@ private:
     bool read_file(Kind kind, uint32_t offset, uint8_t *dst, uint32_t len, uint32_t *got);
     bool write_command(const uint8_t *data, uint32_t len, uint32_t *written);
     void execute(const uint8_t *sector);             // caller holds mutex_
+    Cartridge *in_slot() const;                      // caller holds mutex_
+    uint64_t next_random();                          // caller holds mutex_
 
     mutable std::mutex mutex_;
     char letter_;
     std::string label_;
     std::array<uint8_t, 16> identity_{};
     std::unique_ptr<Cartridge> cartridge_;
+    std::unique_ptr<Cartridge> empty_gba_;   // the bus an empty GBA slot shows
+    bool start_resets_ = false;
+    uint64_t flaky_state_ = 0;
+    uint32_t flaky_one_in_ = 0;
+    int flipped_ = 0;
     bool present_ = true;
     int bus_ = bus_none;
     int console_ = 0;             // console selected by the last 0xF0 sector
