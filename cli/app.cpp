@@ -285,6 +285,13 @@ int dump(const Options &o, int romSize, int mapper, Printer &printer)
     const QString text = dump_report(o.console, o.output, image, verify::builtin(),
                                      QDateTime::currentDateTimeUtc());
     QString why;
+    // Asked again now that the image exists: a link made to it meanwhile, or
+    // one through a chain of links, is caught here.
+    if (same_file(o.report, imagePath)) {
+        printer.error(QStringLiteral("%1: the image was saved, but the report %2 would replace it; none was written")
+                          .arg(QLatin1String(kProgram), o.report));
+        return exit_failure;
+    }
     if (!write_text_file(o.report, text, &why)) {
         printer.error(QStringLiteral("%1: the image was saved, but the report %2 could not be written: %3")
                           .arg(QLatin1String(kProgram), o.report, why));
@@ -346,6 +353,8 @@ int run(const QStringList &args, QTextStream &out, QTextStream &err, bool progre
             return exit_failure;
         }
     }
+    if (!o.report.isEmpty() && refuse(report_refusal(o.report, o.output, o.force), QString(), printer))
+        return exit_failure;
 
     Simulation simulation;
     if (!o.simulate.isEmpty() && !simulation.start(o, &error)) {

@@ -2,10 +2,19 @@
 
 #include "cli/options.h"
 #include "device/checksum.h"
+#include "workers/worker.h"
 
 #include <QCryptographicHash>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QTextStream>
+
+#ifdef _WIN32
+#define NOMINMAX
+#include <windows.h>
+#else
+#include <sys/stat.h>
+#endif
 
 namespace cli {
 
@@ -16,7 +25,70 @@ QString hex_hash(const QByteArray &image, QCryptographicHash::Algorithm algorith
     return QString::fromLatin1(QCryptographicHash::hash(image, algorithm).toHex());
 }
 
+#ifdef _WIN32
+struct FileId {
+    DWORD volume = 0, high = 0, low = 0;
+    bool operator==(const FileId &o) const { return volume == o.volume && high == o.high && low == o.low; }
+};
+
+bool file_id(const QString &path, FileId *id)
+{
+    // No access asked: the identity of a file open elsewhere can be read too.
+    HANDLE h = CreateFileW(reinterpret_cast<const wchar_t *>(QFileInfo(path).absoluteFilePath().utf16()), 0,
+                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                           FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        return false;
+    BY_HANDLE_FILE_INFORMATION info;
+    const bool ok = GetFileInformationByHandle(h, &info);
+    CloseHandle(h);
+    if (ok)
+        *id = FileId{info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow};
+    return ok;
+}
+#else
+struct FileId {
+    dev_t device = 0;
+    ino_t inode = 0;
+    bool operator==(const FileId &o) const { return device == o.device && inode == o.inode; }
+};
+
+bool file_id(const QString &path, FileId *id)
+{
+    struct stat st;
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return false;
+    *id = FileId{st.st_dev, st.st_ino};
+    return true;
+}
+#endif
+
 } // namespace
+
+bool same_file(const QString &a, const QString &b)
+{
+    FileId x, y;
+    return file_id(a, &x) && file_id(b, &y) && x == y;
+}
+
+QString report_refusal(const QString &report, const QString &image, bool force)
+{
+    const QFileInfo info(report);
+    const QString overImage = QStringLiteral("%1 would replace the image %2").arg(report, image);
+    if (same_file(report, image))
+        return overImage;
+    // A link that leads nowhere yet may lead to where the image is about
+    // to be written.
+    if (info.isSymLink() && !info.exists()
+        && QFileInfo(info.symLinkTarget()).absoluteFilePath() == QFileInfo(image).absoluteFilePath())
+        return overImage;
+    const QString kind = target_refusal(report);
+    if (!kind.isEmpty())
+        return report + QStringLiteral(": ") + kind;
+    if (!force && (info.exists() || info.isSymLink()))
+        return QStringLiteral("%1 exists; give --force to replace it").arg(report);
+    return QString();
+}
 
 QString dump_report(int consoleCode, const QString &imagePath, const QByteArray &image,
                     const verify::Catalogue &catalogue, const QDateTime &when)

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(cmake make g++ pkg-config qtbase5-dev qtbase5-dev-tools libqt5svg5-dev
           qttools5-dev qttools5-dev-tools zlib1g-dev python3)
-# The screenshot script and the package script want a few more; the Windows
+# The screenshot, package and fuzz scripts want a few more; the Windows
 # check wants only the cross compiler and wine.
 case "${1:-}" in
     --windows)
@@ -14,6 +14,9 @@ case "${1:-}" in
         packages+=(xvfb xdotool imagemagick x11-utils fonts-dejavu-core fonts-noto-cjk) ;;
     --package)
         packages+=(dpkg-dev file appstream desktop-file-utils) ;;
+    --fuzz)
+        # libFuzzer and the sanitizer runtimes come with clang's runtime package.
+        packages+=(clang libclang-rt-dev) ;;
 esac
 
 missing=()

@@ -77,6 +77,8 @@ private slots:
                                         << QStringList{"no --size"};
         QTest::newRow("report over the image") << QStringList{"auto", "--console", "gb", "--report", "x.gb", "x.gb"}
                                                << QStringList{"--report", "OUTPUT"};
+        QTest::newRow("image named again as report") << QStringList{"auto", "x.gb", "--console", "gb", "--report", "./x.gb"}
+                                                     << QStringList{"--report", "OUTPUT"};
     }
 
     void refusedLines()

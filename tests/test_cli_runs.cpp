@@ -372,38 +372,81 @@ private slots:
     }
 
     // A failed dump leaves neither image nor report; a report that cannot be
-    // written fails the run although the image is saved.
+    // written fails the run although the image is saved. A report replaces
+    // another file only with --force, and never the image, by any link.
     void reportFailures_data()
     {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QString>("report");   // relative to the test folder
+        // What stands there first: "old" a file, "symlink" or "hardlink" to
+        // the existing image, "dangling" a link to the image still to come,
+        // "reverse" the image a link to the report.
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<int>("status");
         QTest::addColumn<QString>("message");
         QTest::addColumn<bool>("saved");
 
+        const QStringList gb{"auto", "--console", "gb"};
+        const QStringList forced = gb + QStringList{"--force"};
         // The homebrew entries have no reader: the dump fails.
         QTest::newRow("dump failed") << QStringList{"dump", "--console", "sfc", "--size", "4Mbit", "--mapper", "HomebrewSimple"}
-                                     << "x.txt" << "dump failed" << false;
-        QTest::newRow("report unwritable") << QStringList{"auto", "--console", "gb"} << "missing/x.txt" << "missing/x.txt" << true;
+                                     << "x.txt" << "" << 1 << "dump failed" << false;
+        QTest::newRow("report unwritable") << gb << "missing/x.txt" << "" << 1 << "missing/x.txt" << true;
+        QTest::newRow("report exists") << gb << "r.txt" << "old" << 1 << "r.txt exists; give --force" << false;
+        QTest::newRow("report exists, forced") << forced << "r.txt" << "old" << 0 << "" << true;
+        QTest::newRow("symbolic link to the image") << forced << "r.txt" << "symlink" << 1 << "would replace the image" << false;
+        QTest::newRow("hard link to the image") << forced << "r.txt" << "hardlink" << 1 << "would replace the image" << false;
+        QTest::newRow("link to the image to come") << forced << "r.txt" << "dangling" << 1 << "would replace the image" << false;
+        QTest::newRow("image a link to the report") << forced << "r.txt" << "reverse" << 1 << "would replace the image" << false;
+        QTest::newRow("report a folder") << forced << "d" << "folder" << 1 << "folder" << false;
     }
 
     void reportFailures()
     {
         QFETCH(QStringList, args);
         QFETCH(QString, report);
+        QFETCH(QString, before);
+        QFETCH(int, status);
         QFETCH(QString, message);
         QFETCH(bool, saved);
 
         QTemporaryDir dir;
         const QString output = dir.filePath(QStringLiteral("x.bin"));
-        const Run r = run_cli(args + QStringList{"--simulate", "demo", "--report", dir.filePath(report), output});
-        QCOMPARE(r.status, 1);
+        const QString reportPath = dir.filePath(report);
+        const QByteArray mine("mine"), old("old");
+        if (before == QLatin1String("old") || before == QLatin1String("reverse"))
+            QVERIFY(write_file(reportPath, old));
+        if (before == QLatin1String("symlink") || before == QLatin1String("hardlink"))
+            QVERIFY(write_file(output, mine));
+        if (before == QLatin1String("symlink") || before == QLatin1String("dangling"))
+            QVERIFY(QFile::link(output, reportPath));
+        if (before == QLatin1String("hardlink"))
+            QCOMPARE(::link(QFile::encodeName(output).constData(), QFile::encodeName(reportPath).constData()), 0);
+        if (before == QLatin1String("reverse"))
+            QVERIFY(QFile::link(reportPath, output));
+        if (before == QLatin1String("folder"))
+            QVERIFY(QDir(dir.path()).mkdir(report));
+
+        const Run r = run_cli(args + QStringList{"--simulate", "demo", "--report", reportPath, output});
+        QCOMPARE(r.status, status);
         QVERIFY2(r.err.contains(message), qPrintable(r.err));
-        QVERIFY(!QFile::exists(dir.filePath(report)));
-        QCOMPARE(QFile::exists(output), saved);
         if (saved)
             QCOMPARE(file_bytes(output), to_bytes(sim::demo_image("gb")));
-        else
-            QVERIFY(r.out.contains(QStringLiteral(">Operation failure.\n")));
+        else if (before == QLatin1String("symlink") || before == QLatin1String("hardlink"))
+            QCOMPARE(file_bytes(output), mine);   // refused before the reader was touched
+        else if (before != QLatin1String("reverse"))
+            QVERIFY(!QFileInfo::exists(output));
+        if (status == 0)
+            QCOMPARE(field(QString::fromUtf8(file_bytes(reportPath)), QStringLiteral("CRC-32")).size(), 8);
+        else if (before == QLatin1String("old") || before == QLatin1String("reverse"))
+            QCOMPARE(file_bytes(reportPath), old);
+        else if (before.isEmpty())
+            QVERIFY(!QFile::exists(reportPath));
+        if (before == QLatin1String("dangling"))
+            QVERIFY(QFileInfo(reportPath).isSymLink());
+        // A refusal comes before the reader is touched; a failed dump says so.
+        if (!saved)
+            QVERIFY2(r.out.contains(QStringLiteral(">Operation failure.\n")) == before.isEmpty(), qPrintable(r.out));
     }
 
     // Without --simulate the reader is searched among the machine's drives.
