@@ -2,6 +2,8 @@
 #include "gui/translation.h"
 #include "simulator/setup.h"
 
+#include "quorvel_version.h"
+
 #include <QApplication>
 #include <QLocale>
 #include <QStyleFactory>

@@ -13,6 +13,8 @@
 #include "workers/registry.h"
 #include "workers/worker.h"
 
+#include "quorvel_version.h"
+
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QElapsedTimer>
@@ -31,7 +33,6 @@ namespace cli {
 namespace {
 
 const char kProgram[] = "quorvel-cli";
-// One version for both programs, from the build.
 const char kVersion[] = QUORVEL_VERSION;
 
 // The number of the first SIGINT or SIGTERM received; 0 for none.
@@ -68,7 +69,13 @@ int run_worker(CartWorker &worker, Printer &printer)
 {
     int status = -1;
     QEventLoop loop;
-    QObject::connect(&worker, &CartWorker::log, &loop, [&](const QString &t) { printer.log(t); });
+    // Each line's tone arrives just before the line, queued alike.
+    LogTone tone = LogTone::Progress;
+    QObject::connect(&worker, &CartWorker::log_tone, &loop, [&](int t) { tone = LogTone(t); });
+    QObject::connect(&worker, &CartWorker::log, &loop, [&](const QString &t) {
+        printer.log(t, tone);
+        tone = LogTone::Progress;
+    });
     QObject::connect(&worker, &CartWorker::set_progress, &loop,
                      [&](int done, int total) { printer.progress(done, total); });
     QObject::connect(&worker, &CartWorker::error, &loop, [&](int e) { status = e; });

@@ -88,10 +88,9 @@ void Printer::line(const QString &text)
     }
 }
 
-void Printer::log(const QString &workerLine)
+void Printer::log(const QString &workerLine, LogTone tone)
 {
-    // The cancel's reason follows the progress it interrupted.
-    if (workerLine == QLatin1String("Dump canceled."))
+    if (tone == LogTone::Failure)
         endProgress();
     QString text = log_text(workerLine);
     if (!path_.isEmpty())

@@ -1,6 +1,8 @@
 // How worker reports appear on a terminal or in a pipe.
 #pragma once
 
+#include "workers/log_tone.h"
+
 #include <QElapsedTimer>
 #include <QString>
 #include <QTextStream>
@@ -31,7 +33,9 @@ public:
     ~Printer();
 
     void line(const QString &text);      // a line of the log, as is
-    void log(const QString &workerLine); // a worker's log line
+    // A worker's log line. A failure leaves the progress it interrupted
+    // standing above it.
+    void log(const QString &workerLine, LogTone tone = LogTone::Progress);
     void error(const QString &text);     // a message on err
     void progress(int done, int total);
     void clearProgress();

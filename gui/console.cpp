@@ -2,128 +2,25 @@
 
 #include "workers/rate_text.h"
 
-#include <QCoreApplication>
-#include <QEvent>
 #include <QFile>
 #include <QFont>
 #include <QPainter>
 #include <QPalette>
-#include <QPointer>
 #include <QProgressBar>
 #include <QSvgRenderer>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QVector>
 
 namespace {
 
-// Where the log's texts come from: the twelve workers and the tab.
-const char *const kContexts[] = {
-    "mdThreadInfo",  "mdThreadDump",  "smsThreadInfo", "smsThreadDump", "msxThreadInfo",
-    "msxThreadDump", "sfcThreadInfo", "sfcThreadDump", "gbcThreadInfo", "gbcThreadDump",
-    "gbaThreadInfo", "gbaThreadDump", "TabGui",
-};
-
-struct ToneText {
-    const char *text;
-    bool prefix;   // the line starts with it (more follows), or is it
-    LineTone tone;
-};
-
-const ToneText kToneTexts[] = {
-    {"Verified: ", true, LineTone::Good},
-    {"Header checksum OK.", false, LineTone::Good},
-    {">Success!", false, LineTone::Good},
-    {"Header checksum mismatch.", false, LineTone::Problem},
-    {">Operation failure.", false, LineTone::Problem},
-    {"Save file error.", true, LineTone::Problem},
-    {"Read error at 0x", true, LineTone::Problem},
-    {"Device command error.", false, LineTone::Problem},
-    {"Can not open dump device.", false, LineTone::Problem},
-    {"No cartridge answers.", false, LineTone::Problem},
-    {"Can not auto detect cartridge information", false, LineTone::Problem},
-    {"Warning", true, LineTone::Problem},
-    {"The cartridge header declares", true, LineTone::Problem},
-};
-
 // Dark enough to read on the log's blue, bold to tell apart from plain text.
+// Warnings and failures share the red for now.
 const QColor kGood(0, 70, 0);
 const QColor kProblem(130, 0, 0);
 
-bool matches(const QString &line, const QString &text, bool prefix)
-{
-    return !text.isEmpty() && (prefix ? line.startsWith(text) : line == text);
-}
-
-struct ToneForm {
-    QString text;
-    bool prefix;
-    LineTone tone;
-};
-
-// Every form of the tone texts under the installed translators, in the
-// order they are tried.
-QVector<ToneForm> tone_forms()
-{
-    QVector<ToneForm> forms;
-    for (const ToneText &t : kToneTexts) {
-        const QString source = QLatin1String(t.text);
-        forms.append({source, t.prefix, t.tone});
-        for (const char *context : kContexts) {
-            const QString translated = QCoreApplication::translate(context, t.text);
-            if (translated != source)
-                forms.append({translated, t.prefix, t.tone});
-        }
-    }
-    return forms;
-}
-
-// The forms, built on the first line and again after a translator comes or
-// goes, not for every line.
-class ToneForms : public QObject {
-public:
-    using QObject::QObject;
-
-    QVector<ToneForm> forms()
-    {
-        if (forms_.isEmpty())
-            forms_ = tone_forms();
-        return forms_;
-    }
-
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::LanguageChange)
-            forms_.clear();
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    QVector<ToneForm> forms_;
-};
-
 } // namespace
-
-LineTone line_tone(const QString &text)
-{
-    // Lives with the application, which tells it of translator changes.
-    static QPointer<ToneForms> cache;
-    QCoreApplication *app = QCoreApplication::instance();
-    if (!cache && app) {
-        cache = new ToneForms(app);
-        app->installEventFilter(cache);
-    }
-    const QVector<ToneForm> forms = cache ? cache->forms() : tone_forms();
-    for (const ToneForm &f : forms)
-        if (matches(text, f.text, f.prefix))
-            return f.tone;
-    // Warnings translated into Japanese open with the same word.
-    if (text.startsWith(QStringLiteral("警告")))
-        return LineTone::Problem;
-    return LineTone::Plain;
-}
 
 QString progress_details(qint64 done, qint64 total, qint64 elapsedMs)
 {
@@ -173,7 +70,7 @@ void style_log_view(Console *view)
     view->setFont(QFont(QStringLiteral("Courier"), 9));
 }
 
-void append_log_line(Console *view, const QString &text)
+void append_log_line(Console *view, const QString &text, LogTone tone)
 {
     if (text == QLatin1String("<hr><br>")) {
         view->append(text);
@@ -185,9 +82,8 @@ void append_log_line(Console *view, const QString &text)
         if (!view->document()->isEmpty())
             cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
         QTextCharFormat format;
-        const LineTone tone = line_tone(text);
-        if (tone != LineTone::Plain) {
-            format.setForeground(tone == LineTone::Good ? kGood : kProblem);
+        if (tone != LogTone::Progress) {
+            format.setForeground(tone == LogTone::Good ? kGood : kProblem);
             format.setFontWeight(QFont::Bold);
         }
         cursor.insertText(text, format);
@@ -204,10 +100,10 @@ void set_bar(QProgressBar *bar, int value, int max)
     bar->setValue(value);
 }
 
-void log_run_end(Console *view, QProgressBar *bar, const QString &status)
+void log_run_end(Console *view, QProgressBar *bar, const QString &status, LogTone tone)
 {
     if (!status.isEmpty())
-        append_log_line(view, status);
+        append_log_line(view, status, tone);
     append_log_line(view, QStringLiteral("<hr><br>"));
     set_bar(bar, 0, 1);
     bar->setFormat(QString());   // empty between runs, not "0%"

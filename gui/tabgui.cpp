@@ -111,6 +111,8 @@ void TabGui::wire(QObject *worker)
     connect(worker, SIGNAL(set_progress (int, int)), this, SLOT(setProgress (int, int)));
     connect(worker, SIGNAL(error (int)), this, SLOT(print_error (int)));
     connect(worker, SIGNAL(log (QString)), this, SLOT(info (QString)));
+    // Each line's tone arrives just before it, queued the same way.
+    connect(worker, SIGNAL(log_tone (int)), this, SLOT(infoTone (int)));
     connect(cancelButton, SIGNAL(clicked ()), worker, SLOT(canceled ()));
     // Info runs send no final status: their thread's end frees the device.
     if (qobject_cast<InfoWorker *>(worker))
@@ -163,15 +165,27 @@ void TabGui::setProgress(int ile, int max)
                                    : QString());
 }
 
+void TabGui::infoTone(int tone)
+{
+    pendingTones_.insert(sender(), tone);
+}
+
 void TabGui::info(QString text)
 {
-    append_log_line(console, text);
+    // A worker's line takes the tone that worker sent just before it; the
+    // tab's own lines and a sender without tones are plain.
+    const QObject *from = sender();
+    const LogTone tone = from && pendingTones_.contains(from) ? LogTone(pendingTones_.take(from))
+                                                              : LogTone::Progress;
+    append_log_line(console, text, tone);
 }
 
 void TabGui::print_error(int err)
 {
-    log_run_end(console, progressBar,
-                err == 0 ? tr(">Operation failure.") : err == 1 ? tr(">Success!") : QString());
+    if (err == 0)
+        log_run_end(console, progressBar, tr(">Operation failure."), LogTone::Failure);
+    else
+        log_run_end(console, progressBar, err == 1 ? tr(">Success!") : QString(), LogTone::Good);
     setButtonsEnabled(true);
 }
 
@@ -201,7 +215,7 @@ void TabGui::push_read_rom()
         return;
     const QString refused = rom_size_refusal(consoleCode, settings->romSize, settings->mmcType);
     if (!refused.isEmpty()) {
-        info(refused);
+        append_log_line(console, refused, LogTone::Failure);
         return;
     }
 

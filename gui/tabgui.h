@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QHash>
 #include <QVector>
 #include <QString>
 #include <QWidget>
@@ -66,6 +67,8 @@ signals:
 public slots:
     void setProgress(int ile, int max);
     void info(QString text);
+    // The LogTone of the next line info() receives from the same sender.
+    void infoTone(int tone);
     void print_error(int err);
     void push_info();
     void push_read_rom();
@@ -85,4 +88,5 @@ private:
     };
     QVector<FamilyWorkers> workers_;
     QElapsedTimer progressClock;   // since the run's first progress report
+    QHash<const QObject *, int> pendingTones_;   // by worker
 };

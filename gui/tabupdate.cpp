@@ -86,7 +86,9 @@ void TabUpdate::info(QString text)
 
 void TabUpdate::print_error(int err)
 {
-    log_run_end(updateLog, updateProgress,
-                err == 0 ? tr(">Operation failure.") : err == 1 ? tr(">Success!") : QString());
+    if (err == 0)
+        log_run_end(updateLog, updateProgress, tr(">Operation failure."), LogTone::Failure);
+    else
+        log_run_end(updateLog, updateProgress, err == 1 ? tr(">Success!") : QString(), LogTone::Good);
     updateButton->setEnabled(true);
 }

@@ -481,7 +481,7 @@ private slots:
                  QStringLiteral("8 MiB in 2:05, 65 KiB/s, CRC-32 00000000, not in the catalogue"));
     }
 
-    // The interrupted progress stays on its own line above the cancel.
+    // The interrupted progress stays on its own line above the reason.
     void cancelEndsTheProgressLine()
     {
         QString out, err;
@@ -490,7 +490,7 @@ private slots:
             cli::Printer printer(o, e, true);
             printer.progress(1, 1048576);
             printer.progress(524288, 1048576);
-            printer.log(QStringLiteral("Dump canceled."));
+            printer.log(QStringLiteral("Dump canceled."), LogTone::Failure);
         }
         QCOMPARE(out, QStringLiteral("Dump canceled.\n"));
         const QString last = err.section(QLatin1Char('\r'), -1);

@@ -236,6 +236,8 @@ private slots:
         }
     }
 
+    // A run's status can be shown while its thread is still busy; a Dump
+    // clicked then must neither disturb that run nor be lost.
     void mdDumpTwiceInARow()
     {
         const std::vector<uint8_t> image = makeImage(262144, 0x0BADF00D);
@@ -247,21 +249,36 @@ private slots:
 
         dialogAnswer_ = dir_->filePath(QStringLiteral("first.md"));
         QTest::mouseClick(tab.dumpButton, Qt::LeftButton);
-        const bool reached = gate.reached.tryAcquire(1, kLongWait);
-        // A run's status can be shown while its thread is still busy; a Dump
-        // clicked then must neither disturb that run nor be lost.
+        QVERIFY(gate.reached.tryAcquire(1, kLongWait));
         tab.print_error(1);
-        QSemaphore clicking;
+
+        // The first run stays held until the second click is past its save
+        // dialog, so that click always finds the run going. It is let go once
+        // the click has started its run, or after a while when the tab holds
+        // the click back until the first run ends.
+        const QString second = dir_->filePath(QStringLiteral("second.md"));
+        QSemaphore answered, started;
+        const auto saveDialog = tab.saveFileDialog;
+        tab.saveFileDialog = [&](QWidget *, const QString &, const QString &, const QString &) {
+            answered.release();
+            return second;
+        };
+        const QMetaObject::Connection reading = connect(tab.console, &QTextEdit::textChanged, [&] {
+            if (tab.console->toPlainText().endsWith(second))
+                started.release();
+        });
         std::thread releaser([&] {
-            clicking.acquire();
-            QThread::msleep(300);
+            answered.acquire();
+            started.tryAcquire(1, 1000);
             gate.go.release();
         });
-        dialogAnswer_ = dir_->filePath(QStringLiteral("second.md"));
-        clicking.release();
         QTest::mouseClick(tab.dumpButton, Qt::LeftButton);
+        // Never leave the releaser waiting, whatever the click did.
+        answered.release();
+        started.release();
         releaser.join();
-        QVERIFY(reached);
+        disconnect(reading);
+        tab.saveFileDialog = saveDialog;
         waitIdle(tab, tab.mdThreadDump);
 
         for (const char *name : {"first.md", "second.md"})

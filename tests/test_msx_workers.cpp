@@ -15,37 +15,6 @@ namespace {
 
 constexpr uint32_t K = 1024;
 
-// Distinct bytes everywhere, and every 8 KiB bank starts with its number,
-// so a wrong bank shows in the saved file.
-std::vector<uint8_t> makeImage(uint32_t size, uint32_t seed = 1)
-{
-    std::vector<uint8_t> image(size);
-    for (uint32_t i = 0; i < size; ++i)
-        image[i] = i % (8 * K) ? uint8_t((i * 2654435761u + seed * 40503u) >> 13) : uint8_t(i / (8 * K));
-    return image;
-}
-
-struct Bench {
-    Bench(const std::vector<uint8_t> &rom, int mapper, uint16_t base = 0x4000,
-          const char *identity = "QXB_RDR07_FW310")
-        : reader('F', "QUORVEL", identity), platform(reader)
-    {
-        reader.insert(std::make_unique<sim::MsxCartridge>(rom, mapper, base));
-    }
-    RunRecord dump(int size, int mapper)
-    {
-        msxThreadDump worker;
-        worker.configure(path(), size, mapper);
-        return runWorker(worker);
-    }
-    QByteArray saved() const { return file_bytes(path()); }
-    QString path() const { return dir.filePath(QStringLiteral("image.rom")); }
-
-    sim::SimulatedReader reader;
-    sim::ScopedPlatform platform;
-    QTemporaryDir dir;
-};
-
 } // namespace
 
 class TestMsxWorkers : public QObject {
@@ -102,7 +71,7 @@ private slots:
         QFETCH(int, size);
         QFETCH(QString, setup);
         QFETCH(QList<int>, stores);
-        std::vector<uint8_t> rom = makeImage(uint32_t(size), 7);
+        std::vector<uint8_t> rom = banked_image(uint32_t(size), 8 * K, 7);
         if (setup == "blank")
             std::fill(rom.begin(), rom.end(), 0xFF);
         if (setup == "AB")
@@ -118,7 +87,7 @@ private slots:
             const uint8_t store[] = {0x3E, 0x02, 0x32, uint8_t(address), uint8_t(address >> 8)};   // ld a,2; ld (nn),a
             at = std::copy(store, store + 5, at);
         }
-        Bench bench(rom, mapper);
+        Bench bench(std::make_unique<sim::MsxCartridge>(rom, mapper));
         msxThreadInfo worker;
         const RunRecord rec = runWorker(worker);
         QTEST(QStringList(rec.logs.mid(4)), "logs");
@@ -141,15 +110,15 @@ private slots:
         QFETCH(QByteArray, identity);
         QFETCH(QString, before);
         QFETCH(int, mode);
-        const std::vector<uint8_t> rom = makeImage(128 * K);
-        Bench bench(rom, 4, 0x4000, identity.constData());
+        const std::vector<uint8_t> rom = banked_image(128 * K, 8 * K);
+        Bench bench(std::make_unique<sim::MsxCartridge>(rom, 4), identity.constData());
         msx::mode = 0;
         msxThreadInfo msxInfo;
         mdThreadInfo mdInfo;
         if (!before.isEmpty())
             runWorker(before == "msx" ? static_cast<InfoWorker &>(msxInfo) : mdInfo);
         bench.reader.clear_log();
-        const RunRecord rec = bench.dump(128 * K, 4);
+        const RunRecord rec = bench.dump<msxThreadDump>(128 * K, 4);
         QCOMPARE(rec.errors, QVector<int>{1});
         QCOMPARE(driveTrace(bench.reader).mid(0, 2), (QStringList{QStringLiteral("W start %1").arg(mode, 0, 16), "W 6000<-0"}));
         for (const sim::SectorRecord &s : bench.reader.commands())
@@ -177,11 +146,11 @@ private slots:
     {
         QFETCH(int, mapper);
         QFETCH(int, size);
-        std::vector<uint8_t> rom = makeImage(uint32_t(size), uint32_t(mapper));
+        std::vector<uint8_t> rom = banked_image(uint32_t(size), 8 * K, uint32_t(mapper));
         for (uint32_t bank = 0; mapper == 11 && bank < 4; ++bank)   // enable register 0, bank register
             rom[bank * 16 * K + 0x3FF6] = 0, rom[bank * 16 * K + 0x3FF7] = uint8_t(bank);
-        Bench bench(rom, mapper);
-        const RunRecord rec = bench.dump(size, mapper);
+        Bench bench(std::make_unique<sim::MsxCartridge>(rom, mapper));
+        const RunRecord rec = bench.dump<msxThreadDump>(size, mapper);
         QCOMPARE(rec.errors, QVector<int>{1});
         QCOMPARE(bench.saved(), to_bytes(rom));
         QStringList tail = savedLines(bench.path(), rom, 21);
@@ -227,9 +196,9 @@ private slots:
         QFETCH(uint16_t, base);
         QFETCH(QStringList, expected);
         QFETCH(QString, line);
-        const std::vector<uint8_t> rom = makeImage(128 * K);
-        Bench bench(rom, mapper, base);
-        const RunRecord rec = bench.dump(size, mapper);
+        const std::vector<uint8_t> rom = banked_image(128 * K, 8 * K);
+        Bench bench(std::make_unique<sim::MsxCartridge>(rom, mapper, base));
+        const RunRecord rec = bench.dump<msxThreadDump>(size, mapper);
         QCOMPARE(driveTrace(bench.reader), expected);
         QCOMPARE(rec.logs.contains(line), !line.isEmpty());
         if (expected.isEmpty()) {   // refused

@@ -16,46 +16,19 @@ namespace {
 constexpr uint32_t K = 1024;
 using Progress = QVector<QPair<int, int>>;
 
-// Every 16 KiB bank starts with its number, so a wrong bank shows in the file.
-std::vector<uint8_t> makeImage(uint32_t size)
-{
-    std::vector<uint8_t> image(size);
-    for (uint32_t i = 0; i < size; ++i)
-        image[i] = i % (16 * K) ? uint8_t((i * 2246822519u + 7) >> 15) : uint8_t(i / (16 * K));
-    return image;
-}
-
 // `fields`: the header bytes +0xC to +0xF (product code, version, region, size code).
 QByteArray headered(uint32_t size, const char *fields, int at = 0x7FF0)
 {
-    return sms_image(to_bytes(makeImage(size)), at, QByteArray(fields, 4));
+    return sms_image(to_bytes(banked_image(size, 16 * K)), at, QByteArray(fields, 4));
 }
 
-struct Bench {
-    explicit Bench(const std::vector<uint8_t> &rom, const char *identity = "QXB_RDR07_FW310")
-        : reader('F', "QUORVEL", identity), platform(reader)
-    {
-        reader.insert(std::make_unique<sim::SmsCartridge>(rom));
-    }
-    RunRecord dump(int size)
-    {
-        smsThreadDump worker;
-        worker.configure(path(), size, 0);
-        return runWorker(worker);
-    }
-    RunRecord info(const sms::TitleRecord *table = sms::kTitleTable, size_t count = sms::kTitleTableSize)
-    {
-        smsThreadInfo worker;
-        worker.table = table;
-        worker.tableSize = count;
-        return runWorker(worker);
-    }
-    QString path() const { return dir.filePath(QStringLiteral("image.sms")); }
-
-    sim::SimulatedReader reader;
-    sim::ScopedPlatform platform;
-    QTemporaryDir dir;
-};
+RunRecord smsInfo(const sms::TitleRecord *table = sms::kTitleTable, size_t count = sms::kTitleTableSize)
+{
+    smsThreadInfo worker;
+    worker.table = table;
+    worker.tableSize = count;
+    return runWorker(worker);
+}
 
 } // namespace
 
@@ -84,13 +57,13 @@ private slots:
         QFETCH(QStringList, info);
         QFETCH(QString, dumpStart);
 
-        const std::vector<uint8_t> rom = makeImage(128 * K);
-        Bench bench(rom, identity.constData());
-        const QStringList infoLines = bench.info().trace.mid(4, 1);
+        const std::vector<uint8_t> rom = banked_image(128 * K, 16 * K);
+        Bench bench(std::make_unique<sim::SmsCartridge>(rom), identity.constData());
+        const QStringList infoLines = smsInfo().trace.mid(4, 1);
         QCOMPARE(infoLines + driveTrace(bench.reader).mid(0, info.size() - 1), info);
 
         bench.reader.clear_log();
-        const RunRecord dump = bench.dump(128 * K);
+        const RunRecord dump = bench.dump<smsThreadDump>(128 * K);
         if (dumpStart.isEmpty()) {
             QCOMPARE(dump.logs, QStringList{QStringLiteral("Device not support:") + QString::fromLatin1(identity)});
             QCOMPARE(dump.errors, QVector<int>{0});
@@ -136,8 +109,8 @@ private slots:
         // read and warned about at the end.
         const QByteArray image = headered(uint32_t(std::max(size, int(64 * K))), "\x99\x99\x00\x41");
         const std::vector<uint8_t> rom(image.begin(), image.end());
-        Bench bench(rom);
-        const RunRecord rec = bench.dump(size);
+        Bench bench(std::make_unique<sim::SmsCartridge>(rom));
+        const RunRecord rec = bench.dump<smsThreadDump>(size);
         QCOMPARE(rec.logs.first(), QStringLiteral("The cartridge header declares 512 KB; dumping %1 KB as chosen.").arg(size / K));
         QCOMPARE(rec.logs.last(), QStringLiteral("Warning: the image is %1 KB, but its header declares 512 KB.").arg(size / K));
         QTEST(driveTrace(bench.reader), "events");
@@ -174,7 +147,7 @@ private slots:
         QTest::addColumn<QByteArray>("rom");
         QTest::addColumn<QStringList>("lines");   // after the device lines, presets included
 
-        QByteArray rom = to_bytes(makeImage(64 * K));
+        QByteArray rom = to_bytes(banked_image(64 * K, 16 * K));
         QTest::newRow("table hit") << rom << QStringList{"log Find game: Earlier",
                                                          "log Please set ROM SIZE to 432 Kbytes to dump ROM.", "selectRomSize 442368"};
         // The catalogue lists 7054 as Ace of Aces; the bus beats the size code.
@@ -198,7 +171,7 @@ private slots:
             << QStringList{"log Find game: unknown game (the product code is not readable)",
                            "log Please set ROM SIZE to 256 Kbytes to dump ROM.", "selectRomSize 262144",
                            "log Cartridge header: product code ?, version 0, size code 256 KB."};
-        QTest::newRow("unmeasured, no header") << to_bytes(makeImage(432 * K))
+        QTest::newRow("unmeasured, no header") << to_bytes(banked_image(432 * K, 16 * K))
             << QStringList{"log Can not auto detect cartridge information",
                            "log Please set ROM SIZE by yourself to dump the ROM", "log \r\n"};
         QTest::newRow("empty slot") << QByteArray() << QStringList{"log No cartridge answers."};
@@ -209,10 +182,10 @@ private slots:
         const uint32_t crc = crc32_buffer(rom.constData(), 8 * K);
         const sms::TitleRecord table[] = {{"Other", 131072, crc ^ 1, 0}, {"Earlier", 442368, crc, 0}, {"Later", 524288, crc, 0}};
         const bool hit = QByteArray(QTest::currentDataTag()) == "table hit";
-        Bench bench(std::vector<uint8_t>(rom.begin(), rom.end()));
+        Bench bench(std::make_unique<sim::SmsCartridge>(to_vector(rom)));
         if (rom.isEmpty())
             bench.reader.insert(nullptr);
-        QTEST(QStringList(bench.info(hit ? table : sms::kTitleTable, hit ? 3 : sms::kTitleTableSize).trace.mid(4)), "lines");
+        QTEST(QStringList(smsInfo(hit ? table : sms::kTitleTable, hit ? 3 : sms::kTitleTableSize).trace.mid(4)), "lines");
         // Slot 2 is left as power-on maps it.
         QCOMPARE(driveTrace(bench.reader).filter("W ffff").last(), QStringLiteral("W ffff<-2"));
     }

@@ -4,7 +4,8 @@
 #
 #   bash tools/update_translations.sh
 #
-# Worker texts pass through note("…") and say("…"), which lupdate reads as
+# Worker texts pass through note("…"), its toned siblings noteGood, noteWarn
+# and noteFail, and say("…"), which lupdate reads as
 # tr(). Texts of the worker frame (CartWorker, InfoWorker, DumpWorker) are
 # looked up at run time under the concrete worker's class (mdThreadDump, …),
 # so they are copied into each of those contexts. Texts the frame's free
@@ -23,7 +24,7 @@ trap 'rm -rf "$scratch"' EXIT
 fresh=$scratch/fresh.ts
 
 lupdate -silent -no-obsolete -locations none -I . \
-    -tr-function-alias tr+=note,tr+=say \
+    -tr-function-alias tr+=note,tr+=noteGood,tr+=noteWarn,tr+=noteFail,tr+=say \
     app gui workers -target-language ja_JP -ts "$fresh"
 
 python3 - "$fresh" "$ts" <<'PY'

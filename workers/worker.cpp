@@ -234,14 +234,20 @@ QString CartWorker::say(const char *text) const
     return QCoreApplication::translate(metaObject()->className(), text);
 }
 
-void CartWorker::note(const char *text, const QString &rest)
+void CartWorker::noteRaw(const QString &text, LogTone tone)
 {
-    emit log(say(text) + rest);
+    emit log_tone(int(tone));
+    emit log(text);
 }
+
+void CartWorker::note(const char *text, const QString &rest) { noteRaw(say(text) + rest); }
+void CartWorker::noteGood(const char *text, const QString &rest) { noteRaw(say(text) + rest, LogTone::Good); }
+void CartWorker::noteWarn(const char *text, const QString &rest) { noteRaw(say(text) + rest, LogTone::Warning); }
+void CartWorker::noteFail(const char *text, const QString &rest) { noteRaw(say(text) + rest, LogTone::Failure); }
 
 void CartWorker::noteNotDetected()
 {
-    note("Can not auto detect cartridge information");
+    noteWarn("Can not auto detect cartridge information");
     note("Please set ROM SIZE by yourself to dump the ROM");
     note("\r\n");
 }
@@ -252,7 +258,7 @@ void InfoWorker::run()
     failed_ = false;
     withheld_ = false;
     if (!find_reader_drive(current_drive_letter)) {
-        note("Can not open dump device.");
+        noteFail("Can not open dump device.");
         failed_ = true;
         return;
     }
@@ -278,7 +284,7 @@ bool InfoWorker::infoSend(const CommandSector &sector)
 {
     if (send_command(sector))
         return true;
-    note("Device command error.");
+    noteFail("Device command error.");
     failed_ = true;
     return false;
 }
@@ -287,7 +293,7 @@ bool InfoWorker::infoRead(uint32_t windowOffset, void *dst, uint32_t len, uint32
 {
     if (read_data_window(windowOffset, dst, len) == len)
         return true;
-    note("Read error at 0x", QString::number(imageOffset, 16));
+    noteFail("Read error at 0x", QString::number(imageOffset, 16));
     failed_ = true;
     return false;
 }
@@ -298,7 +304,7 @@ bool InfoWorker::cartridgeAnswers(const void *page, uint32_t len)
     const auto blank = [p, len](uint8_t v) { return std::all_of(p, p + len, [v](uint8_t b) { return b == v; }); };
     if (len == 0 || !(blank(0xFF) || blank(0x00)))
         return true;
-    note("No cartridge answers.");
+    noteFail("No cartridge answers.");
     failed_ = true;
     return false;
 }
@@ -395,30 +401,32 @@ bool DumpWorker::noteVerification(const uint8_t *data, uint32_t len)
     const verify::Verdict verdict =
         verify::verify_image(consoleCode(), image, catalogue ? *catalogue : verify::builtin());
     if (verdict.entry)
-        note("Verified: ", verdict.entry->title);
+        noteGood("Verified: ", verdict.entry->title);
     else
         note("Not in the catalogue.");
     if (verdict.header == verify::HeaderCheck::Ok)
-        note("Header checksum OK.");
+        noteGood("Header checksum OK.");
     else if (verdict.header == verify::HeaderCheck::Mismatch)
-        note("Header checksum mismatch.");
+        noteWarn("Header checksum mismatch.");
     return verdict.header == verify::HeaderCheck::Mismatch;
 }
 
 void DumpWorker::noteSuspectImage(const uint8_t *, uint32_t, bool checksumFails)
 {
     if (checksumFails)
-        note("Warning: the image fails its header checksum; it may be a bad dump.");
+        noteWarn("Warning: the image fails its header checksum; it may be a bad dump.");
 }
 
 void DumpWorker::noteHeaderSize(uint32_t declared)
 {
-    noteRaw(say("The cartridge header declares %1 KB; dumping %2 KB as chosen.").arg(declared / 1024).arg(romSize / 1024));
+    noteRaw(say("The cartridge header declares %1 KB; dumping %2 KB as chosen.").arg(declared / 1024).arg(romSize / 1024),
+            LogTone::Warning);
 }
 
 void DumpWorker::warnHeaderSize(uint32_t len, uint32_t declared)
 {
-    noteRaw(say("Warning: the image is %1 KB, but its header declares %2 KB.").arg(len / 1024).arg(declared / 1024));
+    noteRaw(say("Warning: the image is %1 KB, but its header declares %2 KB.").arg(len / 1024).arg(declared / 1024),
+            LogTone::Warning);
 }
 
 void DumpWorker::end(bool saved)
@@ -429,7 +437,7 @@ void DumpWorker::end(bool saved)
 
 void DumpWorker::noteSaveError(const QString &why)
 {
-    note("Save file error.", why.isEmpty() ? fileName : fileName + QStringLiteral(" (") + why + QLatin1Char(')'));
+    noteFail("Save file error.", why.isEmpty() ? fileName : fileName + QStringLiteral(" (") + why + QLatin1Char(')'));
 }
 
 void DumpWorker::run()
@@ -438,12 +446,12 @@ void DumpWorker::run()
     failure_ = Failure::None;
     const QString refused = rom_size_refusal(consoleCode(), romSize, mmcType);
     if (!refused.isEmpty()) {
-        emit log(refused);
+        noteRaw(refused, LogTone::Failure);
         end(false);
         return;
     }
     if (!find_reader_drive(current_drive_letter)) {
-        note("Can not open dump device.");
+        noteFail("Can not open dump device.");
         end(false);
         return;
     }
@@ -475,13 +483,13 @@ void DumpWorker::run()
         keepGoing();
         switch (failure_) {
         case Failure::Canceled:
-            note("Dump canceled.");
+            noteFail("Dump canceled.");
             break;
         case Failure::Read:
-            note("Read error at 0x", QString::number(failedOffset_, 16));
+            noteFail("Read error at 0x", QString::number(failedOffset_, 16));
             break;
         case Failure::Command:
-            note("Device command error.");
+            noteFail("Device command error.");
             break;
         case Failure::None:
             break;   // the family logged its own reason
@@ -495,7 +503,7 @@ void DumpWorker::run()
         return;
     }
     const uint32_t crc = crc32_buffer(buffer.data, uint32_t(romSize));
-    note("Save file success.", fileName);
+    noteGood("Save file success.", fileName);
     note("File CRC: 0x", QString::number(crc, 16));
     const bool checksumFails = noteVerification(buffer.data, uint32_t(romSize));
     noteSuspectImage(buffer.data, uint32_t(romSize), checksumFails);

@@ -4,6 +4,7 @@
 
 #include "device/command.h"
 #include "workers/types.h"
+#include "workers/log_tone.h"
 #include "workers/presets.h"
 
 #include <QString>
@@ -26,6 +27,9 @@ public:
     std::atomic<int> cancelRequested{0};
 
 signals:
+    // Emitted just before each log(), with the line's LogTone. Both are
+    // queued, so a receiver sees a worker's tone and then its line.
+    void log_tone(int tone);
     void log(QString text);
     void set_progress(int ile, int max);
     void error(int err);
@@ -36,10 +40,14 @@ public slots:
 protected:
     // `text` translated with the worker's own class name as context.
     QString say(const char *text) const;
-    // Logs the translated `text`, followed by `rest` untranslated.
+    // Logs the translated `text`, followed by `rest` untranslated: a step,
+    // a good outcome, a warning, a failure.
     void note(const char *text, const QString &rest = QString());
-    // Logs text as it stands ("<hr><br>").
-    void noteRaw(const QString &text) { emit log(text); }
+    void noteGood(const char *text, const QString &rest = QString());
+    void noteWarn(const char *text, const QString &rest = QString());
+    void noteFail(const char *text, const QString &rest = QString());
+    // Logs text as it stands ("<hr><br>", a text already translated).
+    void noteRaw(const QString &text, LogTone tone = LogTone::Progress);
     // The three lines of a run that identified nothing.
     void noteNotDetected();
 };

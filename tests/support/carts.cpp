@@ -19,6 +19,14 @@ QByteArray random_image(int size, quint32 seed)
     return image;
 }
 
+std::vector<uint8_t> banked_image(uint32_t size, uint32_t bank, uint32_t seed)
+{
+    std::vector<uint8_t> image(size);
+    for (uint32_t i = 0; i < size; ++i)
+        image[i] = i % bank ? uint8_t((i * 2654435761u + seed * 40503u) >> 13) : uint8_t(i / bank);
+    return image;
+}
+
 std::vector<uint8_t> to_vector(const QByteArray &image)
 {
     return std::vector<uint8_t>(image.begin(), image.end());

@@ -12,6 +12,9 @@
 #include "workers/verify/verify.h"
 
 QByteArray random_image(int size, quint32 seed);
+// Distinct bytes everywhere, and every `bank`-byte bank starts with its
+// number, so a wrong bank shows in a saved file.
+std::vector<uint8_t> banked_image(uint32_t size, uint32_t bank, uint32_t seed = 1);
 std::vector<uint8_t> to_vector(const QByteArray &image);
 // The first `len` bytes (all when -1) of `image`.
 QByteArray to_bytes(const std::vector<uint8_t> &image, int len = -1);

@@ -78,3 +78,14 @@ QStringList savedLines(const QString &path, const std::vector<uint8_t> &image, i
                       QStringLiteral("File CRC: 0x") + QString::number(crc32_buffer(image.data(), image.size()), 16)};
     return lines + verify::verification_lines(console, to_bytes(image));
 }
+
+Bench::Bench(std::unique_ptr<sim::Cartridge> cartridge, const char *identity)
+    : reader('F', "QUORVEL", identity), platform(reader)
+{
+    reader.insert(std::move(cartridge));
+}
+
+QByteArray Bench::saved() const
+{
+    return file_bytes(path());
+}

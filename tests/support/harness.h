@@ -10,8 +10,10 @@
 #include <QPair>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QVector>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 // Presets that remember every request, carried out on the test's thread.
@@ -53,3 +55,24 @@ QStringList driveTrace(const sim::SimulatedReader &reader);
 // Starts `worker`, waits until its thread has finished and every queued
 // report has arrived. Info workers get fresh RecordingPresets.
 RunRecord runWorker(CartWorker &worker, int timeoutMs = 120000);
+
+// A simulated reader holding one cartridge, installed while the bench lives,
+// and a folder for the image a dump saves.
+struct Bench {
+    explicit Bench(std::unique_ptr<sim::Cartridge> cartridge, const char *identity = "QXB_RDR07_FW310");
+    // Dumps `size` bytes with mapper `mapper` into path() through a fresh
+    // `Worker`.
+    template <class Worker>
+    RunRecord dump(int size, int mapper = 0)
+    {
+        Worker worker;
+        worker.configure(path(), size, mapper);
+        return runWorker(worker);
+    }
+    QByteArray saved() const;
+    QString path() const { return dir.filePath(QStringLiteral("image")); }
+
+    sim::SimulatedReader reader;
+    sim::ScopedPlatform platform;
+    QTemporaryDir dir;
+};

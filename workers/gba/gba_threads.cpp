@@ -17,8 +17,8 @@ void gbaThreadInfo::identify()
     const auto *header = reinterpret_cast<const uint8_t *>(page.constData());
 
     if (!gba::logo_matches(header)) {
-        note("Can not detect gameboy advance logo.");
-        note("Maybe it's not a standard cartridge.");
+        noteWarn("Can not detect gameboy advance logo.");
+        noteWarn("Maybe it's not a standard cartridge.");
         note("\r\n");
     }
 

@@ -27,8 +27,8 @@ void gbcThreadInfo::identify()
     // Without the logo the header bytes may be anything: they are shown,
     // but a dump must not take its size and controller from them.
     if (!gbc::logo_matches(header)) {
-        note("Can not detect gameboy logo.");
-        note("Maybe it's not a standard cartridge.");
+        noteWarn("Can not detect gameboy logo.");
+        noteWarn("Maybe it's not a standard cartridge.");
         note("\r\n");
         withholdPresets();
     }
@@ -84,7 +84,8 @@ void gbcThreadDump::noteDeclared(const uint8_t *bank0, uint32_t len)
     if (knownType(type) && gbc::mbc_for_type_code(type) != mmcType)
         noteRaw(say("The cartridge header declares mapper %1; dumping with %2 as chosen.")
                     .arg(option_name(code(ConsoleCode::gbc), 1, gbc::mbc_for_type_code(type)),
-                         option_name(code(ConsoleCode::gbc), 1, mmcType)));
+                         option_name(code(ConsoleCode::gbc), 1, mmcType)),
+                LogTone::Warning);
 }
 
 void gbcThreadDump::noteSuspectImage(const uint8_t *image, uint32_t len, bool checksumFails)

@@ -96,7 +96,7 @@ void mdThreadInfo::identifyFromHeader(const QByteArray &page)
         note("Serial: ", QString::fromLatin1(h.serial.c_str()));
     noteCatalogue(code(ConsoleCode::md), QString::fromLatin1(md::serial_code(h.serial).c_str()));
     if (size == 0) {
-        note("The header gives no usable ROM end; please set ROM SIZE by yourself.");
+        noteWarn("The header gives no usable ROM end; please set ROM SIZE by yourself.");
         return;
     }
     if (!checkMirror(page, size))
@@ -116,7 +116,7 @@ bool mdThreadInfo::checkMirror(const QByteArray &page, uint32_t size)
     if (std::memcmp(past.constData(), page.constData(), size_t(past.size())) == 0)
         note("The cartridge repeats its start past the declared end, as a ROM of that size does.");
     else
-        note("The cartridge does not repeat its start past the declared end: it may hold more than its header says.");
+        noteWarn("The cartridge does not repeat its start past the declared end: it may hold more than its header says.");
     return true;
 }
 
@@ -129,7 +129,7 @@ void mdThreadInfo::presetDeclaredSize(uint32_t size)
     }
     const int rounded = optionAtLeast(size);
     if (rounded == 0) {
-        note("No ROM SIZE option holds the declared size; please set ROM SIZE by yourself.");
+        noteWarn("No ROM SIZE option holds the declared size; please set ROM SIZE by yourself.");
         return;
     }
     note("No ROM SIZE option equals the declared size; rounded up to ", kb(uint32_t(rounded)));

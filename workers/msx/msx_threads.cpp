@@ -71,7 +71,7 @@ void msxThreadInfo::judgeUnknown(uint8_t mode)
         for (size_t i = 0; i < guess.ranking.size() && i < 3; ++i)
             top << QStringLiteral("%1 (%2)").arg(option_name(::code(ConsoleCode::msx), 1, guess.ranking[i].mapper)).arg(guess.ranking[i].stores);
         note("Mapper candidates, by bank register stores: ", top.join(QStringLiteral(", ")));
-        note("The bank switching fits no single mapper clearly.");
+        noteWarn("The bank switching fits no single mapper clearly.");
         noteNotDetected();
         return;
     } else {
@@ -87,7 +87,7 @@ void msxThreadInfo::judgeUnknown(uint8_t mode)
         }
         if (size == 0) {
             note("Mapper: ", QString::number(mapper));
-            note("The ROM does not repeat within 2048 KB: its size cannot be measured.");
+            noteWarn("The ROM does not repeat within 2048 KB: its size cannot be measured.");
             noteNotDetected();
             return;
         }
@@ -119,7 +119,7 @@ bool msxThreadDump::startRead()
     const uint32_t size = uint32_t(romSize);
     const int mapper = mmcType;
     if (size > msx::kDirectLimit && !msx::is_mapper(mapper)) {
-        note("Unknow mapper.");
+        noteFail("Unknow mapper.");
         return false;
     }
 
@@ -186,6 +186,6 @@ void msxThreadDump::noteSuspectImage(const uint8_t *image, uint32_t len, bool ch
 {
     DumpWorker::noteSuspectImage(image, len, checksumFails);
     if (mmcType == msx::kFmPac)
-        note("Warning: the FM-PAC board reads back its registers at 0x7FF6 and 0x7FF7, so bytes 0x3FF6 and "
+        noteWarn("Warning: the FM-PAC board reads back its registers at 0x7FF6 and 0x7FF7, so bytes 0x3FF6 and "
              "0x3FF7 of every 16 KB bank in the image are register values, not ROM.");
 }

@@ -93,7 +93,7 @@ bool sfcThreadDump::startRead()
         return false;
     reader_ = sfc::reader_for(mmcType, romSize);
     if (reader_ == sfc::Reader::None) {
-        note("Unknow mapper:", QString::number(mmcType));
+        noteFail("Unknow mapper:", QString::number(mmcType));
         return false;
     }
     return true;

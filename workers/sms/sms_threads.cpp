@@ -23,11 +23,11 @@ smsThreadInfo::smsThreadInfo(QObject *parent)
 void smsThreadInfo::identify()
 {
     if (!sms::board_supported(device_firmware)) {
-        note("Device not support:", firmwareText());
+        noteFail("Device not support:", firmwareText());
         return;
     }
     if (sms::firmware_version(device_firmware) < sms::kFirstSmsFirmware) {
-        note("Device only support:QXB_RDR07_FW310 or newer");
+        noteFail("Device only support:QXB_RDR07_FW310 or newer");
         return;
     }
     if (!infoSend(sms::start_sector()) || !infoSend(sms::register_write(sms::kSlot0, 0)) ||
@@ -131,7 +131,7 @@ uint32_t smsThreadDump::bufferSize() const
 bool smsThreadDump::startRead()
 {
     if (!sms::board_supported(device_firmware)) {
-        note("Device not support:", firmwareText());
+        noteFail("Device not support:", firmwareText());
         return false;
     }
     // Older firmware has no SMS start; its Mega Drive bus reaches the cartridge.
