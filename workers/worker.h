@@ -27,12 +27,12 @@ public:
     std::atomic<int> cancelRequested{0};
 
 signals:
-    // Emitted just before each log(), with the line's LogTone. Both are
-    // queued, so a receiver sees a worker's tone and then its line.
-    void log_tone(int tone);
     void log(QString text);
     void set_progress(int ile, int max);
     void error(int err);
+    // Emitted just before each log(), with the line's LogTone. Both are
+    // queued, so a receiver sees a worker's tone and then its line.
+    void log_tone(int tone);
 
 public slots:
     void canceled();
