@@ -209,15 +209,6 @@ int list_drives(Printer &printer)
     return exit_success;
 }
 
-QString verdict_text(int consoleCode, const QByteArray &image)
-{
-    const verify::Verdict v = verify::verify_image(consoleCode, image, verify::builtin());
-    QString text = v.entry ? QStringLiteral("verified") : QStringLiteral("not in the catalogue");
-    if (v.header == verify::HeaderCheck::Mismatch)
-        text += QStringLiteral(", header checksum mismatch");
-    return text;
-}
-
 // Refuses what would harm a file or give a wrapped image, before the reader
 // is touched.
 bool refuse(const QString &why, const QString &what, Printer &printer)
@@ -251,6 +242,7 @@ int dump(const Options &o, int romSize, int mapper, Printer &printer)
     std::unique_ptr<DumpWorker> worker(make_dump_worker(o.console));
     worker->configure(imagePath, romSize, mapper);
     worker->stopFlag = &stopSignal;
+    worker->readTwice = o.readTwice;
     printer.line(tab_text("Reading data from ROM to file:"));
     printer.line(o.output);
     QElapsedTimer clock;
@@ -276,7 +268,7 @@ int dump(const Options &o, int romSize, int mapper, Printer &printer)
     const QByteArray image = saved.readAll();
     printer.line(summary_text(image.size(), elapsedMs,
                               crc32_buffer(image.constData(), size_t(image.size())),
-                              verdict_text(o.console, image)));
+                              outcome_word(worker->lastOutcome())));
     if (toStdout) {
         QFile sink;
         if (!sink.open(stdout, QIODevice::WriteOnly) || sink.write(image) != image.size()
@@ -286,11 +278,14 @@ int dump(const Options &o, int romSize, int mapper, Printer &printer)
             return exit_failure;
         }
     }
+    // The image is kept either way; a suspect one says so in the status.
+    const int savedStatus = worker->lastOutcome() == DumpOutcome::Suspect ? exit_suspect : exit_success;
     if (o.report.isEmpty())
-        return exit_success;
+        return savedStatus;
 
     const QString text = dump_report(o.console, o.output, image, verify::builtin(),
-                                     QDateTime::currentDateTimeUtc());
+                                     QDateTime::currentDateTimeUtc(), worker->lastOutcome(),
+                                     o.readTwice ? worker->blocksReadAgain() : -1);
     QString why;
     // Asked again now that the image exists: a link made to it meanwhile, or
     // one through a chain of links, is caught here.
@@ -304,7 +299,7 @@ int dump(const Options &o, int romSize, int mapper, Printer &printer)
                           .arg(QLatin1String(kProgram), o.report, why));
         return exit_failure;
     }
-    return exit_success;
+    return savedStatus;
 }
 
 } // namespace

@@ -23,6 +23,7 @@ struct Options {
     QString simulate;       // image path, "demo", or empty
     QString report;
     bool force = false;     // replace an existing OUTPUT
+    bool readTwice = false; // read every block until two reads agree
 };
 
 // Console code of a family name as --console spells it; 0 for none.

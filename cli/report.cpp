@@ -90,8 +90,26 @@ QString report_refusal(const QString &report, const QString &image, bool force)
     return QString();
 }
 
+QString outcome_word(DumpOutcome outcome)
+{
+    switch (outcome) {
+    case DumpOutcome::Verified:
+        return QStringLiteral("verified");
+    case DumpOutcome::Consistent:
+        return QStringLiteral("consistent");
+    case DumpOutcome::Suspect:
+        return QStringLiteral("suspect");
+    case DumpOutcome::Canceled:
+        return QStringLiteral("canceled");
+    case DumpOutcome::Failed:
+        break;
+    }
+    return QStringLiteral("failed");
+}
+
 QString dump_report(int consoleCode, const QString &imagePath, const QByteArray &image,
-                    const verify::Catalogue &catalogue, const QDateTime &when)
+                    const verify::Catalogue &catalogue, const QDateTime &when,
+                    DumpOutcome outcome, int readAgain)
 {
     const verify::Verdict verdict = verify::verify_image(consoleCode, image, catalogue);
     const quint32 crc = crc32_buffer(image.constData(), size_t(image.size()));
@@ -124,6 +142,11 @@ QString dump_report(int consoleCode, const QString &imagePath, const QByteArray 
                         : QStringLiteral("not in the catalogue"))
       << '\n'
       << "Header checksum: " << header << '\n'
+      << "Read twice: "
+      << (readAgain < 0 ? QStringLiteral("no")
+                        : QStringLiteral("yes, %1 blocks read again").arg(readAgain))
+      << '\n'
+      << "Outcome: " << outcome_word(outcome) << '\n'
       << "Date: " << when.toString(Qt::ISODate) << '\n';
     s.flush();
     return text;

@@ -2,6 +2,7 @@
 // the verification made of it.
 #pragma once
 
+#include "workers/outcome.h"
 #include "workers/verify/verify.h"
 
 #include <QByteArray>
@@ -10,8 +11,14 @@
 
 namespace cli {
 
+// The outcome's word as the headless program prints it ("suspect").
+QString outcome_word(DumpOutcome outcome);
+
+// `readAgain`: the blocks a read-twice run read more than twice; -1 when
+// the run read each block once.
 QString dump_report(int consoleCode, const QString &imagePath, const QByteArray &image,
-                    const verify::Catalogue &catalogue, const QDateTime &when);
+                    const verify::Catalogue &catalogue, const QDateTime &when,
+                    DumpOutcome outcome, int readAgain);
 
 // Writes `text` to `path` whole or not at all.
 bool write_text_file(const QString &path, const QString &text, QString *error);

@@ -22,6 +22,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <algorithm>
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
@@ -102,31 +103,32 @@ private slots:
         QTest::addColumn<int>("saved");          // bytes of the image saved; -1: all
         QTest::addColumn<QString>("crcLine");    // empty: not checked
         QTest::addColumn<bool>("sound");         // the header checksum holds, no warning
+        QTest::addColumn<int>("status");         // 3: saved, but a warning makes it suspect
 
         // Game Boy and SFC sizes and mappers come from the Info run: read with
         // the panel's first options (no MBC, 1 Mbit) they would not match.
         for (const char *family : {"md", "sms", "sfc", "gb", "gba"})
-            QTest::addRow("demo %s", family) << family << QByteArray() << -2 << QStringList() << -1 << "" << true;
-        QTest::newRow("demo msx") << "msx" << QByteArray() << -2 << QStringList() << -1 << "" << false;
+            QTest::addRow("demo %s", family) << family << QByteArray() << -2 << QStringList() << -1 << "" << true << 0;
+        QTest::newRow("demo msx") << "msx" << QByteArray() << -2 << QStringList() << -1 << "" << false << 0;
         // The mapper names the image's mapping for the simulated cartridge too.
         QTest::newRow("msx image file") << "msx" << to_bytes(sim::demo_image("msx")) << -2
-                                        << QStringList{"--size", "131072", "--mapper", "5"} << -1 << "" << false;
+                                        << QStringList{"--size", "131072", "--mapper", "5"} << -1 << "" << false << 0;
         QTest::newRow("size given wins over detected") << "gb" << QByteArray() << -2 << QStringList{"--size", "64K"}
-                                                       << 65536 << "" << false;
+                                                       << 65536 << "" << false << 3;
         // The image's CRC-32 is 0x0000abcd: no zeros may pad it.
         QByteArray forced = to_bytes(sim::demo_image("md"));
         sim::force_crc32(reinterpret_cast<uint8_t *>(forced.data()), size_t(forced.size()), 0x40000, 0x0000ABCD);
         QTest::newRow("md, CRC with leading zeros") << "md" << forced << -2 << QStringList{"--size", "512K"} << -1
-                                                    << "File CRC: 0xabcd\n" << false;
+                                                    << "File CRC: 0xabcd\n" << false << 3;
         for (int kib : {256, 4096})
             QTest::addRow("md %d KiB header", kib) << "md" << md_image(random_image(kib * 1024, quint32(kib)), quint32(kib * 1024 - 1))
-                                                   << -2 << QStringList() << -1 << "" << true;
+                                                   << -2 << QStringList() << -1 << "" << true << 0;
         for (int kib : {32, 512}) {
             const QByteArray rom = random_image(kib * 1024, quint32(kib));
             const char code = kib == 32 ? 0x4C : 0x41;
             QTest::addRow("sms %d KiB header", kib) << "sms" << sms_image(rom, 0x7FF0, QByteArray("\x99\x98\x00", 3) + code)
-                                                    << -2 << QStringList() << -1 << "" << true;
-            QTest::addRow("sms %d KiB no header", kib) << "sms" << rom << -2 << QStringList() << -1 << "" << false;
+                                                    << -2 << QStringList() << -1 << "" << true << 0;
+            QTest::addRow("sms %d KiB no header", kib) << "sms" << rom << -2 << QStringList() << -1 << "" << false << 0;
         }
         // No title table knows these: the GBA size from where the bus floats,
         // the MSX mapper from the bank register stores, its size by mirroring.
@@ -134,7 +136,7 @@ private slots:
             QByteArray gba = random_image(size, quint32(size));
             std::copy(kGameBoyAdvanceLogo, kGameBoyAdvanceLogo + sizeof kGameBoyAdvanceLogo, gba.begin() + 4);
             gba.replace(0xAC, 4, size > 0x400000 ? "QZ9E" : "QZ9B");
-            QTest::addRow("gba %d MiB measured", size >> 20) << "gba" << gba << -1 << QStringList() << -1 << "" << false;
+            QTest::addRow("gba %d MiB measured", size >> 20) << "gba" << gba << -1 << QStringList() << -1 << "" << false << 3;
         }
         const QList<QPair<int, QList<int>>> boards{{5, {0x6000, 0x7000, 0x6000}}, {2, {0x5000, 0x7000, 0x9000, 0xB000}}};
         for (const auto &board : boards) {
@@ -142,7 +144,7 @@ private slots:
             msx.replace(0, 2, "AB");   // then ld a,n; ld (register),a for each register
             for (int i = 0; i < board.second.size(); ++i)
                 msx.replace(0x10 + 5 * i, 5, QByteArray("\x3E\x01\x32", 3) + char(board.second[i]) + char(board.second[i] >> 8));
-            QTest::addRow("msx board %d measured", board.first) << "msx" << msx << board.first << QStringList() << -1 << "" << false;
+            QTest::addRow("msx board %d measured", board.first) << "msx" << msx << board.first << QStringList() << -1 << "" << false << 0;
         }
     }
 
@@ -155,6 +157,7 @@ private slots:
         QFETCH(int, saved);
         QFETCH(QString, crcLine);
         QFETCH(bool, sound);
+        QFETCH(int, status);
 
         QTemporaryDir dir;
         sim::SimulatedReader reader;
@@ -184,7 +187,7 @@ private slots:
         // As on a terminal: the progress line goes to stderr alone, cleared at
         // the end, and nothing else goes there.
         const Run r = run_cli(QStringList{"auto", "--console", family, output} + extra, true);
-        QVERIFY2(r.status == 0 && r.err.contains(QStringLiteral("KiB/s")) && !r.err.contains(QLatin1Char('\n')) &&
+        QVERIFY2(r.status == status && r.err.contains(QStringLiteral("KiB/s")) && !r.err.contains(QLatin1Char('\n')) &&
                      r.err.endsWith(QLatin1Char('\r')) && r.err.section(QLatin1Char('\r'), -2, -2).trimmed().isEmpty() &&
                      !r.out.contains(QLatin1Char('\r')),
                  qPrintable(r.out + r.err));
@@ -197,6 +200,9 @@ private slots:
         QCOMPARE(field(QString::fromUtf8(file_bytes(report)), QStringLiteral("CRC-32")), crcLine.isEmpty() ? QString() : "0000abcd");
         QVERIFY(r.out.contains(QStringLiteral(">Success!\n") + QString(40, QLatin1Char('-')) + QLatin1Char('\n')));
         QVERIFY(r.out.section(QLatin1Char('\n'), -2).contains(QStringLiteral(", CRC-32 ")));
+        // The summary ends with the outcome the status tells.
+        const QStringList ends = status == 3 ? QStringList{", suspect\n"} : QStringList{", verified\n", ", consistent\n"};
+        QVERIFY2(std::any_of(ends.begin(), ends.end(), [&](const QString &e) { return r.out.endsWith(e); }), qPrintable(r.out));
         if (sound)
             QVERIFY2(r.out.contains("Header checksum OK.\n>Success!") && !r.out.contains("Warning"), qPrintable(r.out));
         // The simulated reader is gone with the run.
@@ -240,8 +246,9 @@ private slots:
         QTest::newRow("sfc RAM size read fails") << autoSfc << "read2" << 1 << "Read error at 0xffd8\n";
         QTest::newRow("gb command refused") << autoGb << "refuse" << 1 << "Device command error.\n";
         // The offset in the image, not the window's (0x8000 for every block).
+        // The header check's two reads come first.
         QTest::newRow("sfc dump, third block fails")
-            << QStringList{"dump", "--console", "sfc", "--size", "4Mbit", "--mapper", "LOROM", "OUT"} << "read3" << 1
+            << QStringList{"dump", "--console", "sfc", "--size", "4Mbit", "--mapper", "LOROM", "OUT"} << "read5" << 1
             << "Read error at 0x10000\n";
         // Nothing determined at all: auto stops before any dump.
         QTest::newRow("md, nothing determined") << QStringList{"auto", "--console", "md", "OUT"} << "noise" << 1 << "no ROM size was detected";
@@ -362,7 +369,7 @@ private slots:
             image[0x4000] = char(image[0x4000] ^ 0x01);
         const QDateTime when(QDate(2024, 3, 1), QTime(12, 30, 5), Qt::UTC);
         const QString report = cli::dump_report(19, QStringLiteral("x.md"), image,
-                                                verify::Catalogue({e}), when);
+                                                verify::Catalogue({e}), when, DumpOutcome::Consistent, -1);
         QCOMPARE(field(report, QStringLiteral("Family")), QStringLiteral("MD/GEN"));
         QTEST(field(report, QStringLiteral("Catalogue")), "catalogue");
         QTEST(field(report, QStringLiteral("Header checksum")), "header");

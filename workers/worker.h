@@ -5,6 +5,7 @@
 #include "device/command.h"
 #include "workers/types.h"
 #include "workers/log_tone.h"
+#include "workers/outcome.h"
 #include "workers/presets.h"
 
 #include <QString>
@@ -33,6 +34,8 @@ signals:
     // Emitted just before each log(), with the line's LogTone. Both are
     // queued, so a receiver sees a worker's tone and then its line.
     void log_tone(int tone);
+    // A Dump run's DumpOutcome, emitted just before its error().
+    void outcome(int result);
 
 public slots:
     void canceled();
@@ -96,6 +99,7 @@ private:
 
 class DumpWorker : public CartWorker {
     Q_OBJECT
+    friend class CartWorker;   // noteRaw counts warnings and keeps trial reads quiet
 public:
     explicit DumpWorker(QObject *parent = nullptr) : CartWorker(parent) {}
 
@@ -114,6 +118,14 @@ public:
     // A flag from outside (the headless program's signal handler) that
     // cancels the run as Cancel does; not owned. May be null.
     const std::atomic<int> *stopFlag = nullptr;
+
+    // Every block is read until two reads agree; set before a run.
+    bool readTwice = false;
+
+    // What the last run ended with, and how many of its blocks needed more
+    // than two reads (read twice only).
+    DumpOutcome lastOutcome() const { return outcome_; }
+    int blocksReadAgain() const { return blocksReadAgain_; }
 
 protected:
     void run() override;
@@ -144,16 +156,34 @@ protected:
     bool keepGoing();                                  // false once canceled
 
 private:
-    enum class Failure { None, Canceled, Read, Command };
+    enum class Failure { None, Canceled, Read, Command, Unstable, NoCartridge };
     Failure failure_ = Failure::None;
     uint32_t failedOffset_ = 0;
     const uint8_t *image_ = nullptr;   // the run's buffer, to name failed offsets
     uint32_t imageSize_ = 0;
+    DumpOutcome outcome_ = DumpOutcome::Failed;
+    int blocksReadAgain_ = 0;
+    int warnings_ = 0;                 // warning lines of the run so far
+    bool quiet_ = false;               // lines of a trial read are not shown
     bool readImage(uint8_t *buffer);
+    bool readBlock(const DumpBlock &block, uint8_t *buffer);
+    bool settleStream(const std::vector<DumpBlock> &stream, uint8_t *buffer);
+    bool cartridgeInSlot(const uint8_t *buffer, uint32_t len);
+    bool headerReadsAgree();
+    DumpOutcome judgeSaved(bool verified, bool doubtful) const;
     void end(bool saved);
     void noteSaveError(const QString &why);
-    bool noteVerification(const uint8_t *data, uint32_t len);   // true: checksum fails
+    // True when the checksum fails; *verified when the catalogue knows the image.
+    bool noteVerification(const uint8_t *data, uint32_t len, bool *verified);
 };
+
+// The outcome's name as the window shows it.
+QString outcome_text(DumpOutcome outcome);
+
+// True when `data`, read from image offset `offset`, is what an empty slot
+// shows: all 0xFF, all 0x00, or the GBA bus floating (each halfword at
+// byte A holds (A / 2) & 0xFFFF).
+bool empty_slot_pattern(const uint8_t *data, uint32_t len, uint32_t offset);
 
 // The name the settings panel gives `value` in `row` of the family's
 // options (as option_list numbers them); the number itself where none does.
