@@ -20,6 +20,26 @@
       <translation>通常のファイルではありません</translation>
     </message>
     <message>
+      <source>Verified</source>
+      <translation>検証済み</translation>
+    </message>
+    <message>
+      <source>Consistent</source>
+      <translation>整合</translation>
+    </message>
+    <message>
+      <source>Suspect</source>
+      <translation>要注意</translation>
+    </message>
+    <message>
+      <source>Canceled</source>
+      <translation>中止</translation>
+    </message>
+    <message>
+      <source>Failed</source>
+      <translation>失敗</translation>
+    </message>
+    <message>
       <source>out of memory</source>
       <translation>メモリーが不足しています</translation>
     </message>
@@ -124,30 +144,6 @@
   <context>
     <name>TabGui</name>
     <message>
-      <source>SMS Rom (*.sms)</source>
-      <translation>SMS ROM イメージ (*.sms)</translation>
-    </message>
-    <message>
-      <source>SFC Rom (*.sfc)</source>
-      <translation>SFC ROM イメージ (*.sfc)</translation>
-    </message>
-    <message>
-      <source>GB Rom (*.gb);;GBC Rom (*.gbc)</source>
-      <translation>GB ROM イメージ (*.gb);;GBC ROM イメージ (*.gbc)</translation>
-    </message>
-    <message>
-      <source>GBA Rom (*.gba)</source>
-      <translation>GBA ROM イメージ (*.gba)</translation>
-    </message>
-    <message>
-      <source>MSX Rom (*.rom)</source>
-      <translation>MSX ROM イメージ (*.rom)</translation>
-    </message>
-    <message>
-      <source>MD Rom (*.md)</source>
-      <translation>MD ROM イメージ (*.md)</translation>
-    </message>
-    <message>
       <source>Info</source>
       <translation>情報取得</translation>
     </message>
@@ -170,6 +166,10 @@
     <message>
       <source>Cancel</source>
       <translation>キャンセル</translation>
+    </message>
+    <message>
+      <source>Read twice and compare</source>
+      <translation>2回読んで比較</translation>
     </message>
     <message>
       <source>Please select a console</source>
@@ -196,6 +196,30 @@
     <message>
       <source>Reading data from ROM to file:</source>
       <translation>ROM からファイルへ読み出し中:</translation>
+    </message>
+    <message>
+      <source>GBA Rom (*.gba)</source>
+      <translation>GBA ROM イメージ (*.gba)</translation>
+    </message>
+    <message>
+      <source>GB Rom (*.gb);;GBC Rom (*.gbc)</source>
+      <translation>GB ROM イメージ (*.gb);;GBC ROM イメージ (*.gbc)</translation>
+    </message>
+    <message>
+      <source>MD Rom (*.md)</source>
+      <translation>MD ROM イメージ (*.md)</translation>
+    </message>
+    <message>
+      <source>MSX Rom (*.rom)</source>
+      <translation>MSX ROM イメージ (*.rom)</translation>
+    </message>
+    <message>
+      <source>SFC Rom (*.sfc)</source>
+      <translation>SFC ROM イメージ (*.sfc)</translation>
+    </message>
+    <message>
+      <source>SMS Rom (*.sms)</source>
+      <translation>SMS ROM イメージ (*.sms)</translation>
     </message>
   </context>
   <context>
@@ -287,6 +311,10 @@
       <translation>ダンプデバイスを開けません。</translation>
     </message>
     <message>
+      <source>Warning: two reads of the cartridge header differ; the contacts may be dirty. Clean them, or read twice and compare.</source>
+      <translation>警告：カートリッジヘッダーを2回読んだ結果が一致しません。端子が汚れているかもしれません。清掃するか、2回読んで比較してください。</translation>
+    </message>
+    <message>
       <source>Dump canceled.</source>
       <translation>ダンプを中止しました。</translation>
     </message>
@@ -299,12 +327,24 @@
       <translation>デバイスのコマンドエラーです。</translation>
     </message>
     <message>
+      <source>Unstable reads at 0x%1: clean the contacts and try again.</source>
+      <translation>0x%1 の読み取りが安定しません：端子を清掃してやり直してください。</translation>
+    </message>
+    <message>
+      <source>No cartridge answers.</source>
+      <translation>カートリッジが応答しません。</translation>
+    </message>
+    <message>
       <source>Save file success.</source>
       <translation>ファイルを保存しました。</translation>
     </message>
     <message>
       <source>File CRC: 0x</source>
       <translation>ファイル CRC: 0x</translation>
+    </message>
+    <message>
+      <source>Read twice and compared; blocks read again: </source>
+      <translation>2回読んで比較しました。読み直したブロック数：</translation>
     </message>
   </context>
   <context>
@@ -465,6 +505,10 @@
       <translation>ダンプデバイスを開けません。</translation>
     </message>
     <message>
+      <source>Warning: two reads of the cartridge header differ; the contacts may be dirty. Clean them, or read twice and compare.</source>
+      <translation>警告：カートリッジヘッダーを2回読んだ結果が一致しません。端子が汚れているかもしれません。清掃するか、2回読んで比較してください。</translation>
+    </message>
+    <message>
       <source>Dump canceled.</source>
       <translation>ダンプを中止しました。</translation>
     </message>
@@ -477,12 +521,24 @@
       <translation>デバイスのコマンドエラーです。</translation>
     </message>
     <message>
+      <source>Unstable reads at 0x%1: clean the contacts and try again.</source>
+      <translation>0x%1 の読み取りが安定しません：端子を清掃してやり直してください。</translation>
+    </message>
+    <message>
+      <source>No cartridge answers.</source>
+      <translation>カートリッジが応答しません。</translation>
+    </message>
+    <message>
       <source>Save file success.</source>
       <translation>ファイルを保存しました。</translation>
     </message>
     <message>
       <source>File CRC: 0x</source>
       <translation>ファイル CRC: 0x</translation>
+    </message>
+    <message>
+      <source>Read twice and compared; blocks read again: </source>
+      <translation>2回読んで比較しました。読み直したブロック数：</translation>
     </message>
     <message>
       <source>The cartridge header declares mapper %1; dumping with %2 as chosen.</source>
@@ -627,6 +683,10 @@
       <translation>ダンプデバイスを開けません。</translation>
     </message>
     <message>
+      <source>Warning: two reads of the cartridge header differ; the contacts may be dirty. Clean them, or read twice and compare.</source>
+      <translation>警告：カートリッジヘッダーを2回読んだ結果が一致しません。端子が汚れているかもしれません。清掃するか、2回読んで比較してください。</translation>
+    </message>
+    <message>
       <source>Dump canceled.</source>
       <translation>ダンプを中止しました。</translation>
     </message>
@@ -639,12 +699,24 @@
       <translation>デバイスのコマンドエラーです。</translation>
     </message>
     <message>
+      <source>Unstable reads at 0x%1: clean the contacts and try again.</source>
+      <translation>0x%1 の読み取りが安定しません：端子を清掃してやり直してください。</translation>
+    </message>
+    <message>
+      <source>No cartridge answers.</source>
+      <translation>カートリッジが応答しません。</translation>
+    </message>
+    <message>
       <source>Save file success.</source>
       <translation>ファイルを保存しました。</translation>
     </message>
     <message>
       <source>File CRC: 0x</source>
       <translation>ファイル CRC: 0x</translation>
+    </message>
+    <message>
+      <source>Read twice and compared; blocks read again: </source>
+      <translation>2回読んで比較しました。読み直したブロック数：</translation>
     </message>
   </context>
   <context>
@@ -801,6 +873,10 @@
       <translation>ダンプデバイスを開けません。</translation>
     </message>
     <message>
+      <source>Warning: two reads of the cartridge header differ; the contacts may be dirty. Clean them, or read twice and compare.</source>
+      <translation>警告：カートリッジヘッダーを2回読んだ結果が一致しません。端子が汚れているかもしれません。清掃するか、2回読んで比較してください。</translation>
+    </message>
+    <message>
       <source>Dump canceled.</source>
       <translation>ダンプを中止しました。</translation>
     </message>
@@ -813,12 +889,24 @@
       <translation>デバイスのコマンドエラーです。</translation>
     </message>
     <message>
+      <source>Unstable reads at 0x%1: clean the contacts and try again.</source>
+      <translation>0x%1 の読み取りが安定しません：端子を清掃してやり直してください。</translation>
+    </message>
+    <message>
+      <source>No cartridge answers.</source>
+      <translation>カートリッジが応答しません。</translation>
+    </message>
+    <message>
       <source>Save file success.</source>
       <translation>ファイルを保存しました。</translation>
     </message>
     <message>
       <source>File CRC: 0x</source>
       <translation>ファイル CRC: 0x</translation>
+    </message>
+    <message>
+      <source>Read twice and compared; blocks read again: </source>
+      <translation>2回読んで比較しました。読み直したブロック数：</translation>
     </message>
     <message>
       <source>Unknow mapper.</source>
@@ -975,6 +1063,10 @@
       <translation>ダンプデバイスを開けません。</translation>
     </message>
     <message>
+      <source>Warning: two reads of the cartridge header differ; the contacts may be dirty. Clean them, or read twice and compare.</source>
+      <translation>警告：カートリッジヘッダーを2回読んだ結果が一致しません。端子が汚れているかもしれません。清掃するか、2回読んで比較してください。</translation>
+    </message>
+    <message>
       <source>Dump canceled.</source>
       <translation>ダンプを中止しました。</translation>
     </message>
@@ -987,12 +1079,24 @@
       <translation>デバイスのコマンドエラーです。</translation>
     </message>
     <message>
+      <source>Unstable reads at 0x%1: clean the contacts and try again.</source>
+      <translation>0x%1 の読み取りが安定しません：端子を清掃してやり直してください。</translation>
+    </message>
+    <message>
+      <source>No cartridge answers.</source>
+      <translation>カートリッジが応答しません。</translation>
+    </message>
+    <message>
       <source>Save file success.</source>
       <translation>ファイルを保存しました。</translation>
     </message>
     <message>
       <source>File CRC: 0x</source>
       <translation>ファイル CRC: 0x</translation>
+    </message>
+    <message>
+      <source>Read twice and compared; blocks read again: </source>
+      <translation>2回読んで比較しました。読み直したブロック数：</translation>
     </message>
     <message>
       <source>Unknow mapper:</source>
@@ -1137,6 +1241,10 @@
       <translation>ダンプデバイスを開けません。</translation>
     </message>
     <message>
+      <source>Warning: two reads of the cartridge header differ; the contacts may be dirty. Clean them, or read twice and compare.</source>
+      <translation>警告：カートリッジヘッダーを2回読んだ結果が一致しません。端子が汚れているかもしれません。清掃するか、2回読んで比較してください。</translation>
+    </message>
+    <message>
       <source>Dump canceled.</source>
       <translation>ダンプを中止しました。</translation>
     </message>
@@ -1149,12 +1257,24 @@
       <translation>デバイスのコマンドエラーです。</translation>
     </message>
     <message>
+      <source>Unstable reads at 0x%1: clean the contacts and try again.</source>
+      <translation>0x%1 の読み取りが安定しません：端子を清掃してやり直してください。</translation>
+    </message>
+    <message>
+      <source>No cartridge answers.</source>
+      <translation>カートリッジが応答しません。</translation>
+    </message>
+    <message>
       <source>Save file success.</source>
       <translation>ファイルを保存しました。</translation>
     </message>
     <message>
       <source>File CRC: 0x</source>
       <translation>ファイル CRC: 0x</translation>
+    </message>
+    <message>
+      <source>Read twice and compared; blocks read again: </source>
+      <translation>2回読んで比較しました。読み直したブロック数：</translation>
     </message>
     <message>
       <source>Device not support:</source>
