@@ -303,11 +303,15 @@ bool InfoWorker::infoRead(uint32_t windowOffset, void *dst, uint32_t len, uint32
     return false;
 }
 
+bool blank_bytes(const uint8_t *p, uint32_t len)
+{
+    const auto all = [p, len](uint8_t v) { return std::all_of(p, p + len, [v](uint8_t b) { return b == v; }); };
+    return len > 0 && (all(0xFF) || all(0x00));
+}
+
 bool InfoWorker::cartridgeAnswers(const void *page, uint32_t len)
 {
-    const auto *p = static_cast<const uint8_t *>(page);
-    const auto blank = [p, len](uint8_t v) { return std::all_of(p, p + len, [v](uint8_t b) { return b == v; }); };
-    if (len == 0 || !(blank(0xFF) || blank(0x00)))
+    if (!blank_bytes(static_cast<const uint8_t *>(page), len))
         return true;
     noteFail("No cartridge answers.");
     failed_ = true;
@@ -376,30 +380,6 @@ uint32_t first_difference(const uint8_t *a, const uint8_t *b, uint32_t len)
     return uint32_t(std::mismatch(a, a + len, b).first - a);
 }
 } // namespace
-
-bool empty_slot_pattern(const uint8_t *p, uint32_t len, uint32_t offset)
-{
-    if (len == 0)
-        return false;
-    const auto all = [p, len](uint8_t v) { return std::all_of(p, p + len, [v](uint8_t b) { return b == v; }); };
-    if (all(0xFF) || all(0x00))
-        return true;
-    for (uint32_t i = 0; i < len; ++i) {
-        const uint32_t a = offset + i;
-        const uint16_t latched = uint16_t(a >> 1);
-        if (p[i] != ((a & 1) ? uint8_t(latched >> 8) : uint8_t(latched)))
-            return false;
-    }
-    return true;
-}
-
-bool DumpWorker::cartridgeInSlot(const uint8_t *buffer, uint32_t len)
-{
-    if (!empty_slot_pattern(buffer, len, 0))
-        return true;
-    failure_ = Failure::NoCartridge;
-    return false;
-}
 
 bool DumpWorker::readBlock(const DumpBlock &block, uint8_t *buffer)
 {
@@ -512,8 +492,10 @@ bool DumpWorker::readImage(uint8_t *buffer)
             return false;
         }
         if (!judged && block.imageOffset != 0) {
-            if (!cartridgeInSlot(buffer, firstLength))
+            if (emptySlot(buffer, firstLength)) {
+                failure_ = Failure::NoCartridge;
                 return false;
+            }
             judged = true;
         }
         if (!readBlock(block, buffer))
@@ -527,8 +509,10 @@ bool DumpWorker::readImage(uint8_t *buffer)
             emit set_progress(block.progress, romSize);
         block = DumpBlock();
     }
-    if (!judged && !cartridgeInSlot(buffer, firstLength))
+    if (!judged && emptySlot(buffer, firstLength)) {
+        failure_ = Failure::NoCartridge;
         return false;
+    }
     return stream.empty() || settleStream(stream, buffer);
 }
 

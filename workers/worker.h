@@ -18,6 +18,10 @@ namespace verify {
 class Catalogue;
 }
 
+// True when `len` bytes (at least one) are all 0xFF, what an empty slot's
+// bus shows, or all 0x00.
+bool blank_bytes(const uint8_t *data, uint32_t len);
+
 class CartWorker : public QThread {
     Q_OBJECT
 public:
@@ -141,6 +145,9 @@ protected:
     // A block is in, before its progress is reported.
     virtual void blockDone(const DumpBlock &, const uint8_t *) {}
     virtual uint32_t bufferSize() const { return uint32_t(romSize); }
+    // True when the image's first `len` bytes show no cartridge; the frame
+    // then refuses the dump. Blank bytes by default.
+    virtual bool emptySlot(const uint8_t *image, uint32_t len) const { return blank_bytes(image, len); }
     // After a save: warns, as the last lines, where the image disagrees with
     // what its header says. The frame warns on a failed header checksum.
     virtual void noteSuspectImage(const uint8_t *image, uint32_t len, bool checksumFails);
@@ -168,7 +175,6 @@ private:
     bool readImage(uint8_t *buffer);
     bool readBlock(const DumpBlock &block, uint8_t *buffer);
     bool settleStream(const std::vector<DumpBlock> &stream, uint8_t *buffer);
-    bool cartridgeInSlot(const uint8_t *buffer, uint32_t len);
     bool headerReadsAgree();
     DumpOutcome judgeSaved(bool verified, bool doubtful) const;
     void end(bool saved);
@@ -180,10 +186,6 @@ private:
 // The outcome's name as the window shows it.
 QString outcome_text(DumpOutcome outcome);
 
-// True when `data`, read from image offset `offset`, is what an empty slot
-// shows: all 0xFF, all 0x00, or the GBA bus floating (each halfword at
-// byte A holds (A / 2) & 0xFFFF).
-bool empty_slot_pattern(const uint8_t *data, uint32_t len, uint32_t offset);
 
 // The name the settings panel gives `value` in `row` of the family's
 // options (as option_list numbers them); the number itself where none does.
