@@ -211,16 +211,6 @@ int list_drives(Printer &printer)
     return exit_success;
 }
 
-QString verdict_text(const DumpResult &r)
-{
-    QString text = !r.entry ? QStringLiteral("not in the catalogue")
-                   : r.entry->sourceKind == verify::CatalogueKind::Own ? QStringLiteral("matches your own entry")
-                                                                        : QStringLiteral("verified");
-    if (r.header == verify::HeaderCheck::Mismatch)
-        text += QStringLiteral(", header checksum mismatch");
-    return text;
-}
-
 // Copies the finished image to standard output.
 bool copy_to_stdout(const QString &path)
 {
@@ -273,6 +263,7 @@ int dump(const Options &o, int romSize, int mapper, Printer &printer)
     worker->configure(imagePath, romSize, mapper);
     worker->stopFlag = &stopSignal;
     worker->wantHashes = !o.report.isEmpty();
+    worker->readTwice = o.readTwice;
     printer.line(tab_text("Reading data from ROM to file:"));
     printer.line(o.output);
     QElapsedTimer clock;
@@ -291,16 +282,22 @@ int dump(const Options &o, int romSize, int mapper, Printer &printer)
 
     // The run's own sums: the saved file is not read back.
     const DumpResult &result = worker->result();
-    printer.line(summary_text(result.size, elapsedMs, result.crc32, verdict_text(result)));
+    QString outcome = outcome_word(worker->lastOutcome());
+    if (result.entry && result.entry->sourceKind == verify::CatalogueKind::Own)
+        outcome += QStringLiteral(", matches your own entry");
+    printer.line(summary_text(result.size, elapsedMs, result.crc32, outcome));
     if (toStdout && !copy_to_stdout(imagePath)) {
         printer.error(QStringLiteral("%1: the image could not be written to standard output")
                           .arg(QLatin1String(kProgram)));
         return exit_failure;
     }
+    // The image is kept either way; a suspect one says so in the status.
+    const int savedStatus = worker->lastOutcome() == DumpOutcome::Suspect ? exit_suspect : exit_success;
     if (o.report.isEmpty())
-        return exit_success;
+        return savedStatus;
 
-    const QString text = dump_report(o.console, o.output, result, QDateTime::currentDateTimeUtc());
+    const QString text = dump_report(o.console, o.output, result, QDateTime::currentDateTimeUtc(),
+                                     worker->lastOutcome(), o.readTwice ? worker->blocksReadAgain() : -1);
     QString why;
     // Asked again now that the image exists: a link made to it meanwhile, or
     // one through a chain of links, is caught here.
@@ -314,7 +311,7 @@ int dump(const Options &o, int romSize, int mapper, Printer &printer)
                           .arg(QLatin1String(kProgram), o.report, why));
         return exit_failure;
     }
-    return exit_success;
+    return savedStatus;
 }
 
 } // namespace

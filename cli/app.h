@@ -6,7 +6,7 @@
 
 namespace cli {
 
-enum ExitStatus { exit_success = 0, exit_failure = 1, exit_usage = 2 };
+enum ExitStatus { exit_success = 0, exit_failure = 1, exit_usage = 2, exit_suspect = 3 };
 
 // Runs the command line `args` (without the program name); log lines go to
 // `out`, messages to `err`. `progressLine`: `err` is a terminal that can

@@ -252,6 +252,10 @@ bool parse_arguments(const QStringList &args, Options *options, QString *error)
             o.force = true;
             continue;
         }
+        if (arg == QLatin1String("--read-twice")) {
+            o.readTwice = true;
+            continue;
+        }
         const int eq = arg.indexOf(QLatin1Char('='));
         const QString name = eq < 0 ? arg : arg.left(eq);
         const Valued *option = nullptr;
@@ -260,7 +264,7 @@ bool parse_arguments(const QStringList &args, Options *options, QString *error)
                 option = &v;
         if (!option) {
             *error = QStringLiteral("unknown option %1; the options are --console, --size, "
-                                    "--mapper, --simulate, --report, --name, --force, --help and --version")
+                                    "--mapper, --simulate, --report, --name, --force, --read-twice, --help and --version")
                          .arg(name);
             return false;
         }
@@ -352,6 +356,10 @@ bool parse_arguments(const QStringList &args, Options *options, QString *error)
         *error = QStringLiteral("%1 takes no --report; it is for dump and auto").arg(command);
         return false;
     }
+    if (o.readTwice && !writesImage) {
+        *error = QStringLiteral("%1 takes no --read-twice; it is for dump and auto").arg(command);
+        return false;
+    }
     if (haveMapper && !o.console) {
         *error = QStringLiteral("--mapper needs --console (%1)").arg(family_choices());
         return false;
@@ -411,10 +419,14 @@ QString usage_text()
         "                     verification to FILE, never over the image\n"
         "  --name TITLE       the title of an entry of your own\n"
         "  --force            replace OUTPUT and the report FILE if they exist\n"
+        "  --read-twice       read every block until two reads agree; a block\n"
+        "                     that never does fails the dump\n"
         "  --help             show this text\n"
         "  --version          show the version\n"
         "\n"
-        "Exit status: 0 success, 1 failure, 2 bad usage.\n");
+        "Exit status: 0 verified or consistent, 1 failure (nothing saved),\n"
+        "2 bad usage, 3 suspect (the image is saved, but a check speaks against\n"
+        "it), 130 or 143 canceled by SIGINT or SIGTERM.\n");
 }
 
 } // namespace cli

@@ -28,6 +28,7 @@ struct Options {
     QString catalogueAction;
     QStringList catalogueArgs;
     QString name;           // --name of catalogue add
+    bool readTwice = false; // read every block until two reads agree
 };
 
 // Console code of a family name as --console spells it; 0 for none.

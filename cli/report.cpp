@@ -91,7 +91,25 @@ QString report_refusal(const QString &report, const QString &image, bool force)
     return QString();
 }
 
-QString dump_report(int consoleCode, const QString &imagePath, const DumpResult &result, const QDateTime &when)
+QString outcome_word(DumpOutcome outcome)
+{
+    switch (outcome) {
+    case DumpOutcome::Verified:
+        return QStringLiteral("verified");
+    case DumpOutcome::Consistent:
+        return QStringLiteral("consistent");
+    case DumpOutcome::Suspect:
+        return QStringLiteral("suspect");
+    case DumpOutcome::Canceled:
+        return QStringLiteral("canceled");
+    case DumpOutcome::Failed:
+        break;
+    }
+    return QStringLiteral("failed");
+}
+
+QString dump_report(int consoleCode, const QString &imagePath, const DumpResult &result, const QDateTime &when,
+                    DumpOutcome outcome, int readAgain)
 {
     QString header;
     switch (result.header) {
@@ -134,6 +152,11 @@ QString dump_report(int consoleCode, const QString &imagePath, const DumpResult 
       << "SHA-256: " << hex(result.sha256) << '\n'
       << "Catalogue: " << catalogue << '\n'
       << "Header checksum: " << header << '\n'
+      << "Read twice: "
+      << (readAgain < 0 ? QStringLiteral("no")
+                        : QStringLiteral("yes, %1 blocks read again").arg(readAgain))
+      << '\n'
+      << "Outcome: " << outcome_word(outcome) << '\n'
       << "Date: " << when.toString(Qt::ISODate) << '\n';
     s.flush();
     return text;

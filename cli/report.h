@@ -10,9 +10,14 @@
 
 namespace cli {
 
+// The outcome's word as the headless program prints it ("suspect").
+QString outcome_word(DumpOutcome outcome);
+
 // From the dump's results, which carry the hashes when the run was asked
-// for them.
-QString dump_report(int consoleCode, const QString &imagePath, const DumpResult &result, const QDateTime &when);
+// for them. `readAgain`: the blocks a read-twice run read more than twice;
+// -1 when the run read each block once.
+QString dump_report(int consoleCode, const QString &imagePath, const DumpResult &result, const QDateTime &when,
+                    DumpOutcome outcome, int readAgain);
 
 // Writes `text` to `path` whole or not at all.
 bool write_text_file(const QString &path, const QString &text, QString *error);

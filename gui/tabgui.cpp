@@ -9,6 +9,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QLabel>
+#include <QStyle>
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QProgressBar>
@@ -40,6 +42,9 @@ TabGui::TabGui(QWidget *parent)
     style_log_view(console);
     progressBar = new QProgressBar(this);
     cancelButton = new QPushButton(tr("Cancel"), this);
+    outcomeIcon = new QLabel(this);
+    outcomeLabel = new QLabel(this);
+    readTwiceBox = new QCheckBox(tr("Read twice and compare"), this);
 
     buttonColumn->addSpacing(20);
     buttonColumn->addWidget(infoButton);
@@ -47,8 +52,11 @@ TabGui::TabGui(QWidget *parent)
     buttonColumn->addWidget(flashButton);
     buttonColumn->addWidget(readSramButton);
     buttonColumn->addWidget(writeSramButton);
+    buttonColumn->addWidget(readTwiceBox);
     topRow->addWidget(settings);
     topRow->addLayout(buttonColumn);
+    progressRow->addWidget(outcomeIcon);
+    progressRow->addWidget(outcomeLabel);
     progressRow->addWidget(progressBar);
     progressRow->addWidget(cancelButton);
     mainLayout->addLayout(topRow);
@@ -136,6 +144,7 @@ void TabGui::wire(QObject *worker)
     connect(worker, SIGNAL(log (QString)), this, SLOT(info (QString)));
     // Each line's tone arrives just before it, queued the same way.
     connect(worker, SIGNAL(log_tone (int)), this, SLOT(infoTone (int)));
+    connect(worker, SIGNAL(outcome (int)), this, SLOT(showOutcome (int)));
     connect(cancelButton, SIGNAL(clicked ()), worker, SLOT(canceled ()));
     // Info runs send no final status: their thread's end frees the device.
     if (qobject_cast<InfoWorker *>(worker))
@@ -225,18 +234,48 @@ void TabGui::info(QString text)
     append_log_line(console, text, tone);
 }
 
+void TabGui::showOutcome(int result)
+{
+    const auto o = DumpOutcome(result);
+    outcomes_.insert(sender(), result);
+    QStyle::StandardPixmap icon = QStyle::SP_MessageBoxCritical;
+    switch (o) {
+    case DumpOutcome::Verified:
+    case DumpOutcome::Consistent:
+        icon = QStyle::SP_DialogApplyButton;
+        break;
+    case DumpOutcome::Suspect:
+        icon = QStyle::SP_MessageBoxWarning;
+        break;
+    case DumpOutcome::Canceled:
+        icon = QStyle::SP_DialogCancelButton;
+        break;
+    case DumpOutcome::Failed:
+        break;
+    }
+    // The icon and the word say it, so no one has to tell colours apart.
+    const int side = outcomeLabel->fontMetrics().height();
+    outcomeIcon->setPixmap(style()->standardIcon(icon).pixmap(side, side));
+    outcomeLabel->setText(outcome_text(o));
+}
+
 void TabGui::print_error(int err)
 {
     // The one-line summary of a saved image, from the run's own sums.
     if (err == 1 && dump_ && dump_->result().saved) {
         const DumpResult &result = dump_->result();
-        append_log_line(console, summary_text(result.size, dumpClock.elapsed(), result.crc32), LogTone::Progress);
+        append_log_line(console, summary_text(result.size, dumpClock.elapsed(), result.crc32,
+                                              outcome_text(dump_->lastOutcome())),
+                        LogTone::Progress);
     }
     dump_ = nullptr;
+    // A saved image takes its outcome's colour: a suspect one is never good.
+    const LogTone saved = outcomes_.contains(sender()) ? outcome_tone(DumpOutcome(outcomes_.take(sender())))
+                                                       : LogTone::Good;
     if (err == 0)
         log_run_end(console, progressBar, tr(">Operation failure."), LogTone::Failure);
     else
-        log_run_end(console, progressBar, err == 1 ? tr(">Success!") : QString(), LogTone::Good);
+        log_run_end(console, progressBar, err == 1 ? tr(">Success!") : QString(), saved);
     setButtonsEnabled(true);
 }
 
@@ -279,6 +318,9 @@ void TabGui::push_read_rom()
     // must not change under it, and start() would do nothing.
     worker->wait();
     worker->configure(name, settings->romSize, settings->mmcType);
+    worker->readTwice = readTwiceBox->isChecked();
+    outcomeIcon->clear();
+    outcomeLabel->clear();
     setButtonsEnabled(false);
     dump_ = worker;
     dumpClock.start();

@@ -13,6 +13,8 @@ class Console;
 class DumpWorker;
 class InfoWorker;
 class QKeySequence;
+class QCheckBox;
+class QLabel;
 class QProgressBar;
 class QPushButton;
 class Settings;
@@ -40,6 +42,11 @@ public:
     Console *console;
     QProgressBar *progressBar;
     QPushButton *cancelButton;
+    // The last dump's outcome, an icon and its word, beside the bar.
+    QLabel *outcomeIcon;
+    QLabel *outcomeLabel;
+    // Off at every start, like the settings.
+    QCheckBox *readTwiceBox;
 
     // Created without parent and kept for the life of the process, one pair
     // per registered family; these name the six families' pairs.
@@ -76,6 +83,8 @@ public slots:
     // The LogTone of the next line info() receives from the same sender.
     void infoTone(int tone);
     void print_error(int err);
+    // A Dump worker's DumpOutcome, just before its error().
+    void showOutcome(int result);
     void push_info();
     void push_read_rom();
     void push_read_ram();
@@ -98,4 +107,5 @@ private:
     QHash<const QObject *, int> pendingTones_;   // by worker
     QElapsedTimer dumpClock;       // since the Dump run was started
     DumpWorker *dump_ = nullptr;   // the Dump run under way, until its status
+    QHash<const QObject *, int> outcomes_;       // by worker, until its error()
 };

@@ -154,6 +154,8 @@ private slots:
                 all << QStringLiteral("%1<-%2").arg(e.sector.arg(3) | e.sector.arg(4) << 8, 4, 16, QLatin1Char('0'))
                            .arg(e.sector.arg(5), 0, 16);
         }
+        // The header check's two reads of bank 0, before the dump's own.
+        QVERIFY(all.removeOne("read 0") && all.removeOne("read 0"));
         if (!seen.isEmpty())
             QCOMPARE(all.mid(all.indexOf(seen.first()), seen.size()), seen);
     }
@@ -196,7 +198,7 @@ private slots:
     void readErrorWritesNoFile()
     {
         Rig rig(randomRom(0x10000, 0x19, 17));
-        rig.reader.fail_read(2);
+        rig.reader.fail_read(4);   // bank 1: the header check reads bank 0 twice first
         QTemporaryDir dir;
         const QString path = dir.filePath("x.gb");
         const RunRecord rec = dump(path, 0x10000, 4);

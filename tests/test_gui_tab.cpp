@@ -12,9 +12,11 @@
 #include "workers/sfc/sfc_threads.h"
 #include "workers/worker.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSemaphore>
@@ -157,8 +159,12 @@ private slots:
         tab.settings->selectRomSize(1048576);
         tab.settings->selectMMCType(2);
         tab.console->clear();
+        // Off at every start; the box's state goes with the run.
+        QVERIFY(!tab.readTwiceBox->isChecked());
+        tab.readTwiceBox->setChecked(true);
 
         QTest::mouseClick(tab.dumpButton, Qt::LeftButton);
+        QVERIFY(worker->readTwice);
         QCOMPARE(dialogCalls_, QStringList{"Read ROM to...|.|SFC Rom (*.sfc)"});
         QCOMPARE(worker->fileName, dialogAnswer_);
         QCOMPARE(worker->romSize, 1048576);
@@ -180,8 +186,10 @@ private slots:
         QTest::addColumn<QString>("fault");
         QTest::addColumn<QString>("target");   // relative to the test folder
         QTest::addColumn<QString>("line");
-        QTest::newRow("saved over an earlier file") << "" << "James Bond ✓.md" << "";
-        QTest::newRow("cancel mid-dump") << "cancel" << "out.md" << "Dump canceled.";
+        QTest::addColumn<QString>("outcome");   // beside the bar
+        // The image is not James Bond's, only its header: it fails the checksum.
+        QTest::newRow("saved over an earlier file") << "" << "James Bond ✓.md" << "" << "Suspect";
+        QTest::newRow("cancel mid-dump") << "cancel" << "out.md" << "Dump canceled." << "Canceled";
     }
 
     void mdDump()
@@ -189,6 +197,7 @@ private slots:
         QFETCH(QString, fault);
         QFETCH(QString, target);
         QFETCH(QString, line);
+        QFETCH(QString, outcome);
         const std::vector<uint8_t> image = makeImage();
         reader_->insert(std::make_unique<sim::MdCartridge>(image));
         Gate gate;
@@ -227,6 +236,8 @@ private slots:
 
         const QStringList lines = shown(tab.console);
         QCOMPARE(lines.mid(0, 2), (QStringList{"Reading data from ROM to file:", path}));
+        QCOMPARE(tab.outcomeLabel->text(), outcome);
+        QVERIFY(!tab.outcomeIcon->pixmap(Qt::ReturnByValue).isNull());
         QCOMPARE(tab.progressBar->maximum(), 1);
         // Nothing half-written is left beside the target.
         QCOMPARE(QDir(dir_->path()).entryList(QDir::Files | QDir::System), QStringList{target});
@@ -235,9 +246,11 @@ private slots:
             // Checks of the saved image may follow the CRC line; the status ends it.
             QCOMPARE(lines.mid(2, 2), (QStringList{"Save file success." + path, "File CRC: 0xabcd"}));
             QCOMPARE(lines.mid(lines.size() - 2), (QStringList{">Success!", kRule}));
-            // The summary of the file as saved comes before the status.
+            // The summary of the file as saved comes before the status, and
+            // ends with the outcome the indicator shows.
             const QString summary = lines.at(lines.size() - 3);
-            QVERIFY2(summary.startsWith(QStringLiteral("512 KiB in ")) && summary.endsWith(QStringLiteral(", CRC-32 0000abcd")),
+            QVERIFY2(summary.startsWith(QStringLiteral("512 KiB in "))
+                         && summary.endsWith(QStringLiteral(", CRC-32 0000abcd, ") + tab.outcomeLabel->text()),
                      qPrintable(summary));
         } else {
             QCOMPARE(lines.mid(2), (QStringList{line, ">Operation failure.", kRule}));

@@ -198,7 +198,7 @@ private slots:
         const std::vector<uint8_t> rom = banked_image(128 * K, 8 * K);
         Bench bench(std::make_unique<sim::MsxCartridge>(rom, mapper, base));
         const RunRecord rec = bench.dump<msxThreadDump>(size, mapper);
-        QCOMPARE(driveTrace(bench.reader), expected);
+        QCOMPARE(driveTrace(bench.reader), withHeaderCheck(expected));
         QCOMPARE(rec.logs.contains(line), !line.isEmpty());
         if (expected.isEmpty()) {   // refused
             QCOMPARE(rec.errors, QVector<int>{0});

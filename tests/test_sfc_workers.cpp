@@ -140,6 +140,40 @@ private slots:
             QVERIFY(s.operation() == sfc::kOpStart || s.operation() == sfc::kOpHalfSelect);
     }
 
+    // Read twice on a reader that spoils about one read in twenty: LoROM in
+    // whole passes, each through its switch at 2 MiB, and S-DD1 with its bank
+    // written for every block. The image comes back exact, or not at all.
+    void readTwiceOnAFlakyReader_data()
+    {
+        QTest::addColumn<Mapping>("mapping");
+        QTest::addColumn<int>("size");
+        QTest::newRow("LoROM 4 MiB") << Mapping::LoRom << 0x400000;
+        QTest::newRow("S-DD1 6 MiB") << Mapping::Sdd1 << 0x600000;
+    }
+    void readTwiceOnAFlakyReader()
+    {
+        QFETCH(Mapping, mapping);
+        QFETCH(int, size);
+        const std::vector<uint8_t> rom = to_vector(random_image(size, 77));
+        Rig rig(rom, mapping);
+        rig.reader.set_flaky(11, 20);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("game.sfc");
+        sfcThreadDump dump;
+        dump.configure(path, size, 1);
+        dump.readTwice = true;
+        const RunRecord rec = runWorker(dump);
+        QVERIFY(rig.reader.flipped_reads() > 0);
+        if (rec.errors == QVector<int>{1}) {
+            QVERIFY(file_bytes(path) == to_bytes(rom));
+            QVERIFY(dump.blocksReadAgain() > 0);
+        } else {
+            QCOMPARE(rec.errors, QVector<int>{0});
+            QVERIFY(rec.logs.last().startsWith("Unstable reads at 0x"));
+            QVERIFY(!QFile::exists(path));
+        }
+    }
+
     // The image comes back whole, one progress step per 32 KiB block; the
     // LoROM reader's switch at 2 MiB reaches the cartridge once.
     void dumpRoundTrip_data()

@@ -1,6 +1,9 @@
 #include "device/checksum.h"
+#include "simulator/gbc_cartridge.h"
 #include "support/carts.h"
 #include "workers/types.h"
+#include "support/harness.h"
+#include "workers/gbc/gbc_threads.h"
 #include "workers/verify/verify.h"
 
 #include <QtTest>
@@ -9,6 +12,7 @@
 using verify::HeaderCheck;
 
 Q_DECLARE_METATYPE(verify::HeaderCheck)
+Q_DECLARE_METATYPE(DumpOutcome)
 
 namespace {
 
@@ -215,6 +219,46 @@ private slots:
         if (listed)
             entries.push_back(catalogue_entry(image, "Listed (World)", console));
         QTEST(verify::verification_lines(console, image, verify::Catalogue(entries)), "expected");
+    }
+
+    // A dump's outcome, sent just before its status: the catalogue outweighs
+    // every check, and any warning on the saved image makes it suspect.
+    void dumpOutcome_data()
+    {
+        QTest::addColumn<bool>("listed");
+        QTest::addColumn<bool>("broken");   // a byte changed past the header
+        QTest::addColumn<int>("size");      // dumped, of the 64 KiB cartridge
+        QTest::addColumn<DumpOutcome>("outcome");
+        QTest::newRow("listed") << true << false << 65536 << DumpOutcome::Verified;
+        QTest::newRow("listed, checksum fails") << true << true << 65536 << DumpOutcome::Verified;
+        QTest::newRow("unlisted") << false << false << 65536 << DumpOutcome::Consistent;
+        QTest::newRow("unlisted, checksum fails") << false << true << 65536 << DumpOutcome::Suspect;
+        QTest::newRow("half the declared size") << false << false << 32768 << DumpOutcome::Suspect;
+    }
+    void dumpOutcome()
+    {
+        QFETCH(bool, listed);
+        QFETCH(bool, broken);
+        QFETCH(int, size);
+        QByteArray image = random_image(65536, 21);
+        image[0x147] = 0x01;   // MBC1
+        image[0x148] = 0x01;   // 64 KiB
+        image = gb_image(image);
+        if (broken)
+            image = bumped(image, 0x4000);
+        const verify::Catalogue catalogue({catalogue_entry(image, "Listed (World)", int(Gb))});
+        Bench bench(std::make_unique<sim::GbCartridge>(to_vector(image)));
+        gbcThreadDump worker;
+        worker.configure(bench.path(), size, 1);
+        if (listed)
+            worker.catalogue = &catalogue;
+        QStringList ends;
+        QObject::connect(&worker, &CartWorker::outcome, [&](int o) { ends << QStringLiteral("outcome %1").arg(o); });
+        QObject::connect(&worker, &CartWorker::error, [&](int e) { ends << QStringLiteral("error %1").arg(e); });
+        runWorker(worker);
+        QFETCH(DumpOutcome, outcome);
+        QCOMPARE(ends, (QStringList{QStringLiteral("outcome %1").arg(int(outcome)), "error 1"}));
+        QCOMPARE(worker.lastOutcome(), outcome);
     }
 };
 

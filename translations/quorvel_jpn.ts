@@ -40,6 +40,26 @@
       <translation>調べたドライブ: %1</translation>
     </message>
     <message>
+      <source>Verified</source>
+      <translation>検証済み</translation>
+    </message>
+    <message>
+      <source>Consistent</source>
+      <translation>整合</translation>
+    </message>
+    <message>
+      <source>Suspect</source>
+      <translation>要注意</translation>
+    </message>
+    <message>
+      <source>Canceled</source>
+      <translation>中止</translation>
+    </message>
+    <message>
+      <source>Failed</source>
+      <translation>失敗</translation>
+    </message>
+    <message>
       <source>out of memory</source>
       <translation>メモリーが不足しています</translation>
     </message>
@@ -176,6 +196,8 @@
       <translation>MD ROM イメージ (*.md)</translation>
     </message>
     <message>
+    </message>
+    <message>
       <source>Info</source>
       <translation>情報取得</translation>
     </message>
@@ -198,6 +220,10 @@
     <message>
       <source>Cancel</source>
       <translation>キャンセル</translation>
+    </message>
+    <message>
+      <source>Read twice and compare</source>
+      <translation>2回読んで比較</translation>
     </message>
     <message>
       <source>Please select a console</source>
@@ -232,6 +258,30 @@
     <message>
       <source>%1 in %2, %3, CRC-32 %4</source>
       <translation>%1、%2、%3、CRC-32 %4</translation>
+    </message>
+    <message>
+      <source>GBA Rom (*.gba)</source>
+      <translation>GBA ROM イメージ (*.gba)</translation>
+    </message>
+    <message>
+      <source>GB Rom (*.gb);;GBC Rom (*.gbc)</source>
+      <translation>GB ROM イメージ (*.gb);;GBC ROM イメージ (*.gbc)</translation>
+    </message>
+    <message>
+      <source>MD Rom (*.md)</source>
+      <translation>MD ROM イメージ (*.md)</translation>
+    </message>
+    <message>
+      <source>MSX Rom (*.rom)</source>
+      <translation>MSX ROM イメージ (*.rom)</translation>
+    </message>
+    <message>
+      <source>SFC Rom (*.sfc)</source>
+      <translation>SFC ROM イメージ (*.sfc)</translation>
+    </message>
+    <message>
+      <source>SMS Rom (*.sms)</source>
+      <translation>SMS ROM イメージ (*.sms)</translation>
     </message>
   </context>
   <context>
@@ -335,6 +385,16 @@
       <translation>ファイルの保存に失敗しました。</translation>
     </message>
     <message>
+    </message>
+    <message>
+      <source>Can not open dump device.</source>
+      <translation>ダンプデバイスを開けません。</translation>
+    </message>
+    <message>
+      <source>Warning: two reads of the cartridge header differ; the contacts may be dirty. Clean them, or read twice and compare.</source>
+      <translation>警告：カートリッジヘッダーを2回読んだ結果が一致しません。端子が汚れているかもしれません。清掃するか、2回読んで比較してください。</translation>
+    </message>
+    <message>
       <source>Dump canceled.</source>
       <translation>ダンプを中止しました。</translation>
     </message>
@@ -347,12 +407,24 @@
       <translation>デバイスのコマンドエラーです。</translation>
     </message>
     <message>
+      <source>Unstable reads at 0x%1: clean the contacts and try again.</source>
+      <translation>0x%1 の読み取りが安定しません：端子を清掃してやり直してください。</translation>
+    </message>
+    <message>
+      <source>No cartridge answers.</source>
+      <translation>カートリッジが応答しません。</translation>
+    </message>
+    <message>
       <source>Save file success.</source>
       <translation>ファイルを保存しました。</translation>
     </message>
     <message>
       <source>File CRC: 0x</source>
       <translation>ファイル CRC: 0x</translation>
+    </message>
+    <message>
+      <source>Read twice and compared; blocks read again: </source>
+      <translation>2回読んで比較しました。読み直したブロック数：</translation>
     </message>
   </context>
   <context>
@@ -525,6 +597,16 @@
       <translation>ファイルの保存に失敗しました。</translation>
     </message>
     <message>
+    </message>
+    <message>
+      <source>Can not open dump device.</source>
+      <translation>ダンプデバイスを開けません。</translation>
+    </message>
+    <message>
+      <source>Warning: two reads of the cartridge header differ; the contacts may be dirty. Clean them, or read twice and compare.</source>
+      <translation>警告：カートリッジヘッダーを2回読んだ結果が一致しません。端子が汚れているかもしれません。清掃するか、2回読んで比較してください。</translation>
+    </message>
+    <message>
       <source>Dump canceled.</source>
       <translation>ダンプを中止しました。</translation>
     </message>
@@ -537,12 +619,24 @@
       <translation>デバイスのコマンドエラーです。</translation>
     </message>
     <message>
+      <source>Unstable reads at 0x%1: clean the contacts and try again.</source>
+      <translation>0x%1 の読み取りが安定しません：端子を清掃してやり直してください。</translation>
+    </message>
+    <message>
+      <source>No cartridge answers.</source>
+      <translation>カートリッジが応答しません。</translation>
+    </message>
+    <message>
       <source>Save file success.</source>
       <translation>ファイルを保存しました。</translation>
     </message>
     <message>
       <source>File CRC: 0x</source>
       <translation>ファイル CRC: 0x</translation>
+    </message>
+    <message>
+      <source>Read twice and compared; blocks read again: </source>
+      <translation>2回読んで比較しました。読み直したブロック数：</translation>
     </message>
     <message>
       <source>The cartridge header declares mapper %1; dumping with %2 as chosen.</source>
@@ -699,6 +793,16 @@
       <translation>ファイルの保存に失敗しました。</translation>
     </message>
     <message>
+    </message>
+    <message>
+      <source>Can not open dump device.</source>
+      <translation>ダンプデバイスを開けません。</translation>
+    </message>
+    <message>
+      <source>Warning: two reads of the cartridge header differ; the contacts may be dirty. Clean them, or read twice and compare.</source>
+      <translation>警告：カートリッジヘッダーを2回読んだ結果が一致しません。端子が汚れているかもしれません。清掃するか、2回読んで比較してください。</translation>
+    </message>
+    <message>
       <source>Dump canceled.</source>
       <translation>ダンプを中止しました。</translation>
     </message>
@@ -711,12 +815,24 @@
       <translation>デバイスのコマンドエラーです。</translation>
     </message>
     <message>
+      <source>Unstable reads at 0x%1: clean the contacts and try again.</source>
+      <translation>0x%1 の読み取りが安定しません：端子を清掃してやり直してください。</translation>
+    </message>
+    <message>
+      <source>No cartridge answers.</source>
+      <translation>カートリッジが応答しません。</translation>
+    </message>
+    <message>
       <source>Save file success.</source>
       <translation>ファイルを保存しました。</translation>
     </message>
     <message>
       <source>File CRC: 0x</source>
       <translation>ファイル CRC: 0x</translation>
+    </message>
+    <message>
+      <source>Read twice and compared; blocks read again: </source>
+      <translation>2回読んで比較しました。読み直したブロック数：</translation>
     </message>
   </context>
   <context>
@@ -885,6 +1001,16 @@
       <translation>ファイルの保存に失敗しました。</translation>
     </message>
     <message>
+    </message>
+    <message>
+      <source>Can not open dump device.</source>
+      <translation>ダンプデバイスを開けません。</translation>
+    </message>
+    <message>
+      <source>Warning: two reads of the cartridge header differ; the contacts may be dirty. Clean them, or read twice and compare.</source>
+      <translation>警告：カートリッジヘッダーを2回読んだ結果が一致しません。端子が汚れているかもしれません。清掃するか、2回読んで比較してください。</translation>
+    </message>
+    <message>
       <source>Dump canceled.</source>
       <translation>ダンプを中止しました。</translation>
     </message>
@@ -897,12 +1023,24 @@
       <translation>デバイスのコマンドエラーです。</translation>
     </message>
     <message>
+      <source>Unstable reads at 0x%1: clean the contacts and try again.</source>
+      <translation>0x%1 の読み取りが安定しません：端子を清掃してやり直してください。</translation>
+    </message>
+    <message>
+      <source>No cartridge answers.</source>
+      <translation>カートリッジが応答しません。</translation>
+    </message>
+    <message>
       <source>Save file success.</source>
       <translation>ファイルを保存しました。</translation>
     </message>
     <message>
       <source>File CRC: 0x</source>
       <translation>ファイル CRC: 0x</translation>
+    </message>
+    <message>
+      <source>Read twice and compared; blocks read again: </source>
+      <translation>2回読んで比較しました。読み直したブロック数：</translation>
     </message>
     <message>
       <source>Unknow mapper.</source>
@@ -1071,6 +1209,16 @@
       <translation>ファイルの保存に失敗しました。</translation>
     </message>
     <message>
+    </message>
+    <message>
+      <source>Can not open dump device.</source>
+      <translation>ダンプデバイスを開けません。</translation>
+    </message>
+    <message>
+      <source>Warning: two reads of the cartridge header differ; the contacts may be dirty. Clean them, or read twice and compare.</source>
+      <translation>警告：カートリッジヘッダーを2回読んだ結果が一致しません。端子が汚れているかもしれません。清掃するか、2回読んで比較してください。</translation>
+    </message>
+    <message>
       <source>Dump canceled.</source>
       <translation>ダンプを中止しました。</translation>
     </message>
@@ -1083,12 +1231,24 @@
       <translation>デバイスのコマンドエラーです。</translation>
     </message>
     <message>
+      <source>Unstable reads at 0x%1: clean the contacts and try again.</source>
+      <translation>0x%1 の読み取りが安定しません：端子を清掃してやり直してください。</translation>
+    </message>
+    <message>
+      <source>No cartridge answers.</source>
+      <translation>カートリッジが応答しません。</translation>
+    </message>
+    <message>
       <source>Save file success.</source>
       <translation>ファイルを保存しました。</translation>
     </message>
     <message>
       <source>File CRC: 0x</source>
       <translation>ファイル CRC: 0x</translation>
+    </message>
+    <message>
+      <source>Read twice and compared; blocks read again: </source>
+      <translation>2回読んで比較しました。読み直したブロック数：</translation>
     </message>
     <message>
       <source>Unknow mapper:</source>
@@ -1245,6 +1405,16 @@
       <translation>ファイルの保存に失敗しました。</translation>
     </message>
     <message>
+    </message>
+    <message>
+      <source>Can not open dump device.</source>
+      <translation>ダンプデバイスを開けません。</translation>
+    </message>
+    <message>
+      <source>Warning: two reads of the cartridge header differ; the contacts may be dirty. Clean them, or read twice and compare.</source>
+      <translation>警告：カートリッジヘッダーを2回読んだ結果が一致しません。端子が汚れているかもしれません。清掃するか、2回読んで比較してください。</translation>
+    </message>
+    <message>
       <source>Dump canceled.</source>
       <translation>ダンプを中止しました。</translation>
     </message>
@@ -1257,12 +1427,24 @@
       <translation>デバイスのコマンドエラーです。</translation>
     </message>
     <message>
+      <source>Unstable reads at 0x%1: clean the contacts and try again.</source>
+      <translation>0x%1 の読み取りが安定しません：端子を清掃してやり直してください。</translation>
+    </message>
+    <message>
+      <source>No cartridge answers.</source>
+      <translation>カートリッジが応答しません。</translation>
+    </message>
+    <message>
       <source>Save file success.</source>
       <translation>ファイルを保存しました。</translation>
     </message>
     <message>
       <source>File CRC: 0x</source>
       <translation>ファイル CRC: 0x</translation>
+    </message>
+    <message>
+      <source>Read twice and compared; blocks read again: </source>
+      <translation>2回読んで比較しました。読み直したブロック数：</translation>
     </message>
     <message>
       <source>Device not support:</source>

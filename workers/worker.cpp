@@ -261,6 +261,11 @@ QString CartWorker::say(const char *text) const
 
 void CartWorker::noteRaw(const QString &text, LogTone tone)
 {
+    if (auto *dump = qobject_cast<DumpWorker *>(this)) {
+        if (dump->quiet_)
+            return;
+        dump->warnings_ += tone == LogTone::Warning;
+    }
     emit log_tone(int(tone));
     emit log(text);
 }
@@ -330,11 +335,15 @@ bool InfoWorker::infoRead(uint32_t windowOffset, void *dst, uint32_t len, uint32
     return false;
 }
 
+bool blank_bytes(const uint8_t *p, uint32_t len)
+{
+    const auto all = [p, len](uint8_t v) { return std::all_of(p, p + len, [v](uint8_t b) { return b == v; }); };
+    return len > 0 && (all(0xFF) || all(0x00));
+}
+
 bool InfoWorker::cartridgeAnswers(const void *page, uint32_t len)
 {
-    const auto *p = static_cast<const uint8_t *>(page);
-    const auto blank = [p, len](uint8_t v) { return std::all_of(p, p + len, [v](uint8_t b) { return b == v; }); };
-    if (len == 0 || !(blank(0xFF) || blank(0x00)))
+    if (!blank_bytes(static_cast<const uint8_t *>(page), len))
         return true;
     noteFail("No cartridge answers.");
     failed_ = true;
@@ -407,11 +416,116 @@ bool DumpWorker::evenBlock(uint32_t index, uint32_t blockSize, DumpBlock *block)
     return true;
 }
 
+namespace {
+// Reads of a block before it counts as unstable.
+constexpr int kMostReads = 5;
+
+uint32_t first_difference(const uint8_t *a, const uint8_t *b, uint32_t len)
+{
+    return uint32_t(std::mismatch(a, a + len, b).first - a);
+}
+} // namespace
+
+bool DumpWorker::readBlock(const DumpBlock &block, uint8_t *buffer)
+{
+    uint8_t *dst = buffer + block.imageOffset;
+    const uint32_t len = block.read.length;
+    if (!perform(block.read, dst))
+        return false;
+    // A streamed block cannot be asked for again; whole passes settle it.
+    if (!readTwice || block.read.stream || len == 0)
+        return true;
+    // Every read repeats the block's commands, so a lost bank write shows
+    // as a difference rather than as two agreeing reads of the wrong bank.
+    std::vector<std::vector<uint8_t>> reads;
+    for (int n = 1; n < kMostReads; ++n) {
+        if (!keepGoing())
+            return false;
+        std::vector<uint8_t> again(len);
+        if (!perform(block.read, again.data())) {
+            failedOffset_ = block.imageOffset;
+            return false;
+        }
+        if (std::equal(again.begin(), again.end(), dst)) {
+            result_.blocksReadAgain += n > 1;
+            return true;
+        }
+        for (const std::vector<uint8_t> &earlier : reads) {
+            if (earlier == again) {
+                std::copy(again.begin(), again.end(), dst);
+                ++result_.blocksReadAgain;
+                return true;
+            }
+        }
+        reads.push_back(std::move(again));
+    }
+    failure_ = Failure::Unstable;
+    failedOffset_ = block.imageOffset + first_difference(dst, reads.front().data(), len);
+    return false;
+}
+
+bool DumpWorker::settleStream(const std::vector<DumpBlock> &stream, uint8_t *buffer)
+{
+    // The reader hands these blocks out in turn from one start command, so
+    // each pass begins with its own and runs up to the last block in doubt.
+    std::vector<bool> settled(stream.size(), false);
+    std::vector<std::vector<std::vector<uint8_t>>> extra(stream.size());
+    size_t last = stream.size();
+    for (int pass = 2; pass <= kMostReads && last > 0; ++pass) {
+        if (!keepGoing() || !startRead())
+            return false;
+        size_t newLast = 0;
+        for (size_t i = 0; i < last; ++i) {
+            if (!keepGoing())
+                return false;
+            const DumpBlock &b = stream[i];
+            std::vector<uint8_t> again(b.read.length);
+            if (!perform(b.read, again.data())) {
+                failedOffset_ = b.imageOffset;
+                return false;
+            }
+            if (b.progress >= 0)
+                emit set_progress(b.progress, romSize);
+            if (settled[i])
+                continue;
+            uint8_t *dst = buffer + b.imageOffset;
+            bool agrees = std::equal(again.begin(), again.end(), dst);
+            for (const std::vector<uint8_t> &earlier : extra[i]) {
+                if (!agrees && earlier == again) {
+                    std::copy(again.begin(), again.end(), dst);
+                    agrees = true;
+                }
+            }
+            if (agrees) {
+                settled[i] = true;
+                result_.blocksReadAgain += pass > 2;
+            } else {
+                extra[i].push_back(std::move(again));
+                newLast = i + 1;
+            }
+        }
+        last = newLast;
+    }
+    if (last == 0)
+        return true;
+    const size_t i = size_t(std::find(settled.begin(), settled.end(), false) - settled.begin());
+    const DumpBlock &b = stream[i];
+    failure_ = Failure::Unstable;
+    failedOffset_ = b.imageOffset + first_difference(buffer + b.imageOffset, extra[i].front().data(), b.read.length);
+    return false;
+}
+
 bool DumpWorker::readImage(uint8_t *buffer)
 {
+    result_.blocksReadAgain = 0;
     if (!startRead())
         return false;
     emit set_progress(1, romSize);
+    std::vector<DumpBlock> stream;
+    // The blocks at the image's start, judged once a later block comes:
+    // a fallback (the MSX upper page) reads there again first.
+    uint32_t firstLength = 0;
+    bool judged = false;
     DumpBlock block;
     for (uint32_t index = 0; nextBlock(index, buffer, &block); ++index) {
         if (!keepGoing())
@@ -422,14 +536,53 @@ bool DumpWorker::readImage(uint8_t *buffer)
             failedOffset_ = block.imageOffset;
             return false;
         }
-        if (!perform(block.read, buffer + block.imageOffset))
+        if (!judged && block.imageOffset != 0) {
+            if (emptySlot(buffer, firstLength)) {
+                failure_ = Failure::NoCartridge;
+                return false;
+            }
+            judged = true;
+        }
+        if (!readBlock(block, buffer))
             return false;
+        if (!judged)
+            firstLength = std::max(firstLength, block.read.length);
+        if (readTwice && block.read.stream && block.read.length)
+            stream.push_back(block);
         blockDone(block, buffer);
         if (block.progress >= 0)
             emit set_progress(block.progress, romSize);
         block = DumpBlock();
     }
-    return true;
+    if (!judged && emptySlot(buffer, firstLength)) {
+        failure_ = Failure::NoCartridge;
+        return false;
+    }
+    return stream.empty() || settleStream(stream, buffer);
+}
+
+bool DumpWorker::headerReadsAgree()
+{
+    // The first block, which holds the header, read twice, each time after
+    // its own start command: a streamed block comes back the same, and the
+    // dump's own start command later begins its stream afresh. What this
+    // trial logs or fails is left to the dump itself to say.
+    quiet_ = true;
+    std::vector<uint8_t> reads[2];
+    bool ok = true;
+    for (std::vector<uint8_t> &read : reads) {
+        DumpBlock block;
+        // The run's buffer holds nothing yet; MSX's fallback to the upper
+        // page is left to the dump.
+        ok = ok && startRead() && nextBlock(0, image_, &block) && block.imageOffset == 0;
+        if (!ok)
+            break;
+        read.assign(block.read.length, 0);
+        ok = block.read.length > 0 && perform(block.read, read.data());
+    }
+    quiet_ = false;
+    failure_ = Failure::None;
+    return !ok || reads[0] == reads[1];
 }
 
 bool DumpWorker::keepGoing()
@@ -440,7 +593,7 @@ bool DumpWorker::keepGoing()
     return false;
 }
 
-bool DumpWorker::noteVerification(const uint8_t *data, uint32_t len)
+bool DumpWorker::noteVerification(const uint8_t *data, uint32_t len, bool *verified)
 {
     // The user's catalogues are read afresh: an import made while the window
     // is open counts at the next dump.
@@ -450,6 +603,7 @@ bool DumpWorker::noteVerification(const uint8_t *data, uint32_t len)
     result_.entry = verify::find_image(list, consoleCode(), data, len, result_.crc32, &sha1);
     result_.header = verify::check_header(
         consoleCode(), QByteArray::fromRawData(reinterpret_cast<const char *>(data), int(len)));
+    *verified = result_.entry && result_.entry->sourceKind != verify::CatalogueKind::Own;
     if (!result_.entry) {
         note("Not in the catalogue.");
     } else if (result_.entry->sourceKind == verify::CatalogueKind::Own) {
@@ -489,10 +643,40 @@ void DumpWorker::warnHeaderSize(uint32_t len, uint32_t declared)
             LogTone::Warning);
 }
 
+DumpOutcome DumpWorker::judgeSaved(bool verified, bool doubtful) const
+{
+    // The catalogue holds whole images by their hashes: nothing weighs
+    // more. Any warning on the way (checksum, size, header reads) makes the
+    // image suspect.
+    if (verified)
+        return DumpOutcome::Verified;
+    return doubtful ? DumpOutcome::Suspect : DumpOutcome::Consistent;
+}
+
 void DumpWorker::end(bool saved)
 {
+    if (!saved)
+        result_.outcome = failure_ == Failure::Canceled ? DumpOutcome::Canceled : DumpOutcome::Failed;
     emit set_progress(1, 1);
+    emit outcome(int(result_.outcome));
     emit error(saved ? 1 : 0);
+}
+
+QString outcome_text(DumpOutcome outcome)
+{
+    switch (outcome) {
+    case DumpOutcome::Verified:
+        return frameText("Verified");
+    case DumpOutcome::Consistent:
+        return frameText("Consistent");
+    case DumpOutcome::Suspect:
+        return frameText("Suspect");
+    case DumpOutcome::Failed:
+        break;
+    case DumpOutcome::Canceled:
+        return frameText("Canceled");
+    }
+    return frameText("Failed");
 }
 
 void DumpWorker::noteSaveError(const QString &why)
@@ -505,6 +689,7 @@ void DumpWorker::run()
     cancelRequested = 0;
     failure_ = Failure::None;
     result_ = DumpResult();
+    warnings_ = 0;
     const QString refused = rom_size_refusal(consoleCode(), romSize, mmcType);
     if (!refused.isEmpty()) {
         noteRaw(refused, LogTone::Failure);
@@ -536,6 +721,11 @@ void DumpWorker::run()
     }
     image_ = buffer.data;
     imageSize_ = bufferSize();
+    // Read twice, every block is compared anyway.
+    const bool headerDiffers = !readTwice && !headerReadsAgree();
+    if (headerDiffers)
+        noteWarn("Warning: two reads of the cartridge header differ; the contacts may be dirty. Clean them, or "
+                 "read twice and compare.");
     const bool complete = readImage(buffer.data) && keepGoing();
     image_ = nullptr;
     imageSize_ = 0;
@@ -551,6 +741,14 @@ void DumpWorker::run()
             break;
         case Failure::Command:
             noteFail("Device command error.");
+            break;
+        case Failure::Unstable:
+            noteRaw(say("Unstable reads at 0x%1: clean the contacts and try again.")
+                        .arg(QString::number(failedOffset_, 16)),
+                    LogTone::Failure);
+            break;
+        case Failure::NoCartridge:
+            noteFail("No cartridge answers.");
             break;
         case Failure::None:
             break;   // the family logged its own reason
@@ -572,7 +770,12 @@ void DumpWorker::run()
     result_.sha256 = digest.sha256;
     noteGood("Save file success.", fileName);
     note("File CRC: 0x", QString::number(digest.crc32, 16));
-    const bool checksumFails = noteVerification(buffer.data, uint32_t(romSize));
+    if (readTwice)
+        note("Read twice and compared; blocks read again: ", QString::number(result_.blocksReadAgain));
+    const int warningsBefore = warnings_;
+    bool verified = false;
+    const bool checksumFails = noteVerification(buffer.data, uint32_t(romSize), &verified);
     noteSuspectImage(buffer.data, uint32_t(romSize), checksumFails);
+    result_.outcome = judgeSaved(verified, headerDiffers || warnings_ > warningsBefore);
     end(true);
 }

@@ -5,6 +5,7 @@
 #include "device/command.h"
 #include "workers/log_tone.h"
 #include "workers/types.h"
+#include "workers/outcome.h"
 #include "workers/presets.h"
 #include "workers/verify/verify.h"
 
@@ -14,6 +15,10 @@
 #include <atomic>
 #include <cstdint>
 #include <vector>
+
+// True when `len` bytes (at least one) are all 0xFF, what an empty slot's
+// bus shows, or all 0x00.
+bool blank_bytes(const uint8_t *data, uint32_t len);
 
 class CartWorker : public QThread {
     Q_OBJECT
@@ -31,6 +36,8 @@ signals:
     // Emitted just before each log(), with the line's LogTone. Both are
     // queued, so a receiver sees a worker's tone and then its line.
     void log_tone(int tone);
+    // A Dump run's DumpOutcome, emitted just before its error().
+    void outcome(int result);
 
 public slots:
     void canceled();
@@ -107,10 +114,13 @@ struct DumpResult {
     QByteArray sha256;
     std::optional<verify::CatalogueEntry> entry;   // the catalogue knows the image
     verify::HeaderCheck header = verify::HeaderCheck::None;
+    DumpOutcome outcome = DumpOutcome::Failed;
+    int blocksReadAgain = 0;   // by a read-twice run: blocks that took more than two reads
 };
 
 class DumpWorker : public CartWorker {
     Q_OBJECT
+    friend class CartWorker;   // noteRaw counts warnings and keeps trial reads quiet
 public:
     explicit DumpWorker(QObject *parent = nullptr) : CartWorker(parent) {}
 
@@ -136,6 +146,14 @@ public:
     // cancels the run as Cancel does; not owned. May be null.
     const std::atomic<int> *stopFlag = nullptr;
 
+    // Every block is read until two reads agree; set before a run.
+    bool readTwice = false;
+
+    // What the last run ended with, and how many of its blocks needed more
+    // than two reads (read twice only).
+    DumpOutcome lastOutcome() const { return result_.outcome; }
+    int blocksReadAgain() const { return result_.blocksReadAgain; }
+
 protected:
     void run() override;
 
@@ -154,6 +172,9 @@ protected:
     // length in the image, the last one short where romSize is not a whole
     // number of blocks, and the bytes done as its progress. False past the end.
     bool evenBlock(uint32_t index, uint32_t blockSize, DumpBlock *block) const;
+    // True when the image's first `len` bytes show no cartridge; the frame
+    // then refuses the dump. Blank bytes by default.
+    virtual bool emptySlot(const uint8_t *image, uint32_t len) const { return blank_bytes(image, len); }
     // After a save: warns, as the last lines, where the image disagrees with
     // what its header says. The frame warns on a failed header checksum.
     virtual void noteSuspectImage(const uint8_t *image, uint32_t len, bool checksumFails);
@@ -170,17 +191,28 @@ private:
     bool readWindow(uint32_t offset, uint8_t *dst, uint32_t len);  // "Read error at 0x…"
     bool perform(const BlockRead &step, uint8_t *dst);
     bool keepGoing();                                  // false once canceled
-    enum class Failure { None, Canceled, Read, Command };
+    enum class Failure { None, Canceled, Read, Command, Unstable, NoCartridge };
     Failure failure_ = Failure::None;
     uint32_t failedOffset_ = 0;
     const uint8_t *image_ = nullptr;   // the run's buffer, to name failed offsets
     uint32_t imageSize_ = 0;
+    int warnings_ = 0;                 // warning lines of the run so far
+    bool quiet_ = false;               // lines of a trial read are not shown
     bool readImage(uint8_t *buffer);
     DumpResult result_;
+    bool readBlock(const DumpBlock &block, uint8_t *buffer);
+    bool settleStream(const std::vector<DumpBlock> &stream, uint8_t *buffer);
+    bool headerReadsAgree();
+    DumpOutcome judgeSaved(bool verified, bool doubtful) const;
     void end(bool saved);
     void noteSaveError(const QString &why);
-    bool noteVerification(const uint8_t *data, uint32_t len);   // true: checksum fails
+    // True when the checksum fails; *verified when the catalogue knows the image.
+    bool noteVerification(const uint8_t *data, uint32_t len, bool *verified);
 };
+
+// The outcome's name as the window shows it.
+QString outcome_text(DumpOutcome outcome);
+
 
 // The name the settings panel gives `value` in `row` of the family's
 // options (as option_list numbers them); the number itself where none does.

@@ -72,6 +72,15 @@ QStringList driveTrace(const sim::SimulatedReader &reader)
     return out;
 }
 
+QStringList withHeaderCheck(const QStringList &run)
+{
+    int firstRead = 0;
+    while (firstRead < run.size() && !run[firstRead].startsWith(QLatin1String("R ")))
+        ++firstRead;
+    const QStringList check = run.mid(0, firstRead + 1);
+    return check + check + run;
+}
+
 QStringList savedLines(const QString &path, const std::vector<uint8_t> &image, int console)
 {
     QStringList lines{QStringLiteral("Save file success.") + path,

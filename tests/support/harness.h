@@ -52,6 +52,11 @@ QStringList savedLines(const QString &path, const std::vector<uint8_t> &image, i
 // "R 8000+16" (data window read, offset and KiB), in order.
 QStringList driveTrace(const sim::SimulatedReader &reader);
 
+// The trace of a dump whose own part is `run`: before it, the header check
+// reads the first block twice, each time after the start commands (the
+// entries of `run` up to its first read).
+QStringList withHeaderCheck(const QStringList &run);
+
 // Starts `worker`, waits until its thread has finished and every queued
 // report has arrived. Info workers get fresh RecordingPresets.
 RunRecord runWorker(CartWorker &worker, int timeoutMs = 120000);

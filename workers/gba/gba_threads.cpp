@@ -78,6 +78,11 @@ bool gbaThreadDump::startRead()
     return send(gba::console_selection()) && send(gba::gba_start());
 }
 
+bool gbaThreadDump::emptySlot(const uint8_t *image, uint32_t len) const
+{
+    return DumpWorker::emptySlot(image, len) || (len > 0 && gba::is_open_bus(image, len, 0));
+}
+
 bool gbaThreadDump::nextBlock(uint32_t index, const uint8_t *, DumpBlock *block)
 {
     if (!evenBlock(index, gba::kBlockSize, block))

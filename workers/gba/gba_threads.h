@@ -30,4 +30,6 @@ public:
 protected:
     bool startRead() override;
     bool nextBlock(uint32_t index, const uint8_t *image, DumpBlock *block) override;
+    // An empty slot's bus floats rather than reading 0xFF.
+    bool emptySlot(const uint8_t *image, uint32_t len) const override;
 };

@@ -185,9 +185,10 @@ BlockRead lorom_block(uint32_t offset, uint32_t length)
 
 BlockRead sdd1_block(uint32_t offset, uint32_t length)
 {
+    // The bank register is written for every block, so that a block read
+    // again never relies on a write made for an earlier one.
     BlockRead step;
-    if (offset % kSdd1PageSize == 0)
-        step.before.push_back(register_write(kSdd1BankAddress, uint8_t(offset / kSdd1PageSize)));
+    step.before.push_back(register_write(kSdd1BankAddress, uint8_t(offset / kSdd1PageSize)));
     BlockRead read = read_at(0xC00000 | (offset % kSdd1PageSize), length);
     step.before.insert(step.before.end(), read.before.begin(), read.before.end());
     step.windowOffset = read.windowOffset;
