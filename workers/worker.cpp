@@ -318,6 +318,20 @@ int InfoWorker::noteCatalogue(int consoleCode, const QString &code)
     return int(found.size());
 }
 
+void InfoWorker::leaveRomSizeOpen(int consoleCode, const std::vector<int> &candidates)
+{
+    QStringList names;
+    for (int value : candidates)
+        names << option_name(consoleCode, 2, value);
+    noteWarn("The ROM size is not settled: it may be ", names.join(QStringLiteral(", ")));
+    note("Please set ROM SIZE by yourself to dump the ROM");
+    CartridgePresets *target = presets;
+    if (!target || failed_ || withheld_)
+        return;
+    QMetaObject::invokeMethod(
+        target->presetContext(), [target, candidates] { target->askRomSize(candidates); }, Qt::QueuedConnection);
+}
+
 void InfoWorker::selectMMCType(int value) { preset(&CartridgePresets::selectMMCType, value); }
 void InfoWorker::selectRomSize(int value) { preset(&CartridgePresets::selectRomSize, value); }
 void InfoWorker::selectRamType(int value) { preset(&CartridgePresets::selectRamType, value); }
@@ -411,6 +425,22 @@ bool DumpWorker::noteVerification(const uint8_t *data, uint32_t len)
     return verdict.header == verify::HeaderCheck::Mismatch;
 }
 
+uint32_t DumpWorker::savedLength(const uint8_t *data)
+{
+    const uint32_t read = uint32_t(romSize);
+    const uint32_t length = trueLength(data, read);
+    if (length == 0 || length >= read)
+        return read;
+    // A known dump of the whole read wins over the measurement.
+    const QByteArray image = QByteArray::fromRawData(reinterpret_cast<const char *>(data), int(read));
+    if ((catalogue ? *catalogue : verify::builtin()).find(image, consoleCode()))
+        return read;
+    noteRaw(say("The cartridge repeats its data past %1 KB: saving %1 KB, its true size, of the %2 KB read.")
+                .arg(length / 1024)
+                .arg(read / 1024));
+    return length;
+}
+
 void DumpWorker::noteSuspectImage(const uint8_t *, uint32_t, bool checksumFails)
 {
     if (checksumFails)
@@ -497,15 +527,16 @@ void DumpWorker::run()
         end(false);
         return;
     }
-    if (!out.commit(buffer.data, uint32_t(romSize), &why)) {
+    const uint32_t length = savedLength(buffer.data);
+    if (!out.commit(buffer.data, length, &why)) {
         noteSaveError(why);
         end(false);
         return;
     }
-    const uint32_t crc = crc32_buffer(buffer.data, uint32_t(romSize));
+    const uint32_t crc = crc32_buffer(buffer.data, length);
     noteGood("Save file success.", fileName);
     note("File CRC: 0x", QString::number(crc, 16));
-    const bool checksumFails = noteVerification(buffer.data, uint32_t(romSize));
-    noteSuspectImage(buffer.data, uint32_t(romSize), checksumFails);
+    const bool checksumFails = noteVerification(buffer.data, length);
+    noteSuspectImage(buffer.data, length, checksumFails);
     end(true);
 }

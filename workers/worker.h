@@ -74,6 +74,9 @@ protected:
     void selectRomSize(int value);
     void selectRamType(int value);
     void selectRamSize(int value);
+    // Logs that the evidence leaves the ROM size open between `candidates`
+    // and presets no size; the presets may ask the person.
+    void leaveRomSizeOpen(int consoleCode, const std::vector<int> &candidates);
 
     // Identification steps. Each logs why it failed ("Device command error.",
     // "Read error at 0x" with the offset in the image, or that no cartridge
@@ -129,6 +132,10 @@ protected:
     // A block is in, before its progress is reported.
     virtual void blockDone(const DumpBlock &, const uint8_t *) {}
     virtual uint32_t bufferSize() const { return uint32_t(romSize); }
+    // The length of the cartridge's own data in the `len` bytes read: less
+    // where the board repeats part of its ROM to fill the address space.
+    // The frame saves that much unless the whole image is a known dump.
+    virtual uint32_t trueLength(const uint8_t *, uint32_t len) const { return len; }
     // After a save: warns, as the last lines, where the image disagrees with
     // what its header says. The frame warns on a failed header checksum.
     virtual void noteSuspectImage(const uint8_t *image, uint32_t len, bool checksumFails);
@@ -153,6 +160,7 @@ private:
     void end(bool saved);
     void noteSaveError(const QString &why);
     bool noteVerification(const uint8_t *data, uint32_t len);   // true: checksum fails
+    uint32_t savedLength(const uint8_t *data);
 };
 
 // The name the settings panel gives `value` in `row` of the family's

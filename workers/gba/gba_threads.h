@@ -19,6 +19,9 @@ protected:
 private:
     // A game code with no row: the header's own fields and the measured size.
     void reportHeader(const uint8_t *header);
+    // The size the bus shows; false when a command or read failed.
+    bool measure(uint32_t *size, gba::SizeEvidence *how);
+    void noteEvidence(uint32_t size, gba::SizeEvidence how);
 };
 
 class gbaThreadDump : public DumpWorker {
@@ -30,4 +33,5 @@ public:
 protected:
     bool startRead() override;
     bool nextBlock(uint32_t index, const uint8_t *image, DumpBlock *block) override;
+    uint32_t trueLength(const uint8_t *image, uint32_t len) const override { return gba::repeat_length(image, len); }
 };
