@@ -49,6 +49,7 @@ const OptionEntry gbMbcList[] = {
     {2, 2, "MBC2"},
     {3, 3, "MBC3"},
     {4, 4, "MBC5"},
+    {5, 5, "MBC1M"},
     END_OF_LIST,
 };
 
