@@ -143,6 +143,12 @@ const OptionEntry sfcRamSizeList[] = {
     END_OF_LIST,
 };
 
+const OptionEntry smsMapperList[] = {
+    {0, 0, "Sega"},
+    {1, 1, "Codemasters"},
+    END_OF_LIST,
+};
+
 // Not ordered by size; the first entry is the default.
 const OptionEntry smsRomSizeList[] = {
     {0, 262144, "256 Kbytes"},

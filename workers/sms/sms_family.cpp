@@ -10,7 +10,7 @@ const Family sms_family = {
     "SMS",
     ":/images/sms.png",
     QT_TRANSLATE_NOOP("TabGui", "SMS Rom (*.sms)"),
-    {notUsedList, smsRomSizeList, notUsedList, notUsedList},
+    {smsMapperList, smsRomSizeList, notUsedList, notUsedList},
     nullptr, 0,
     sms::check_header,
     [] () -> InfoWorker * { return new smsThreadInfo; },
