@@ -37,8 +37,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (int board : msx::boards_explaining(seen))
         if (board < 0 || board > 17)
             __builtin_trap();
-    if (size >= 2 * msx::kWindowSize)
-        (void)msx::changed_regions(data, data + msx::kWindowSize);
+    const std::vector<uint8_t> reversed(window.rbegin(), window.rend());
+    (void)msx::changed_regions(window.data(), reversed.data());
     for (int mapper : {0, 2, 3, 9, 14, 128}) {
         (void)msx::measure_reads(mapper, uint32_t(size) * msx::kBankSize, 0x15);
         (void)msx::fixed_board_size(mapper);
