@@ -125,8 +125,10 @@ public:
             }
             const QByteArray bytes = file.read(largest);
             image.assign(bytes.begin(), bytes.end());
-            // These families' images do not say how they are mapped.
-            if (o.hasMapper && (o.family == QLatin1String("msx") || o.family == QLatin1String("sfc")))
+            // These families' images do not say how they are mapped, or on
+            // which board (a Codemasters Master System board).
+            if (o.hasMapper && (o.family == QLatin1String("msx") || o.family == QLatin1String("sfc") ||
+                                o.family == QLatin1String("sms")))
                 hint = o.mapper;
         }
         std::string why;
