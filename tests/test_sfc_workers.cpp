@@ -201,6 +201,7 @@ private slots:
         QTest::newRow("ExHiROM 40 Mbit") << Mapping::ExHiRom << 3 << 0x500000 << 0x800000 << false << 0x500000;
         QTest::newRow("ExHiROM 48 Mbit") << Mapping::ExHiRom << 3 << 0x600000 << 0x800000 << false << 0x600000;
         QTest::newRow("32 Mbit, nothing repeats") << Mapping::HiRom << 2 << 0x400000 << 0x400000 << false << 0x400000;
+        QTest::newRow("32 Mbit, padded past 16 Mbit") << Mapping::HiRom << 2 << -0x400000 << 0x400000 << false << 0x400000;
         QTest::newRow("known at the size read") << Mapping::HiRom << 2 << 0x300000 << 0x400000 << true << 0x400000;
     }
     void dumpTrueSize()
@@ -211,7 +212,12 @@ private slots:
         QFETCH(int, readSize);
         QFETCH(bool, known);
         QFETCH(int, savedSize);
+        // A negative size: the upper half of that ROM is 0xFF padding.
+        const bool padded = romSize < 0;
+        romSize = std::abs(romSize);
         std::vector<uint8_t> rom = to_vector(random_image(romSize, uint32_t(romSize)));
+        if (padded)
+            std::fill(rom.begin() + romSize / 2, rom.end(), 0xFF);
         writeHeader(rom, mapping, "TRUE SIZE", mapping == Mapping::LoRom ? 0x20 : mapping == Mapping::HiRom ? 0x21 : 0x25,
                     0, uint8_t(mapping == Mapping::LoRom ? 0x0B : mapping == Mapping::HiRom ? 0x0C : 0x0D), 0);
         uint8_t *pair = rom.data() + headerBase(mapping) + 0x1C;

@@ -2,6 +2,7 @@
 
 #include <QChar>
 #include <QTextCodec>
+#include <algorithm>
 #include <cstring>
 
 namespace sfc {
@@ -290,6 +291,10 @@ uint32_t true_size(const uint8_t *image, uint32_t len)
     for (const uint32_t mbit : megabits) {
         const uint32_t size = mbit * 131072;
         if (size <= len / 2 || size >= len)
+            continue;
+        // Padding of one byte repeats too: it is no sign of a smaller ROM.
+        const uint8_t *tail = image + len / 2;
+        if (std::all_of(tail, image + size, [tail](uint8_t b) { return b == *tail; }))
             continue;
         bool repeats = true;
         for (uint32_t o = size; o < len && repeats; ++o)
