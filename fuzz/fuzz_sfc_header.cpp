@@ -39,7 +39,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
 
     // A 16 Mbit read made of the page, with a tail that repeats or not as
-    // the input says: the true size is never more than the read.
+    // the input says: the true size is never more than the read. One input
+    // in sixteen, since building the read is slow.
+    if ((extra[2] & 0x0F) != 0)
+        return 0;
     static std::vector<uint8_t> image(0x200000);
     for (size_t at = 0; at < image.size(); at += page.size())
         std::memcpy(image.data() + at, page.data(), page.size());
