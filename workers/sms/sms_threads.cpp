@@ -39,7 +39,7 @@ void smsThreadInfo::identify()
     QByteArray head(int(sms::kHeadSize), '\0');
     if (!infoRead(0, head.data(), sms::kHeadSize, 0) || !cartridgeAnswers(head.constData(), sms::kHeadSize))
         return;
-    if (!identifyBoard(head))
+    if (!identifyBoard())
         return;
     selectMMCType(board_);
     const uint32_t crc = crc32_buffer(head.constData(), sms::kHeadSize);
@@ -62,7 +62,7 @@ bool smsThreadInfo::sendAll(const std::vector<CommandSector> &sectors)
     return true;
 }
 
-bool smsThreadInfo::identifyBoard(const QByteArray &)
+bool smsThreadInfo::identifyBoard()
 {
     board_ = sms::board_sega;
     uint8_t header[sms::kCodemastersHeaderSize];
