@@ -23,7 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // A cartridge whose bytes are the input, repeated; the bus past it floats.
     const uint32_t romSize = size ? uint32_t(data[0]) << 17 : 0;
     bool failed = false;
-    gba::measure_rom_size(
+    gba::SizeEvidence how = gba::SizeEvidence::None;
+    gba::measure_rom(
         [&](uint32_t offset, uint8_t *dst, uint32_t len) {
             for (uint32_t i = 0; i < len; ++i) {
                 const uint32_t a = offset + i;
@@ -31,6 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             }
             return !(size > 1 && data[1] == 0xEE && offset == 0);
         },
-        &failed);
+        &failed, &how);
+    if (gba::repeat_length(data, uint32_t(size)) > size)
+        std::abort();
     return 0;
 }

@@ -28,7 +28,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             return true;
         },
         &failed);
+    // Probe observations from the input: each board's reading of them, and
+    // the windows' differences.
+    std::vector<msx::Observation> seen;
+    const std::vector<uint16_t> registers = msx::probe_registers(size ? int(data[0] % 19) : -1);
+    for (size_t i = 0; i < registers.size() && i < size; ++i)
+        seen.push_back({registers[i], unsigned(data[i] & 0x0F)});
+    for (int board : msx::boards_explaining(seen))
+        if (board < 0 || board > 17)
+            __builtin_trap();
+    const std::vector<uint8_t> reversed(window.rbegin(), window.rend());
+    (void)msx::changed_regions(window.data(), reversed.data());
     for (int mapper : {0, 2, 3, 9, 14, 128}) {
+        (void)msx::measure_reads(mapper, uint32_t(size) * msx::kBankSize, 0x15);
         (void)msx::fixed_board_size(mapper);
         (void)msx::bank_read(mapper, uint32_t(size) * msx::kBankSize, msx::kBankSize, 0x15);
     }

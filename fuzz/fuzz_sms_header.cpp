@@ -15,6 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const sms::Header h = sms::find_header(data, size);
     if (h.found && (h.offset + 16 > size || h.productCode > 99999))
         __builtin_trap();
+    if (size >= sms::kCodemastersHeader + sms::kCodemastersHeaderSize)
+        sms::codemasters_header(data + sms::kCodemastersHeader);
     const QByteArray image = QByteArray::fromRawData(reinterpret_cast<const char *>(data), int(size));
     verify::check_header(code(ConsoleCode::sms), image);
     const QString text = QString::fromUtf8(image);

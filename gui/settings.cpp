@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QInputDialog>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -143,6 +144,30 @@ void Settings::setMMCType(int index) { value_at(mmcTypeList, index, &mmcType); }
 void Settings::setRomSize(int index) { value_at(romSizeList, index, &romSize); }
 void Settings::setRamType(int index) { value_at(ramTypeList, index, &ramType); }
 void Settings::setRamSize(int index) { value_at(ramSizeList, index, &ramSize); }
+
+void Settings::askRomSize(const std::vector<int> &candidates)
+{
+    QStringList names;
+    std::vector<int> values;
+    for (int value : candidates)
+        if (const OptionEntry *entry = find_option_value(romSizeList, value)) {
+            names << QString::fromLatin1(entry->name).trimmed();
+            values.push_back(value);
+        }
+    if (names.isEmpty())
+        return;
+    QInputDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("romSizeQuestion"));
+    dialog.setWindowTitle(tr("ROM SIZE"));
+    dialog.setLabelText(tr("The cartridge does not settle its ROM size. Which is it?"));
+    dialog.setComboBoxItems(names);
+    dialog.setComboBoxEditable(false);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const int chosen = names.indexOf(dialog.textValue());
+    if (chosen >= 0)
+        selectRomSize(values[size_t(chosen)]);
+}
 
 void Settings::selectMMCType(int value) { select_value(mmcTypeBox, mmcTypeList, value, &mmcType); }
 void Settings::selectRomSize(int value) { select_value(romSizeBox, romSizeList, value, &romSize); }

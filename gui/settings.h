@@ -24,6 +24,8 @@ public:
     void selectRomSize(int value) override;
     void selectRamType(int value) override;
     void selectRamSize(int value) override;
+    // A dialog listing the candidates; the answer selects the ROM SIZE.
+    void askRomSize(const std::vector<int> &candidates) override;
     QObject *presetContext() override { return this; }
 
     QLabel *mmcTypeLabel;

@@ -151,7 +151,8 @@ private slots:
         QTest::newRow("mapper hex value") << true << 21 << "0x80" << 128;
         QTest::newRow("mapper value 18 is not listed") << true << 21 << "18" << -1;
         QTest::newRow("mapper unused row takes its one record") << true << 3 << "not used" << 0;
-        QTest::newRow("mapper unused row refuses others") << true << 18 << "1" << -1;
+        QTest::newRow("mapper unused row refuses others") << true << 3 << "1" << -1;
+        QTest::newRow("mapper by board name") << true << 18 << "codemasters" << 1;
         QTest::newRow("mapper prefix is not a name") << true << 2 << "MBC" << -1;
         QTest::newRow("mapper negative") << true << 2 << "-1" << -1;
     }

@@ -15,7 +15,10 @@ namespace {
 struct Rig {
     sim::SimulatedReader reader;
     sim::ScopedPlatform scope{reader};
-    explicit Rig(std::vector<uint8_t> rom) { reader.insert(std::make_unique<sim::GbaCartridge>(std::move(rom))); }
+    explicit Rig(std::vector<uint8_t> rom, bool repeats = false)
+    {
+        reader.insert(std::make_unique<sim::GbaCartridge>(std::move(rom), repeats));
+    }
 };
 
 std::vector<uint8_t> romWithCode(const QByteArray &code, uint32_t size = 0x8000, bool logo = true)
@@ -45,15 +48,17 @@ const gba::TitleRow kRows[] = {
 class TestGbaWorkers : public QObject {
     Q_OBJECT
 private slots:
-    // Every matching row gets its block; the panel keeps the last row's values.
-    // A code with no row gets the header's block and the size where the data
-    // ends; without the logo, nothing. Serial punctuation is no game code.
+    // Every matching row gets its block. Rows of one code that disagree on
+    // the size leave it to the bus: where the start repeats or the bus
+    // floats; a size no row gives leaves it open. A code with no row gets
+    // the header's block and the measured size; without the logo, nothing.
     void info_data()
     {
         QTest::addColumn<QByteArray>("code");
         QTest::addColumn<bool>("logo");
         QTest::addColumn<bool>("builtIn");   // the generated table, else kRows
         QTest::addColumn<int>("size");
+        QTest::addColumn<bool>("repeats");   // the ROM repeats past its end instead of floating
         QTest::addColumn<int>("failRead");   // this DUMP.ROM read fails (0: none)
         QTest::addColumn<QStringList>("trace");
         const QStringList warning{"log Can not detect gameboy advance logo.",
@@ -61,34 +66,45 @@ private slots:
         const QStringList notFound{"log Can not auto detect cartridge information",
                                    "log Please set ROM SIZE by yourself to dump the ROM", "log \r\n"};
         const QString head = "log --GBA Cartridge information--";
-        const auto measured = [&](const char *code, const char *mbit, int bytes) {
+        const QString floats = "log ROM SIZE measured: the bus floats past %1Mbit";
+        const QString repeat = "log ROM SIZE measured: the cartridge repeats its start from %1Mbit";
+        const auto measured = [&](const char *code, const char *mbit, int bytes, const QString &how) {
             return QStringList{head, "log Title: QUEST", QStringLiteral("log Game code: %1").arg(code),
                                "log Maker code: 01", QStringLiteral("log ROM SIZE: %1Mbit").arg(mbit),
                                QStringLiteral("selectRomSize %1").arg(bytes),
-                               "log Not in the title table: these values come from the cartridge header, the ROM "
-                               "size from where its data ends.",
-                               "log <hr><br>"};
+                               "log Not in the title table: these values come from the cartridge header.",
+                               how.arg(mbit), "log <hr><br>"};
         };
-        QTest::newRow("two rows") << QByteArray("QQQP") << true << false << 0x8000 << 0 << QStringList{
+        const QStringList twoRows{
             head, "log Title: Quest (Euro)", "log Company: Alpha", "log Year: 2003", "log ROM SIZE: 64Mbit",
-            "selectRomSize 8388608", "log RAM SIZE: 128Kbytes", "log <hr><br>", "selectRamSize 131072",
+            "log RAM SIZE: 128Kbytes", "log <hr><br>", "selectRamSize 131072",
             "selectRamType 2", head, "log Title: Quest (Jpn)", "log Company: Gamma", "log Year: 19??",
-            "log ROM SIZE: 256Mbit", "selectRomSize 33554432", "log RAM SIZE: 8Kbytes", "log <hr><br>",
+            "log ROM SIZE: 256Mbit", "log RAM SIZE: 8Kbytes", "log <hr><br>",
             "selectRamSize 8192", "selectRamType 3"};
-        QTest::newRow("second serial, wrong logo") << QByteArray("BQJP") << false << true << 0x8000 << 0
+        QTest::newRow("two sizes, bus says neither") << QByteArray("QQQP") << true << false << 0x8000 << false << 0
+            << twoRows + QStringList{"log The ROM size is not settled: it may be 64Mbit, 256Mbit",
+                                     "log Please set ROM SIZE by yourself to dump the ROM",
+                                     "askRomSize 8388608 33554432"};
+        QTest::newRow("two sizes, repeats at 64 Mbit") << QByteArray("QQQP") << true << false << 0x800000 << true << 0
+            << twoRows + QStringList{repeat.arg(64), "selectRomSize 8388608"};
+        QTest::newRow("two sizes, floats past 64 Mbit") << QByteArray("QQQP") << true << false << 0x800000 << false
+            << 0 << twoRows + QStringList{floats.arg(64), "selectRomSize 8388608"};
+        QTest::newRow("second serial, wrong logo") << QByteArray("BQJP") << false << true << 0x8000 << false << 0
             << warning + QStringList{
             head, "log Title: 2 Game Pack!: Hot Wheels - Stunt Track Challenge + Hot Wheels - World Race (Euro, USA)",
             "log Company: DSI Games", "log Year: 200?", "log ROM SIZE: 128Mbit", "selectRomSize 16777216",
             "log RAM SIZE: 0Bytes", "log <hr><br>", "selectRamSize 0", "selectRamType 0"};
-        QTest::newRow("3 MiB, no power of two") << QByteArray("Q9Q9") << true << true << 0x300000 << 0
-                                               << measured("Q9Q9", "32", 0x400000);
-        QTest::newRow("under the smallest size") << QByteArray("Q9Q9") << true << true << 0x8000 << 0
-                                                 << measured("Q9Q9", "8", 0x100000);
-        QTest::newRow("unknown code, wrong logo") << QByteArray("Q9Q9") << false << true << 0x8000 << 0
+        QTest::newRow("3 MiB, no power of two") << QByteArray("Q9Q9") << true << true << 0x300000 << false << 0
+                                               << measured("Q9Q9", "32", 0x400000, floats);
+        QTest::newRow("under the smallest size") << QByteArray("Q9Q9") << true << true << 0x8000 << false << 0
+                                                 << measured("Q9Q9", "8", 0x100000, floats);
+        QTest::newRow("unknown code, repeats from 4 MiB") << QByteArray("Q9Q9") << true << true << 0x400000 << true
+                                                          << 0 << measured("Q9Q9", "32", 0x400000, repeat);
+        QTest::newRow("unknown code, wrong logo") << QByteArray("Q9Q9") << false << true << 0x8000 << false << 0
                                                   << warning + notFound;
-        QTest::newRow("failed probe") << QByteArray("Q9Q9") << true << true << 0x8000 << 3
-                                      << QStringList{"log Read error at 0xfffe00"};
-        QTest::newRow("failed header read") << QByteArray("QQQP") << true << false << 0x8000 << 1
+        QTest::newRow("failed probe") << QByteArray("Q9Q9") << true << true << 0x8000 << false << 3
+                                      << QStringList{"log Read error at 0x100000"};
+        QTest::newRow("failed header read") << QByteArray("QQQP") << true << false << 0x8000 << false << 1
                                             << QStringList{"log Read error at 0x0"};
     }
     void info()
@@ -97,9 +113,10 @@ private slots:
         QFETCH(bool, logo);
         QFETCH(bool, builtIn);
         QFETCH(int, size);
+        QFETCH(bool, repeats);
         QFETCH(int, failRead);
         QFETCH(QStringList, trace);
-        Rig rig(romWithCode(code, uint32_t(size), logo));
+        Rig rig(romWithCode(code, uint32_t(size), logo), repeats);
         rig.reader.fail_read(failRead);
         gbaThreadInfo worker;
         if (!builtIn) {
@@ -109,6 +126,39 @@ private slots:
         const RunRecord rec = runWorker(worker);
         QCOMPARE(rec.trace.mid(4), trace);   // after the device block
         QVERIFY(rec.errors.isEmpty());
+    }
+
+    // A ROM that repeats past its end is saved at the power of two it
+    // repeats from; one that floats is saved as read.
+    void dumpRepeating_data()
+    {
+        QTest::addColumn<int>("romSize");
+        QTest::addColumn<bool>("repeats");
+        QTest::addColumn<int>("dumpSize");
+        QTest::addColumn<int>("savedSize");
+        QTest::newRow("4 MiB repeating, read as 32") << 0x400000 << true << 0x2000000 << 0x400000;
+        QTest::newRow("1 MiB repeating, read as 2") << 0x100000 << true << 0x200000 << 0x100000;
+        QTest::newRow("4 MiB floating, read as 8") << 0x400000 << false << 0x800000 << 0x800000;
+        QTest::newRow("read at its size") << 0x400000 << true << 0x400000 << 0x400000;
+    }
+    void dumpRepeating()
+    {
+        QFETCH(int, romSize);
+        QFETCH(bool, repeats);
+        QFETCH(int, dumpSize);
+        QFETCH(int, savedSize);
+        const std::vector<uint8_t> rom = romWithCode("Q9Q9", uint32_t(romSize));
+        Rig rig(rom, repeats);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("image.gba");
+        gbaThreadDump worker;
+        worker.configure(path, dumpSize, 0);
+        const RunRecord rec = runWorker(worker);
+        QCOMPARE(rec.errors, QVector<int>{1});
+        const QByteArray saved = file_bytes(path);
+        QCOMPARE(saved.size(), savedSize);
+        QVERIFY(saved.left(romSize) == to_bytes(rom));
+        QCOMPARE(rec.logs.filter("repeats its data").size(), savedSize < dumpSize ? 1 : 0);
     }
 
     // One address command and one 32 KiB window read per block, in order.

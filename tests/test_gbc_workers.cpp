@@ -93,6 +93,55 @@ private slots:
         QCOMPARE(rec.trace.mid(4), trace);   // after the device block
     }
 
+    // A 1 MiB MBC1 header: Info reads bank 0x10 and the upper register's
+    // bank to tell the multicart's wiring from MBC1's, leaves power-on banks,
+    // and a dump with what it chose gives the image back.
+    void mbc1Boards_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("board");    // the simulated board's controller
+        QTest::addColumn<int>("chosen");   // -1: Info chooses no controller
+        QTest::newRow("multicart") << "multicart" << int(sim::GbCartridge::mbc1m) << 5;
+        QTest::newRow("plain MBC1") << "plain" << int(sim::GbCartridge::mbc1) << 1;
+        QTest::newRow("plain MBC1 that repeats 256 KiB") << "repeats" << int(sim::GbCartridge::mbc1) << 1;
+        QTest::newRow("bank 0x10 copies bank 0, no second header") << "unsure" << int(sim::GbCartridge::mbc1) << -1;
+    }
+    void mbc1Boards()
+    {
+        QFETCH(QString, kind);
+        QFETCH(int, board);
+        QFETCH(int, chosen);
+        std::vector<uint8_t> rom = randomRom(0x100000, 0x01, 77);
+        const auto copy = [&rom](uint32_t from, uint32_t to, uint32_t len) {
+            std::copy_n(rom.begin() + from, len, rom.begin() + to);
+        };
+        if (kind == "multicart")
+            std::copy(gbc::kLogo, gbc::kLogo + gbc::kLogoSize, rom.begin() + 0x40000 + gbc::kLogoOffset);
+        if (kind == "repeats")
+            for (uint32_t at = 0x40000; at < rom.size(); at += 0x40000)
+                copy(0, at, 0x40000);
+        if (kind == "unsure")
+            copy(0, 0x40000, 0x4000);
+        sim::SimulatedReader reader;
+        sim::ScopedPlatform scope(reader);
+        reader.insert(std::make_unique<sim::GbCartridge>(rom, board));
+
+        gbcThreadInfo info;
+        const RunRecord rec = runWorker(info);
+        const QStringList mbcCalls = rec.presets.filter("selectMMCType");
+        QCOMPARE(mbcCalls, chosen < 0 ? QStringList{} : QStringList{QStringLiteral("selectMMCType %1").arg(chosen)});
+        QCOMPARE(rec.logs.filter("cannot be told apart").size(), chosen < 0 ? 1 : 0);
+        if (chosen < 0)
+            return;
+        // The dump after Info starts from the banks power-on gives.
+        QTemporaryDir dir;
+        const QString path = dir.filePath("image.gb");
+        const RunRecord saved = dump(path, 0x100000, chosen);
+        QCOMPARE(saved.errors, QVector<int>{1});
+        QVERIFY(file_bytes(path) == to_bytes(rom));
+        QCOMPARE(saved.logs.filter("declares mapper").size(), 0);
+    }
+
     // Each image is dumped from the simulated chip and must come back whole,
     // with one progress step per bank. `seen` is the order in which the reader
     // got register writes and window reads, from the first item of `seen` on.

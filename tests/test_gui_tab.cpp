@@ -5,10 +5,12 @@
 #include "gui/settings.h"
 #include "gui/tabgui.h"
 #include "simulator/cartridge.h"
+#include "simulator/gba_cartridge.h"
 #include "simulator/simulated_reader.h"
 #include "support/carts.h"
 #include "support/console_lines.h"
 #include "support/gate.h"
+#include "workers/gba/gba_protocol.h"
 #include "workers/sfc/sfc_threads.h"
 #include "workers/worker.h"
 
@@ -17,6 +19,8 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QInputDialog>
+#include <QTimer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSemaphore>
@@ -287,6 +291,50 @@ private slots:
             expected << ">Operation failure." << kRule;
         QCOMPARE(shown(tab_->console), expected);
         QVERIFY(!QFile::exists(dialogAnswer_));
+    }
+
+    // A GBA code whose title rows give 4 and 8 MiB, on a cartridge whose bus
+    // settles neither: the panel asks, and takes the answer, or nothing.
+    void romSizeQuestion_data()
+    {
+        QTest::addColumn<QString>("answer");   // empty: the question is cancelled
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("answered") << "64Mbit" << "64Mbit";
+        QTest::newRow("cancelled") << "" << "8Mbit";
+    }
+    void romSizeQuestion()
+    {
+        QFETCH(QString, answer);
+        QFETCH(QString, shown);
+        std::vector<uint8_t> rom(0x8000, 0x5A);
+        std::copy(gba::kLogo, gba::kLogo + gba::kLogoSize, rom.begin() + gba::kLogoOffset);
+        std::copy_n("AAQP", 4, rom.begin() + gba::kGameCodeOffset);
+        reader_->insert(std::make_unique<sim::GbaCartridge>(rom));
+        TabGui &tab = *tab_;
+        tab.selectConsole(3);
+
+        QStringList offered;
+        QTimer answerer;
+        connect(&answerer, &QTimer::timeout, [&] {
+            auto *dialog = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
+            if (!dialog || dialog->objectName() != QLatin1String("romSizeQuestion"))
+                return;
+            answerer.stop();
+            offered = dialog->comboBoxItems();
+            if (answer.isEmpty()) {
+                dialog->reject();
+            } else {
+                dialog->setTextValue(answer);
+                dialog->accept();
+            }
+        });
+        answerer.start(10);
+        QTest::mouseClick(tab.infoButton, Qt::LeftButton);
+        waitIdle(tab, tab.gbaThreadInfo);
+        QTRY_VERIFY_WITH_TIMEOUT(!answerer.isActive(), kLongWait);
+        QCOMPARE(offered, (QStringList{"32Mbit", "64Mbit"}));
+        QCOMPARE(tab.settings->romSizeBox->currentText(), shown);
+        QCOMPARE(tab.settings->romSize, shown == QLatin1String("64Mbit") ? 8388608 : 1048576);
     }
 
     // A run's status can be shown while its thread is still busy; a Dump

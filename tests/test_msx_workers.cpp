@@ -57,10 +57,27 @@ private slots:
                                        << found(32, 4) << preset(32, 4);
         QTest::newRow("cross blaim") << 14 << int(64 * K) << "AB" << QList<int>{0x4045} << found(64, 14)
                                      << preset(64, 14);
+        // The stores leave it open; the registers that answer settle it.
         QTest::newRow("page 2 only") << 5 << int(128 * K) << "AB" << QList<int>{0x7000}
             << QStringList{"Mapper candidates, by bank register stores: konami5 with SCC (1), Ascii/8kb (1), Ascii/16kb (1)",
-                           "The bank switching fits no single mapper clearly."} + notFound
-            << QStringList{};
+                           "The bank registers that answer are those of mapper 5"} + found(128, 5)
+            << preset(128, 5);
+        // The registers that answer, not the stores, name the board.
+        QTest::newRow("ascii8 storing to two registers") << 4 << int(256 * K) << "AB" << QList<int>{0x6000, 0x7000}
+            << QStringList{"The board switches banks through other registers than the code suggests: mapper 4"} +
+                   found(256, 4)
+            << preset(256, 4);
+        QTest::newRow("ascii8 with SRAM, stores like konami4") << 7 << int(256 * K) << "AB"
+            << QList<int>{0x6000, 0x8000, 0xA000}
+            << QStringList{"The board switches banks through other registers than the code suggests: mapper 4"} +
+                   found(256, 4)
+            << preset(256, 4);
+        QTest::newRow("ascii16 switched through ld (hl),a") << 5 << int(128 * K) << "hl" << QList<int>{0x6000, 0x7000}
+            << found(128, 5) << preset(128, 5);
+        QTest::newRow("stray stores on a plain ROM") << 0 << int(32 * K) << "AB"
+            << QList<int>{0x6000, 0x6800, 0x7000, 0x7800}
+            << QStringList{"No bank register answers: the stores are not bank switching."} + found(32, 0)
+            << preset(32, 0);
         QTest::newRow("no AB header") << 5 << int(128 * K) << "bare" << QList<int>{} << notFound << QStringList{};
         QTest::newRow("empty slot") << 0 << int(32 * K) << "blank" << QList<int>{}
                                     << QStringList{"No cartridge answers."} << QStringList{};
@@ -74,7 +91,7 @@ private slots:
         std::vector<uint8_t> rom = banked_image(uint32_t(size), 8 * K, 7);
         if (setup == "blank")
             std::fill(rom.begin(), rom.end(), 0xFF);
-        if (setup == "AB")
+        if (setup == "AB" || setup == "hl")
             rom[0] = 'A', rom[1] = 'B';
         if (setup == "key")
             sim::force_crc32(rom.data() + 0x17 * 16 * K, 8 * K, 64, 0xB2FC5B5Bu);
@@ -85,13 +102,32 @@ private slots:
         auto at = rom.begin() + 0x10;
         for (int address : stores) {
             const uint8_t store[] = {0x3E, 0x02, 0x32, uint8_t(address), uint8_t(address >> 8)};   // ld a,2; ld (nn),a
-            at = std::copy(store, store + 5, at);
+            const uint8_t viaHl[] = {0x21, uint8_t(address), uint8_t(address >> 8), 0x3E, 0x02, 0x77};   // ld hl,nn; ld a,2; ld (hl),a
+            at = setup == "hl" ? std::copy(viaHl, viaHl + 6, at) : std::copy(store, store + 5, at);
         }
-        Bench bench(std::make_unique<sim::MsxCartridge>(rom, mapper));
+        auto owned = std::make_unique<sim::MsxCartridge>(rom, mapper);
+        sim::MsxCartridge *cart = owned.get();
+        const std::vector<uint8_t> save(cart->save_ram().size(), 0x5A);
+        QVERIFY(save.empty() || cart->load_save_ram(save));
+        Bench bench(std::move(owned));
         msxThreadInfo worker;
         const RunRecord rec = runWorker(worker);
         QTEST(QStringList(rec.logs.mid(4)), "logs");
         QTEST(rec.presets, "presets");
+
+        // The save is untouched: after a value of 0x10 or more, no write
+        // reaches 0x8000-0xBFFF. The board is left with its power-on banks.
+        QCOMPARE(cart->save_ram(), save);
+        bool large = false;
+        for (const QString &w : driveTrace(bench.reader).filter(QRegularExpression("^W [0-9a-f]+<-"))) {
+            const QStringList parts = w.mid(2).split("<-");
+            const uint address = parts[0].toUInt(nullptr, 16);
+            QVERIFY2(!large || address < 0x8000 || address >= 0xC000, qPrintable(w));
+            large = large || parts[1].toUInt() >= 0x10;
+        }
+        const sim::MsxCartridge fresh(rom, mapper);
+        for (uint32_t a = 0x4000; a < 0xC000; a += 0x800)
+            QVERIFY2(cart->peek(uint16_t(a)) == fresh.peek(uint16_t(a)), qPrintable(QString::number(a, 16)));
     }
 
     // A dump starts the MSX bus itself, in the mode the firmware text gives,
@@ -163,6 +199,34 @@ private slots:
     // pages are read unless the board does not show them as they are; an
     // empty first page sends the read to the upper page. Sizes that are not
     // whole banks stay inside the buffer.
+    // Boards keep their banks across start commands: a dump reads the same
+    // whatever an earlier run left in the registers, and leaves power-on banks.
+    void dumpAfterLeftBanks_data()
+    {
+        QTest::addColumn<int>("mapper");
+        QTest::addColumn<int>("size");
+        QTest::newRow("konami4 32 KiB, read from the pages") << 3 << int(32 * K);
+        QTest::newRow("konami SCC 32 KiB, read from the pages") << 2 << int(32 * K);
+        QTest::newRow("ascii16 64 KiB, read through the registers") << 5 << int(64 * K);
+    }
+    void dumpAfterLeftBanks()
+    {
+        QFETCH(int, mapper);
+        QFETCH(int, size);
+        const std::vector<uint8_t> rom = banked_image(uint32_t(size), 8 * K, 3);
+        auto owned = std::make_unique<sim::MsxCartridge>(rom, mapper);
+        sim::MsxCartridge *cart = owned.get();
+        Bench bench(std::move(owned));
+        for (uint16_t r : {0x5000, 0x6000, 0x7000, 0x8000, 0x9000, 0xA000, 0xB000})
+            cart->write(r, 3);
+        const RunRecord rec = bench.dump<msxThreadDump>(size, mapper);
+        QCOMPARE(rec.errors, QVector<int>{1});
+        QCOMPARE(bench.saved(), to_bytes(rom));
+        const sim::MsxCartridge fresh(rom, mapper);
+        for (uint32_t a = 0x4000; a < 0xC000; a += 0x800)
+            QCOMPARE(cart->peek(uint16_t(a)), fresh.peek(uint16_t(a)));
+    }
+
     void dumps_data()
     {
         QTest::addColumn<int>("mapper");
@@ -178,9 +242,13 @@ private slots:
         QTest::newRow("4 KiB upper page") << 0 << int(4 * K) << uint16_t(0x8000)
                                           << QStringList{"W start 15", "R 4000+4", "R 8000+4"} << "";
         QTest::newRow("40 KiB ascii16, partial last bank") << 5 << int(40 * K) << uint16_t(0x4000)
-            << QStringList{"W start 15", "W 6000<-0", "R 4000+16", "W 6000<-1", "R 4000+16", "W 6000<-2", "R 4000+8"} << "";
+            << QStringList{"W start 15", "W 6000<-0", "W 7000<-0", "W 6000<-0", "R 4000+16", "W 6000<-1", "R 4000+16",
+                           "W 6000<-2", "R 4000+8", "W 6000<-0", "W 7000<-0"} << "";
+        const QStringList ascii8PowerOn{"W 6000<-0", "W 6800<-0", "W 7000<-0", "W 7800<-0"};
         QTest::newRow("32 KiB ascii8 through its registers") << 4 << int(32 * K) << uint16_t(0x4000)
-            << QStringList{"W start 15", "W 6000<-0", "W 6800<-1", "R 4000+16", "W 6000<-2", "W 6800<-3", "R 4000+16"} << "";
+            << QStringList{"W start 15"} + ascii8PowerOn +
+                   QStringList{"W 6000<-0", "W 6800<-1", "R 4000+16", "W 6000<-2", "W 6800<-3", "R 4000+16"} + ascii8PowerOn
+            << "";
         const QString refusal("ROM SIZE 64 Kbytes is more than mapper %1 can address (32 Kbytes at most).");
         const QList<QPair<int, QString>> refused{{18, "Unknow mapper."}, {129, "Unknow mapper."}, {-1, "Unknow mapper."},
             {13, refusal.arg("Konami Synthesizer")}, {15, refusal.arg("Disk ROM (Philips/Sony)M")}};

@@ -218,6 +218,70 @@ private slots:
             QCOMPARE(rig.cart->writes_to(0x7F52), (size > 0x200000 ? std::vector<uint8_t>{0, 1} : std::vector<uint8_t>()));
     }
 
+    // A board that fills a size that is no power of two repeats its top part
+    // up to the next one: the image is saved at the ROM's true size, and its
+    // header checksum, summed as the console sees the ROM, holds.
+    void dumpTrueSize_data()
+    {
+        QTest::addColumn<Mapping>("mapping");
+        QTest::addColumn<int>("mmcType");
+        QTest::addColumn<int>("romSize");
+        QTest::addColumn<int>("readSize");
+        QTest::addColumn<bool>("known");   // the catalogue lists the whole read
+        QTest::addColumn<int>("savedSize");
+        QTest::newRow("LoROM 12 Mbit") << Mapping::LoRom << 1 << 0x180000 << 0x200000 << false << 0x180000;
+        QTest::newRow("HiROM 20 Mbit") << Mapping::HiRom << 2 << 0x280000 << 0x400000 << false << 0x280000;
+        QTest::newRow("HiROM 24 Mbit") << Mapping::HiRom << 2 << 0x300000 << 0x400000 << false << 0x300000;
+        QTest::newRow("ExHiROM 40 Mbit") << Mapping::ExHiRom << 3 << 0x500000 << 0x800000 << false << 0x500000;
+        QTest::newRow("ExHiROM 48 Mbit") << Mapping::ExHiRom << 3 << 0x600000 << 0x800000 << false << 0x600000;
+        QTest::newRow("32 Mbit, nothing repeats") << Mapping::HiRom << 2 << 0x400000 << 0x400000 << false << 0x400000;
+        QTest::newRow("32 Mbit, padded past 16 Mbit") << Mapping::HiRom << 2 << -0x400000 << 0x400000 << false << 0x400000;
+        QTest::newRow("known at the size read") << Mapping::HiRom << 2 << 0x300000 << 0x400000 << true << 0x400000;
+    }
+    void dumpTrueSize()
+    {
+        QFETCH(Mapping, mapping);
+        QFETCH(int, mmcType);
+        QFETCH(int, romSize);
+        QFETCH(int, readSize);
+        QFETCH(bool, known);
+        QFETCH(int, savedSize);
+        // A negative size: the upper half of that ROM is 0xFF padding.
+        const bool padded = romSize < 0;
+        romSize = std::abs(romSize);
+        std::vector<uint8_t> rom = to_vector(random_image(romSize, uint32_t(romSize)));
+        if (padded)
+            std::fill(rom.begin() + romSize / 2, rom.end(), 0xFF);
+        writeHeader(rom, mapping, "TRUE SIZE", mapping == Mapping::LoRom ? 0x20 : mapping == Mapping::HiRom ? 0x21 : 0x25,
+                    0, uint8_t(mapping == Mapping::LoRom ? 0x0B : mapping == Mapping::HiRom ? 0x0C : 0x0D), 0);
+        uint8_t *pair = rom.data() + headerBase(mapping) + 0x1C;
+        pair[0] = pair[1] = 0xFF;
+        pair[2] = pair[3] = 0;
+        // The console's view: the ROM mirrored up to the size read.
+        std::vector<uint8_t> seen(static_cast<size_t>(readSize));
+        for (size_t i = 0; i < seen.size(); ++i)
+            seen[i] = rom[size_t(sim::SfcCartridge::mirror(i, rom.size()))];
+        const uint16_t sum = uint16_t(byte_sum(seen.data(), seen.size()));
+        pair[0] = uint8_t(~sum);
+        pair[1] = uint8_t(~sum >> 8);
+        pair[2] = uint8_t(sum);
+        pair[3] = uint8_t(sum >> 8);
+        std::memcpy(seen.data() + headerBase(mapping) + 0x1C, pair, 4);
+
+        Rig rig(rom, mapping);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("game.sfc");
+        const verify::Catalogue catalogue({catalogue_entry(to_bytes(seen), "Whole", 15)});
+        sfcThreadDump dump;
+        dump.catalogue = known ? &catalogue : nullptr;
+        dump.configure(path, readSize, mmcType);
+        const RunRecord rec = runWorker(dump);
+        QCOMPARE(rec.errors, QVector<int>{1});
+        QCOMPARE(file_bytes(path), to_bytes(seen, savedSize));
+        QVERIFY(rec.logs.contains(known ? "Verified: Whole" : "Header checksum OK."));
+        QCOMPARE(rec.logs.filter("repeats its data").size(), savedSize < readSize ? 1 : 0);
+    }
+
     void mapperWithoutReader_data()
     {
         QTest::addColumn<int>("mmcType");

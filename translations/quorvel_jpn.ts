@@ -102,6 +102,14 @@
       <source>Not Used       </source>
       <translation>未使用       </translation>
     </message>
+    <message>
+      <source>ROM SIZE</source>
+      <translation>ROM SIZE</translation>
+    </message>
+    <message>
+      <source>The cartridge does not settle its ROM size. Which is it?</source>
+      <translation>カートリッジから ROM サイズを決められません。どれですか？</translation>
+    </message>
   </context>
   <context>
     <name>TabAbout</name>
@@ -198,6 +206,8 @@
     <message>
     </message>
     <message>
+    </message>
+    <message>
       <source>Info</source>
       <translation>情報取得</translation>
     </message>
@@ -258,6 +268,8 @@
     <message>
       <source>%1 in %2, %3, CRC-32 %4</source>
       <translation>%1、%2、%3、CRC-32 %4</translation>
+    </message>
+    <message>
     </message>
     <message>
       <source>GBA Rom (*.gba)</source>
@@ -369,6 +381,10 @@
       <translation>ヘッダーのチェックサムが一致しません。</translation>
     </message>
     <message>
+      <source>The cartridge repeats its data past %1 KB: saving %1 KB, its true size, of the %2 KB read.</source>
+      <translation>カートリッジは %1 KB から先でデータを繰り返しています：読み込んだ %2 KB のうち、本来のサイズ %1 KB を保存します。</translation>
+    </message>
+    <message>
       <source>Warning: the image fails its header checksum; it may be a bad dump.</source>
       <translation>警告: イメージがヘッダーのチェックサムと一致しません。不良ダンプの可能性があります。</translation>
     </message>
@@ -476,6 +492,10 @@
       <translation>カタログに登録: </translation>
     </message>
     <message>
+      <source>The ROM size is not settled: it may be </source>
+      <translation>警告：ROM サイズが決まりません。候補：</translation>
+    </message>
+    <message>
       <source>Bytes</source>
       <translation>バイト</translation>
     </message>
@@ -520,6 +540,14 @@
       <translation>RAM サイズ: </translation>
     </message>
     <message>
+      <source>ROM SIZE measured: the cartridge repeats its start from </source>
+      <translation>ROM サイズを測定：カートリッジは次の位置から先頭を繰り返します：</translation>
+    </message>
+    <message>
+      <source>ROM SIZE measured: the bus floats past </source>
+      <translation>ROM サイズを測定：次の位置から先はバスが浮いています：</translation>
+    </message>
+    <message>
       <source>Game code: </source>
       <translation>ゲームコード: </translation>
     </message>
@@ -528,8 +556,8 @@
       <translation>メーカーコード: </translation>
     </message>
     <message>
-      <source>Not in the title table: these values come from the cartridge header, the ROM size from where its data ends.</source>
-      <translation>タイトル表に登録されていません。上記の値はカートリッジのヘッダーから、ROM サイズはデータの終わる位置から求めたものです。</translation>
+      <source>Not in the title table: these values come from the cartridge header.</source>
+      <translation>タイトル表にありません：これらの値はカートリッジのヘッダーから得たものです。</translation>
     </message>
   </context>
   <context>
@@ -579,6 +607,10 @@
     <message>
       <source>Header checksum mismatch.</source>
       <translation>ヘッダーのチェックサムが一致しません。</translation>
+    </message>
+    <message>
+      <source>The cartridge repeats its data past %1 KB: saving %1 KB, its true size, of the %2 KB read.</source>
+      <translation>カートリッジは %1 KB から先でデータを繰り返しています：読み込んだ %2 KB のうち、本来のサイズ %1 KB を保存します。</translation>
     </message>
     <message>
       <source>Warning: the image fails its header checksum; it may be a bad dump.</source>
@@ -692,6 +724,10 @@
       <translation>カタログに登録: </translation>
     </message>
     <message>
+      <source>The ROM size is not settled: it may be </source>
+      <translation>警告：ROM サイズが決まりません。候補：</translation>
+    </message>
+    <message>
       <source> Bytes</source>
       <translation> バイト</translation>
     </message>
@@ -714,6 +750,14 @@
     <message>
       <source>Title: </source>
       <translation>タイトル: </translation>
+    </message>
+    <message>
+      <source>MBC1 multicart: a second game header at 0x40000.</source>
+      <translation>MBC1 マルチカート：0x40000 に2本目のゲームのヘッダーがあります。</translation>
+    </message>
+    <message>
+      <source>This board cannot be told apart from an MBC1 multicart: please set MBC TYPE yourself.</source>
+      <translation>警告：この基板は MBC1 マルチカートと区別できません。MBC TYPE を自分で設定してください。</translation>
     </message>
     <message>
       <source>ROM SIZE: </source>
@@ -775,6 +819,10 @@
     <message>
       <source>Header checksum mismatch.</source>
       <translation>ヘッダーのチェックサムが一致しません。</translation>
+    </message>
+    <message>
+      <source>The cartridge repeats its data past %1 KB: saving %1 KB, its true size, of the %2 KB read.</source>
+      <translation>カートリッジは %1 KB から先でデータを繰り返しています：読み込んだ %2 KB のうち、本来のサイズ %1 KB を保存します。</translation>
     </message>
     <message>
       <source>Warning: the image fails its header checksum; it may be a bad dump.</source>
@@ -884,6 +932,10 @@
       <translation>カタログに登録: </translation>
     </message>
     <message>
+      <source>The ROM size is not settled: it may be </source>
+      <translation>警告：ROM サイズが決まりません。候補：</translation>
+    </message>
+    <message>
       <source>--MD/GENS Cartridge information--</source>
       <translation>--MD/GENS カートリッジ情報--</translation>
     </message>
@@ -983,6 +1035,10 @@
     <message>
       <source>Header checksum mismatch.</source>
       <translation>ヘッダーのチェックサムが一致しません。</translation>
+    </message>
+    <message>
+      <source>The cartridge repeats its data past %1 KB: saving %1 KB, its true size, of the %2 KB read.</source>
+      <translation>カートリッジは %1 KB から先でデータを繰り返しています：読み込んだ %2 KB のうち、本来のサイズ %1 KB を保存します。</translation>
     </message>
     <message>
       <source>Warning: the image fails its header checksum; it may be a bad dump.</source>
@@ -1104,6 +1160,10 @@
       <translation>カタログに登録: </translation>
     </message>
     <message>
+      <source>The ROM size is not settled: it may be </source>
+      <translation>警告：ROM サイズが決まりません。候補：</translation>
+    </message>
+    <message>
       <source>Name: </source>
       <translation>名前: </translation>
     </message>
@@ -1142,6 +1202,30 @@
     <message>
       <source> KB</source>
       <translation> KB</translation>
+    </message>
+    <message>
+      <source>A probe would write into a mapped SRAM; stopped.</source>
+      <translation>調査の書き込みがマップされた SRAM に届くため、中止しました。</translation>
+    </message>
+    <message>
+      <source>No bank register answers: the stores are not bank switching.</source>
+      <translation>警告：応答するバンクレジスタがありません。これらの書き込みはバンク切り替えではありません。</translation>
+    </message>
+    <message>
+      <source>The bank registers that answer are those of mapper </source>
+      <translation>応答するバンクレジスタは次の mapper のものです：</translation>
+    </message>
+    <message>
+      <source>The board switches banks through other registers than the code suggests: mapper </source>
+      <translation>警告：基板はコードが示すものとは別のレジスタでバンクを切り替えます：mapper </translation>
+    </message>
+    <message>
+      <source>The board's bank registers fit no single mapper: </source>
+      <translation>警告：基板のバンクレジスタに合う mapper が一つに決まりません：</translation>
+    </message>
+    <message>
+      <source>none</source>
+      <translation>なし</translation>
     </message>
   </context>
   <context>
@@ -1191,6 +1275,10 @@
     <message>
       <source>Header checksum mismatch.</source>
       <translation>ヘッダーのチェックサムが一致しません。</translation>
+    </message>
+    <message>
+      <source>The cartridge repeats its data past %1 KB: saving %1 KB, its true size, of the %2 KB read.</source>
+      <translation>カートリッジは %1 KB から先でデータを繰り返しています：読み込んだ %2 KB のうち、本来のサイズ %1 KB を保存します。</translation>
     </message>
     <message>
       <source>Warning: the image fails its header checksum; it may be a bad dump.</source>
@@ -1304,6 +1392,10 @@
       <translation>カタログに登録: </translation>
     </message>
     <message>
+      <source>The ROM size is not settled: it may be </source>
+      <translation>警告：ROM サイズが決まりません。候補：</translation>
+    </message>
+    <message>
       <source>--SFC/SNES Cartridge information--</source>
       <translation>--SFC/SNES カートリッジ情報--</translation>
     </message>
@@ -1387,6 +1479,10 @@
     <message>
       <source>Header checksum mismatch.</source>
       <translation>ヘッダーのチェックサムが一致しません。</translation>
+    </message>
+    <message>
+      <source>The cartridge repeats its data past %1 KB: saving %1 KB, its true size, of the %2 KB read.</source>
+      <translation>カートリッジは %1 KB から先でデータを繰り返しています：読み込んだ %2 KB のうち、本来のサイズ %1 KB を保存します。</translation>
     </message>
     <message>
       <source>Warning: the image fails its header checksum; it may be a bad dump.</source>
@@ -1500,6 +1596,10 @@
       <translation>カタログに登録: </translation>
     </message>
     <message>
+      <source>The ROM size is not settled: it may be </source>
+      <translation>警告：ROM サイズが決まりません。候補：</translation>
+    </message>
+    <message>
       <source>Device not support:</source>
       <translation>このデバイスは対応していません: </translation>
     </message>
@@ -1518,6 +1618,14 @@
     <message>
       <source> Kbytes to dump ROM.</source>
       <translation> Kbytes に設定して ROM をダンプしてください。</translation>
+    </message>
+    <message>
+      <source>Codemasters board: a header at 0x7FE0, banks switched at 0x0000, 0x4000 and 0x8000.</source>
+      <translation>Codemasters 基板：0x7FE0 にヘッダー、バンクは 0x0000、0x4000、0x8000 で切り替えます。</translation>
+    </message>
+    <message>
+      <source>A Codemasters header, but the board cannot be told apart from a Sega one: please set MMC TYPE and ROM SIZE yourself.</source>
+      <translation>警告：Codemasters のヘッダーがありますが、基板を Sega のものと区別できません。MMC TYPE と ROM SIZE を自分で設定してください。</translation>
     </message>
     <message>
       <source>unknown game (no cartridge header)</source>

@@ -49,6 +49,7 @@ const OptionEntry gbMbcList[] = {
     {2, 2, "MBC2"},
     {3, 3, "MBC3"},
     {4, 4, "MBC5"},
+    {5, 5, "MBC1M"},
     END_OF_LIST,
 };
 
@@ -139,6 +140,12 @@ const OptionEntry sfcRamSizeList[] = {
     {5, 32768, "32 Kbytes"},
     {6, 65536, "64 Kbytes"},
     {7, 131072, "128 Kbytes"},
+    END_OF_LIST,
+};
+
+const OptionEntry smsMapperList[] = {
+    {0, 0, "Sega"},
+    {1, 1, "Codemasters"},
     END_OF_LIST,
 };
 

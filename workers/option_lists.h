@@ -31,6 +31,7 @@ extern const OptionEntry sfcMapModeList[];
 extern const OptionEntry sfcRomSizeList[];
 extern const OptionEntry sfcRamSizeList[];
 
+extern const OptionEntry smsMapperList[];
 extern const OptionEntry smsRomSizeList[];
 
 extern const OptionEntry msxMapperList[];

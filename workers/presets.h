@@ -2,6 +2,8 @@
 // options: the settings panel of the window, or the headless front end.
 #pragma once
 
+#include <vector>
+
 class QObject;
 
 class CartridgePresets {
@@ -13,6 +15,9 @@ public:
     virtual void selectRomSize(int value) = 0;
     virtual void selectRamType(int value) = 0;
     virtual void selectRamSize(int value) = 0;
+    // The cartridge leaves the ROM size open between these values (ROM SIZE
+    // option values): whoever can ask the person does.
+    virtual void askRomSize(const std::vector<int> &) {}
     // The object whose thread carries out the requests, in the order made.
     virtual QObject *presetContext() = 0;
 };

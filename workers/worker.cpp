@@ -361,6 +361,20 @@ int InfoWorker::noteCatalogue(int consoleCode, const QString &code)
     return int(found.size());
 }
 
+void InfoWorker::leaveRomSizeOpen(int consoleCode, const std::vector<int> &candidates)
+{
+    QStringList names;
+    for (int value : candidates)
+        names << option_name(consoleCode, 2, value);
+    noteWarn("The ROM size is not settled: it may be ", names.join(QStringLiteral(", ")));
+    note("Please set ROM SIZE by yourself to dump the ROM");
+    CartridgePresets *target = presets;
+    if (!target || failed_ || withheld_)
+        return;
+    QMetaObject::invokeMethod(
+        target->presetContext(), [target, candidates] { target->askRomSize(candidates); }, Qt::QueuedConnection);
+}
+
 void InfoWorker::selectMMCType(int value) { preset(&CartridgePresets::selectMMCType, value); }
 void InfoWorker::selectRomSize(int value) { preset(&CartridgePresets::selectRomSize, value); }
 void InfoWorker::selectRamType(int value) { preset(&CartridgePresets::selectRamType, value); }
@@ -595,12 +609,9 @@ bool DumpWorker::keepGoing()
 
 bool DumpWorker::noteVerification(const uint8_t *data, uint32_t len, bool *verified)
 {
-    // The user's catalogues are read afresh: an import made while the window
-    // is open counts at the next dump.
-    const verify::UserCatalogues user = catalogue ? verify::UserCatalogues() : verify::UserCatalogues::load();
-    const verify::CatalogueList list = catalogue ? verify::CatalogueList{catalogue} : user.lookupOrder();
+    verify::UserCatalogues user;
     QByteArray sha1 = result_.sha1;
-    result_.entry = verify::find_image(list, consoleCode(), data, len, result_.crc32, &sha1);
+    result_.entry = verify::find_image(catalogues(&user), consoleCode(), data, len, result_.crc32, &sha1);
     result_.header = verify::check_header(
         consoleCode(), QByteArray::fromRawData(reinterpret_cast<const char *>(data), int(len)));
     *verified = result_.entry && result_.entry->sourceKind != verify::CatalogueKind::Own;
@@ -623,6 +634,31 @@ bool DumpWorker::noteVerification(const uint8_t *data, uint32_t len, bool *verif
     else if (result_.header == verify::HeaderCheck::Mismatch)
         noteWarn("Header checksum mismatch.");
     return result_.header == verify::HeaderCheck::Mismatch;
+}
+
+verify::CatalogueList DumpWorker::catalogues(verify::UserCatalogues *user) const
+{
+    if (catalogue)
+        return {catalogue};
+    *user = verify::UserCatalogues::load();
+    return user->lookupOrder();
+}
+
+uint32_t DumpWorker::savedLength(const uint8_t *data)
+{
+    const uint32_t read = uint32_t(romSize);
+    const uint32_t length = trueLength(data, read);
+    if (length == 0 || length >= read)
+        return read;
+    // A known dump of the whole read wins over the measurement.
+    verify::UserCatalogues user;
+    QByteArray sha1;
+    if (verify::find_image(catalogues(&user), consoleCode(), data, read, crc32_buffer(data, read), &sha1))
+        return read;
+    noteRaw(say("The cartridge repeats its data past %1 KB: saving %1 KB, its true size, of the %2 KB read.")
+                .arg(length / 1024)
+                .arg(read / 1024));
+    return length;
 }
 
 void DumpWorker::noteSuspectImage(const uint8_t *, uint32_t, bool checksumFails)
@@ -756,14 +792,15 @@ void DumpWorker::run()
         end(false);
         return;
     }
-    if (!out.commit(buffer.data, uint32_t(romSize), &why)) {
+    const uint32_t length = savedLength(buffer.data);
+    if (!out.commit(buffer.data, length, &why)) {
         noteSaveError(why);
         end(false);
         return;
     }
-    const verify::ImageDigest digest = verify::digest_image(buffer.data, uint32_t(romSize), wantHashes);
+    const verify::ImageDigest digest = verify::digest_image(buffer.data, length, wantHashes);
     result_.saved = true;
-    result_.size = uint32_t(romSize);
+    result_.size = length;
     result_.crc32 = digest.crc32;
     result_.md5 = digest.md5;
     result_.sha1 = digest.sha1;
@@ -774,8 +811,8 @@ void DumpWorker::run()
         note("Read twice and compared; blocks read again: ", QString::number(result_.blocksReadAgain));
     const int warningsBefore = warnings_;
     bool verified = false;
-    const bool checksumFails = noteVerification(buffer.data, uint32_t(romSize), &verified);
-    noteSuspectImage(buffer.data, uint32_t(romSize), checksumFails);
+    const bool checksumFails = noteVerification(buffer.data, length, &verified);
+    noteSuspectImage(buffer.data, length, checksumFails);
     result_.outcome = judgeSaved(verified, headerDiffers || warnings_ > warningsBefore);
     end(true);
 }

@@ -20,6 +20,10 @@
 // bus shows, or all 0x00.
 bool blank_bytes(const uint8_t *data, uint32_t len);
 
+namespace verify {
+class UserCatalogues;
+}
+
 class CartWorker : public QThread {
     Q_OBJECT
 public:
@@ -81,6 +85,9 @@ protected:
     void selectRomSize(int value);
     void selectRamType(int value);
     void selectRamSize(int value);
+    // Logs that the evidence leaves the ROM size open between `candidates`
+    // and presets no size; the presets may ask the person.
+    void leaveRomSizeOpen(int consoleCode, const std::vector<int> &candidates);
 
     // Identification steps. Each logs why it failed ("Device command error.",
     // "Read error at 0x" with the offset in the image, or that no cartridge
@@ -175,6 +182,10 @@ protected:
     // True when the image's first `len` bytes show no cartridge; the frame
     // then refuses the dump. Blank bytes by default.
     virtual bool emptySlot(const uint8_t *image, uint32_t len) const { return blank_bytes(image, len); }
+    // The length of the cartridge's own data in the `len` bytes read: less
+    // where the board repeats part of its ROM to fill the address space.
+    // The frame saves that much unless the whole image is a known dump.
+    virtual uint32_t trueLength(const uint8_t *, uint32_t len) const { return len; }
     // After a save: warns, as the last lines, where the image disagrees with
     // what its header says. The frame warns on a failed header checksum.
     virtual void noteSuspectImage(const uint8_t *image, uint32_t len, bool checksumFails);
@@ -208,6 +219,11 @@ private:
     void noteSaveError(const QString &why);
     // True when the checksum fails; *verified when the catalogue knows the image.
     bool noteVerification(const uint8_t *data, uint32_t len, bool *verified);
+    uint32_t savedLength(const uint8_t *data);
+    // The catalogues an image is looked up in: the one given, else the
+    // user's (read afresh into `user`, so an import made while the window
+    // is open counts at the next dump) and the built-in set.
+    verify::CatalogueList catalogues(verify::UserCatalogues *user) const;
 };
 
 // The outcome's name as the window shows it.

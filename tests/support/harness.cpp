@@ -16,6 +16,16 @@ void RecordingPresets::record(const char *op, int value)
         *trace << line;
 }
 
+void RecordingPresets::askRomSize(const std::vector<int> &candidates)
+{
+    QString line = QStringLiteral("askRomSize");
+    for (int value : candidates)
+        line += QLatin1Char(' ') + QString::number(value);
+    calls << line;
+    if (trace)
+        *trace << line;
+}
+
 RunRecord runWorker(CartWorker &worker, int timeoutMs)
 {
     RunRecord rec;

@@ -27,6 +27,7 @@ public:
     void selectRomSize(int value) override { record("selectRomSize", value); }
     void selectRamType(int value) override { record("selectRamType", value); }
     void selectRamSize(int value) override { record("selectRamSize", value); }
+    void askRomSize(const std::vector<int> &candidates) override;
     QObject *presetContext() override { return this; }
 
 private:

@@ -148,6 +148,51 @@ uint32_t measure_rom_size(const RomReader &read, bool *readFailed)
     return is_open_bus(probe, kProbeSize, 0) ? 0 : kSizeCandidates[0];
 }
 
+uint32_t measure_rom(const RomReader &read, bool *readFailed, SizeEvidence *how)
+{
+    *how = SizeEvidence::None;
+    *readFailed = false;
+    uint8_t start[kProbeSize];
+    uint8_t probe[kProbeSize];
+    uint8_t below[kProbeSize];
+    if (!read(0, start, kProbeSize)) {
+        *readFailed = true;
+        return 0;
+    }
+    const uint32_t top = kSizeCandidates[sizeof kSizeCandidates / sizeof kSizeCandidates[0] - 1];
+    for (const uint32_t size : kSizeCandidates) {
+        if (size == top)
+            break;
+        if (!read(size, probe, kProbeSize)) {
+            *readFailed = true;
+            return 0;
+        }
+        // The floating bus never equals real data, so a match is the ROM.
+        if (std::memcmp(probe, start, kProbeSize) != 0 || is_open_bus(start, kProbeSize, 0))
+            continue;
+        // A second witness: the ROM's last bytes again just below twice the size.
+        if (!read(size - kProbeSize, below, kProbeSize) || !read(2 * size - kProbeSize, probe, kProbeSize)) {
+            *readFailed = true;
+            return 0;
+        }
+        if (std::memcmp(probe, below, kProbeSize) == 0) {
+            *how = SizeEvidence::Repeat;
+            return size;
+        }
+    }
+    const uint32_t size = measure_rom_size(read, readFailed);
+    if (size)
+        *how = SizeEvidence::OpenBus;
+    return size;
+}
+
+uint32_t repeat_length(const uint8_t *image, uint32_t len)
+{
+    while (len >= 2 * kBlockSize && len % 2 == 0 && std::memcmp(image, image + len / 2, len / 2) == 0)
+        len /= 2;
+    return len;
+}
+
 int parse_rom_size(const QString &text)
 {
     long long value = 0;

@@ -78,6 +78,19 @@ using RomReader = std::function<bool(uint32_t offset, uint8_t *dst, uint32_t len
 // data; 0 if they float too, or when a read failed (`*readFailed`).
 uint32_t measure_rom_size(const RomReader &read, bool *readFailed);
 
+// What settled a measured size.
+enum class SizeEvidence { None, OpenBus, Repeat };
+
+// The ROM size as the bus shows it: the smallest candidate at which the
+// start repeats (the ROM's first kProbeSize bytes, and the bytes below that
+// end again below twice it), else where the open bus begins
+// (measure_rom_size). `*how` says which; size 0 and None when neither.
+uint32_t measure_rom(const RomReader &read, bool *readFailed, SizeEvidence *how);
+
+// The length of an image of `len` bytes that repeats from a power of two
+// on: halved while its upper half equals its lower half.
+uint32_t repeat_length(const uint8_t *image, uint32_t len);
+
 // Leading decimal digits of `text`; 0 without any. Saturates at INT_MAX.
 int parse_rom_size(const QString &text);
 

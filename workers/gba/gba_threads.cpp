@@ -3,6 +3,8 @@
 #include "device/device_link.h"
 
 #include <QByteArray>
+#include <algorithm>
+#include <vector>
 
 gbaThreadInfo::gbaThreadInfo(QObject *parent)
     : InfoWorker(parent), table(gba::kTitleTable), tableSize(gba::kTitleTableSize) {}
@@ -22,8 +24,14 @@ void gbaThreadInfo::identify()
         note("\r\n");
     }
 
-    int matched = 0;
-    for (size_t i : gba::find_rows(table, tableSize, gba::game_code(header))) {
+    const std::vector<size_t> rows = gba::find_rows(table, tableSize, gba::game_code(header));
+    std::vector<int> sizes;   // the rows' ROM sizes, each once
+    for (size_t i : rows) {
+        const int romSize = gba::parse_rom_size(gba::text(table[i].romSize));
+        if (romSize > 0 && std::find(sizes.begin(), sizes.end(), romSize) == sizes.end())
+            sizes.push_back(romSize);
+    }
+    for (size_t i : rows) {
         const gba::TitleRow &row = table[i];
         note("--GBA Cartridge information--");
         note("Title: ", gba::text(row.title));
@@ -32,31 +40,61 @@ void gbaThreadInfo::identify()
 
         const int romSize = gba::parse_rom_size(gba::text(row.romSize));
         note("ROM SIZE: ", QString::number(uint32_t(romSize) / 131072) + say("Mbit"));
-        selectRomSize(romSize);
+        if (sizes.size() == 1)
+            selectRomSize(romSize);
 
         const gba::SaveType save = gba::save_type_for(gba::text(row.saveType));
         note("RAM SIZE: ", QString::number(save.shown) + say(save.unit));
         noteRaw(QStringLiteral("<hr><br>"));
         selectRamSize(save.ramSize);
         selectRamType(save.ramType);
-        matched = romSize;
     }
-    // Without the logo the header fields are not a header's: judge nothing.
-    if (matched == 0 && gba::logo_matches(header))
+    if (sizes.size() > 1) {
+        // Rows of one code disagree: the bus decides between them.
+        std::sort(sizes.begin(), sizes.end());
+        gba::SizeEvidence how = gba::SizeEvidence::None;
+        uint32_t size = 0;
+        if (!measure(&size, &how))
+            return;
+        if (std::find(sizes.begin(), sizes.end(), int(size)) != sizes.end()) {
+            noteEvidence(size, how);
+            selectRomSize(int(size));
+        } else {
+            leaveRomSizeOpen(code(ConsoleCode::gba), sizes);
+        }
+    } else if (sizes.empty() && gba::logo_matches(header)) {
+        // Without the logo the header fields are not a header's: judge nothing.
         reportHeader(header);
-    else if (matched == 0)
+    } else if (sizes.empty()) {
         noteNotDetected();
+    }
+}
+
+bool gbaThreadInfo::measure(uint32_t *size, gba::SizeEvidence *how)
+{
+    bool readFailed = false;
+    *size = gba::measure_rom(
+        [this](uint32_t offset, uint8_t *dst, uint32_t len) {
+            return infoSend(gba::address_select(offset)) && infoRead(0, dst, len, offset);
+        },
+        &readFailed, how);
+    return !readFailed;
+}
+
+void gbaThreadInfo::noteEvidence(uint32_t size, gba::SizeEvidence how)
+{
+    const QString mbit = QString::number(size / 131072) + say("Mbit");
+    if (how == gba::SizeEvidence::Repeat)
+        note("ROM SIZE measured: the cartridge repeats its start from ", mbit);
+    else
+        note("ROM SIZE measured: the bus floats past ", mbit);
 }
 
 void gbaThreadInfo::reportHeader(const uint8_t *header)
 {
-    bool readFailed = false;
-    const uint32_t size = gba::measure_rom_size(
-        [this](uint32_t offset, uint8_t *dst, uint32_t len) {
-            return infoSend(gba::address_select(offset)) && infoRead(0, dst, len, offset);
-        },
-        &readFailed);
-    if (readFailed)
+    uint32_t size = 0;
+    gba::SizeEvidence how = gba::SizeEvidence::None;
+    if (!measure(&size, &how))
         return;
     if (size == 0) {
         noteNotDetected();
@@ -69,7 +107,8 @@ void gbaThreadInfo::reportHeader(const uint8_t *header)
     note("ROM SIZE: ", QString::number(size / 131072) + say("Mbit"));
     selectRomSize(int(size));
     // The save type is not in the header: the RAM options stay as they are.
-    note("Not in the title table: these values come from the cartridge header, the ROM size from where its data ends.");
+    note("Not in the title table: these values come from the cartridge header.");
+    noteEvidence(size, how);
     noteRaw(QStringLiteral("<hr><br>"));
 }
 

@@ -19,6 +19,9 @@ protected:
 private:
     // A game code with no row: the header's own fields and the measured size.
     void reportHeader(const uint8_t *header);
+    // The size the bus shows; false when a command or read failed.
+    bool measure(uint32_t *size, gba::SizeEvidence *how);
+    void noteEvidence(uint32_t size, gba::SizeEvidence how);
 };
 
 class gbaThreadDump : public DumpWorker {
@@ -32,4 +35,5 @@ protected:
     bool nextBlock(uint32_t index, const uint8_t *image, DumpBlock *block) override;
     // An empty slot's bus floats rather than reading 0xFF.
     bool emptySlot(const uint8_t *image, uint32_t len) const override;
+    uint32_t trueLength(const uint8_t *image, uint32_t len) const override { return gba::repeat_length(image, len); }
 };

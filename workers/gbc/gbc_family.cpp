@@ -14,6 +14,7 @@ const MapperLimit kLimits[] = {
     {2, 256 * 1024},          // MBC2
     {3, 2 * 1024 * 1024},     // MBC3
     {4, 8 * 1024 * 1024},     // MBC5
+    {5, 1024 * 1024},         // MBC1 multicart
 };
 
 } // namespace

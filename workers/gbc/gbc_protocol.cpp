@@ -88,6 +88,33 @@ int reader_for_image(int mmcType, const uint8_t *bank0, uint32_t len)
     return mmcType;
 }
 
+Mbc1Board classify_mbc1(const uint8_t *bank0, const uint8_t *atBank10, const uint8_t *upper1)
+{
+    if (std::memcmp(atBank10, bank0, kProbeSize) != 0)
+        return Mbc1Board::Plain;
+    // Bank 0x10 shows bank 0: a multicart, or a plain ROM that repeats, and
+    // then the upper register shows bank 0 again and both read alike.
+    if (std::memcmp(upper1, bank0, kProbeSize) == 0)
+        return Mbc1Board::Plain;
+    // Another game's header where the multicart starts its second game.
+    return logo_matches(upper1) ? Mbc1Board::Multicart : Mbc1Board::Unsure;
+}
+
+std::vector<CommandSector> mbc1_probe_low()
+{
+    return {register_write(0x6000, 0), register_write(0x4000, 0), register_write(0x2000, 0x10)};
+}
+
+std::vector<CommandSector> mbc1_probe_upper()
+{
+    return {register_write(0x6000, 1), register_write(0x4000, 1)};
+}
+
+std::vector<CommandSector> mbc1_power_on()
+{
+    return {register_write(0x6000, 0), register_write(0x4000, 0), register_write(0x2000, 1)};
+}
+
 BlockRead bank_read(int mmcType, uint32_t offset, uint32_t length)
 {
     BlockRead step;
@@ -117,6 +144,13 @@ BlockRead bank_read(int mmcType, uint32_t offset, uint32_t length)
             step.before.push_back(register_write(0x2000, bank & 0x1F));
             step.before.push_back(register_write(0x4000, (bank >> 5) & 3));
         }
+        break;
+    case mbc_1m:
+        // Bit 4 of the low register reaches no ROM line here, but keeps the
+        // chip's zero test from turning bank 0 of a game into 1.
+        step.before.push_back(register_write(0x6000, 0));
+        step.before.push_back(register_write(0x2000, 0x10 | (bank & 0x0F)));
+        step.before.push_back(register_write(0x4000, (bank >> 4) & 3));
         break;
     case mbc_2:
         // The ROM bank register answers only with address bit 8 set;

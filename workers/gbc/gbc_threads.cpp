@@ -36,15 +36,52 @@ void gbcThreadInfo::identify()
     note("Title: ", gbc::title(header));
     noteCatalogue(code(ConsoleCode::gbc), verify::gb_game_code(header, size_t(page.size())));
 
-    selectMMCType(gbc::mbc_for_type_code(header[gbc::kTypeOffset]));
-
     const int romSize = gbc::rom_size_for_code(header[gbc::kRomSizeOffset]);
+    int mbc = gbc::mbc_for_type_code(header[gbc::kTypeOffset]);
+    if (mbc == gbc::mbc_1 && romSize == 0x100000 && gbc::logo_matches(header)) {
+        gbc::Mbc1Board board = gbc::Mbc1Board::Plain;
+        if (!probeMbc1(header, &board))
+            return;
+        if (board == gbc::Mbc1Board::Multicart) {
+            note("MBC1 multicart: a second game header at 0x40000.");
+            mbc = gbc::mbc_1m;
+        } else if (board == gbc::Mbc1Board::Unsure) {
+            noteWarn("This board cannot be told apart from an MBC1 multicart: please set MBC TYPE yourself.");
+            mbc = -1;
+        }
+    }
+    if (mbc >= 0)
+        selectMMCType(mbc);
+
     note("ROM SIZE: ", QString::number(romSize / 1024) + say(" KB"));
     selectRomSize(romSize);
 
     const gbc::RamSize ram = gbc::ram_size_for_code(header[gbc::kRamSizeOffset]);
     note("RAM SIZE: ", QString::number(ram.shown) + say(ram.unit));
     selectRamSize(ram.bytes);
+}
+
+bool gbcThreadInfo::probeMbc1(const uint8_t *bank0, gbc::Mbc1Board *board)
+{
+    QByteArray low(gbc::kProbeSize, '\0');
+    QByteArray upper(gbc::kProbeSize, '\0');
+    for (const CommandSector &s : gbc::mbc1_probe_low())
+        if (!infoSend(s))
+            return false;
+    if (!infoRead(0x4000, low.data(), gbc::kProbeSize, 0x40000))
+        return false;
+    for (const CommandSector &s : gbc::mbc1_probe_upper())
+        if (!infoSend(s))
+            return false;
+    if (!infoRead(0, upper.data(), gbc::kProbeSize, 0x40000))
+        return false;
+    // Power-on banks again, so that nothing after depends on the probe.
+    for (const CommandSector &s : gbc::mbc1_power_on())
+        if (!infoSend(s))
+            return false;
+    *board = gbc::classify_mbc1(bank0, reinterpret_cast<const uint8_t *>(low.constData()),
+                                reinterpret_cast<const uint8_t *>(upper.constData()));
+    return true;
 }
 
 bool gbcThreadDump::startRead()
@@ -75,7 +112,8 @@ void gbcThreadDump::noteDeclared(const uint8_t *bank0, uint32_t len)
     if (sizeCode <= 8 && gbc::rom_size_for_code(sizeCode) != romSize)
         noteHeaderSize(uint32_t(gbc::rom_size_for_code(sizeCode)));
     const uint8_t type = bank0[gbc::kTypeOffset];
-    if (knownType(type) && gbc::mbc_for_type_code(type) != mmcType)
+    const bool multicart = mmcType == gbc::mbc_1m && gbc::mbc_for_type_code(type) == gbc::mbc_1;
+    if (knownType(type) && gbc::mbc_for_type_code(type) != mmcType && !multicart)
         noteRaw(say("The cartridge header declares mapper %1; dumping with %2 as chosen.")
                     .arg(option_name(code(ConsoleCode::gbc), 1, gbc::mbc_for_type_code(type)),
                          option_name(code(ConsoleCode::gbc), 1, mmcType)),

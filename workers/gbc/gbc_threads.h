@@ -11,6 +11,11 @@ public:
 
 protected:
     void identify() override;
+
+private:
+    // Reads the MBC1 board's banks through the multicart's wiring and
+    // MBC1's; false when a command or read failed.
+    bool probeMbc1(const uint8_t *bank0, gbc::Mbc1Board *board);
 };
 
 class gbcThreadDump : public DumpWorker {

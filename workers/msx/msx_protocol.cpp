@@ -238,20 +238,42 @@ bool beats(const Board &w, const Board &o, const std::map<uint16_t, int> &count)
     return hit >= 2;
 }
 
+// The length of a load of `a` at `p` (ld a,n and ld a,r), or 0.
+size_t load_a(const uint8_t *p, size_t left)
+{
+    if (left >= 2 && p[0] == 0x3E)
+        return 2;
+    if (left >= 1 && p[0] >= 0x78 && p[0] <= 0x7F)
+        return 1;
+    return 0;
+}
+
+// The store `ld (hl),a` that follows `ld hl,nnnn` at `i`: the bytes up to
+// and including it, or 0.
+size_t store_through_hl(const uint8_t *code, size_t len, size_t i)
+{
+    if (code[i] != 0x21 || i + 3 >= len)
+        return 0;
+    size_t at = i + 3;
+    at += load_a(code + at, len - at);
+    return at < len && code[at] == 0x77 ? at - i + 1 : 0;
+}
+
 } // namespace
 
 MapperGuess guess_mapper(const uint8_t *code, size_t len)
 {
     std::map<uint16_t, int> count;   // stores per register address of any board
     for (size_t i = 0; i + 2 < len; ++i) {
-        if (code[i] != 0x32)
+        const size_t throughHl = store_through_hl(code, len, i);
+        if (code[i] != 0x32 && !throughHl)
             continue;
         const uint16_t address = uint16_t(code[i + 1] | code[i + 2] << 8);
         const bool known = std::any_of(boards().begin(), boards().end(),
                                        [address](const Board &b) { return has_register(b, address); });
         if (known) {
             ++count[address];
-            i += 2;   // the operand is no opcode
+            i += throughHl ? throughHl - 1 : 2;   // the operands are no opcodes
         }
     }
 
@@ -313,6 +335,113 @@ uint32_t measure_banked_size(const BankReader &readBank, bool *readFailed)
         }
     }
     return 0;
+}
+
+std::vector<RegisterValue> power_on_banks(int mapper)
+{
+    switch (mapper) {
+    case 1: return {{0x6000, 0}};
+    case 2: return {{0x5000, 0}, {0x7000, 1}, {0x9000, 2}, {0xB000, 3}};
+    case 3: case 6: case 10: return {{0x6000, 1}, {0x8000, 2}, {0xA000, 3}};
+    case 4: case 7: return {{0x6000, 0}, {0x6800, 0}, {0x7000, 0}, {0x7800, 0}};
+    case 5: case 8: return {{0x6000, 0}, {0x7000, 0}};
+    case 9: return {{0x7000, 0}};
+    case 11: return {{0x7FF7, 0}, {0x7FF6, 0}};
+    case 12: return {{0x0000, 0}};
+    case 14: return {{0x4045, 0}};
+    case 16: return {{0x4000, 0}, {0x4001, 1}, {0x4002, 2}, {0x4003, 3}};
+    case 17: return {{0x4000, 0}, {0x4001, 1}};
+    case 128: return {{0x6000, 0}, {0x7000, 0}};
+    default: return {};
+    }
+}
+
+unsigned switched_regions(int mapper, uint16_t a)
+{
+    const auto in = [a](unsigned from, unsigned to) { return a >= from && a < to; };
+    switch (mapper) {
+    case 2:    // Konami SCC: 2 KiB of each region from 0x5000 on
+        return in(0x5000, 0xB800) && (a & 0x1800) == 0x1000 ? 1u << ((a - 0x4000) >> 13) : 0;
+    case 3:    // Konami4: the region written
+        return in(0x6000, 0xC000) ? 1u << ((a - 0x4000) >> 13) : 0;
+    case 4:    // ASCII 8 KB: 0x6000-0x7FFF in four 2 KiB parts
+        return in(0x6000, 0x8000) ? 1u << ((a >> 11) & 3) : 0;
+    case 5:    // ASCII 16 KB
+        return in(0x6000, 0x6800) ? 0x3u : in(0x7000, 0x7800) ? 0xCu : 0;
+    case 9:    // R-Type: any write to page 1
+        return in(0x4000, 0x8000) ? 0xCu : 0;
+    case 11:   // FM-PAC
+        return a == 0x7FF7 ? 0x3u : 0;
+    case 12:   // Super Load Runner
+        return a == 0x0000 ? 0xCu : 0;
+    case 14:   // Cross Blaim decodes no address lines
+        return 0xCu;
+    case 16:
+        return in(0x4000, 0x4004) ? 1u << (a & 3) : 0;
+    case 17:
+        return a == 0x4000 ? 0x3u : a == 0x4001 ? 0xCu : 0;
+    default:
+        return 0;
+    }
+}
+
+unsigned changed_regions(const uint8_t *before, const uint8_t *after)
+{
+    unsigned changed = 0;
+    for (unsigned r = 0; r < 4; ++r)
+        if (std::memcmp(before + r * kPageSize, after + r * kPageSize, kPageSize) != 0)
+            changed |= 1u << r;
+    return changed;
+}
+
+std::vector<uint16_t> probe_registers(int mapper)
+{
+    std::vector<uint16_t> low, high;
+    for (const Board &b : boards())
+        for (uint16_t r : b.registers) {
+            std::vector<uint16_t> &list = r >= 0x8000 && r < 0xC000 ? high : low;
+            if ((b.mapper == mapper || !switched_regions(mapper, r)) &&
+                std::find(list.begin(), list.end(), r) == list.end())
+                list.push_back(r);
+        }
+    low.insert(low.end(), high.begin(), high.end());
+    return low;
+}
+
+std::vector<int> boards_explaining(const std::vector<Observation> &seen)
+{
+    std::vector<int> found;
+    for (const Board &b : boards()) {
+        const bool fits = std::all_of(seen.begin(), seen.end(), [&b](const Observation &o) {
+            const unsigned expected = switched_regions(b.mapper, o.address);
+            return o.changed == expected;
+        });
+        if (fits)
+            found.push_back(b.mapper);
+    }
+    return found;
+}
+
+std::vector<BlockRead> measure_reads(int mapper, uint32_t offset, uint8_t mode)
+{
+    const uint32_t b8 = offset / kPageSize;
+    switch (mapper) {
+    case 3:
+    case 10: {
+        // Konami4's register at 0x6000 alone, twice, instead of 0x6000 and 0x8000.
+        std::vector<BlockRead> reads(2);
+        for (uint32_t k = 0; k < 2; ++k) {
+            reads[k].before.push_back(register_write(mode, 0x6000, b8 + k));
+            reads[k].windowOffset = 0x6000;
+            reads[k].length = kPageSize;
+        }
+        return reads;
+    }
+    case 2: case 4: case 5: case 9: case 11: case 12: case 16: case 17:
+        return {bank_read(mapper, offset, kBankSize, mode)};
+    default:
+        return {};
+    }
 }
 
 } // namespace msx

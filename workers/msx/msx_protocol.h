@@ -89,13 +89,52 @@ struct MapperGuess {
     std::vector<MapperScore> ranking;   // boards with stores, most first
 };
 
-// Counts the bank-register stores (Z80 `ld (nnnn),a`: 0x32, low, high) in
+// Counts the bank-register stores (Z80 `ld (nnnn),a`: 0x32, low, high; and
+// `ld (hl),a`, 0x77, after `ld hl,nnnn`, 0x21 low high, with at most a load
+// of `a` between them) in
 // `code` against the registers of each mapper board that stores can tell
 // apart. A board wins clearly when, against every other board, the stores
 // only it has registers for are more than twice those the other has alone;
 // where both sets are empty (ASCII 16 KiB against ASCII 8 KiB), the board
 // with fewer registers wins if the stores reach two of them.
 MapperGuess guess_mapper(const uint8_t *code, size_t len);
+
+// A bank register and a value for it.
+struct RegisterValue {
+    uint16_t address;
+    uint8_t value;
+};
+
+// The banks `mapper` shows after power-on, register by register; empty for
+// boards without registers.
+std::vector<RegisterValue> power_on_banks(int mapper);
+
+// The 8 KiB regions of the window (bit 0: 0x4000, bit 1: 0x6000, bit 2:
+// 0x8000, bit 3: 0xA000) whose bank a write at `address` selects on board
+// `mapper`; 0 where the board decodes no register there.
+unsigned switched_regions(int mapper, uint16_t address);
+
+// The regions of two 32 KiB windows that differ.
+unsigned changed_regions(const uint8_t *before, const uint8_t *after);
+
+// What a probe write at `address` did to the window.
+struct Observation {
+    uint16_t address;
+    unsigned changed;
+};
+
+// The registers the confirmation writes: every board's but those `mapper`
+// decodes itself (where a change would tell nothing), in a fixed order.
+// Addresses in 0x8000-0xBFFF come last.
+std::vector<uint16_t> probe_registers(int mapper);
+// Each probe writes this value and the next: below 0x10, so that no board
+// maps its SRAM.
+constexpr uint8_t kProbeValue = 6;
+
+// The boards the store scan knows whose registers explain every
+// observation: each write changed exactly the regions the board switches
+// there, or nothing where it has no register.
+std::vector<int> boards_explaining(const std::vector<Observation> &seen);
 
 // The largest ROM a board can hold when that is fixed (Cross Blaim's
 // two-bit latch, R-Type's one board); 0 for boards to be measured.
@@ -110,5 +149,11 @@ constexpr uint32_t kMaxBanks = 128;
 // image offset. 0 when none repeats, or a read failed (`*readFailed`).
 using BankReader = std::function<bool(uint32_t offset, uint8_t *dst)>;
 uint32_t measure_banked_size(const BankReader &readBank, bool *readFailed);
+
+// The register writes and 8 KiB window reads with which the size
+// measurement reads a 16 KiB bank: none of them writes into 0x8000-0xBFFF,
+// where a board whose SRAM a large value mapped would take the write.
+// Empty for a mapper whose banks cannot be read so.
+std::vector<BlockRead> measure_reads(int mapper, uint32_t offset, uint8_t mode);
 
 } // namespace msx

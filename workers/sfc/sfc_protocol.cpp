@@ -2,6 +2,7 @@
 
 #include <QChar>
 #include <QTextCodec>
+#include <algorithm>
 #include <cstring>
 
 namespace sfc {
@@ -244,6 +245,22 @@ uint32_t mirrored_sum(const uint8_t *p, uint32_t len)
     return byte_sum(p, head) + mirrored_sum(p + head, tailLen) * (head / tailSpan);
 }
 
+// Where the console finds byte `offset` of a ROM of `size` bytes: past the
+// largest power of two below the size, the rest repeats up to the next one.
+uint32_t console_offset(uint32_t offset, uint32_t size)
+{
+    if (offset < size)
+        return offset;
+    const uint32_t head = highest_power_of_two_at_most(size);
+    const uint32_t rest = size - head;
+    if (rest == 0)
+        return offset % size;
+    uint32_t span = highest_power_of_two_at_most(rest);
+    if (span < rest)
+        span <<= 1;
+    return head + console_offset((offset - head) % span, rest);
+}
+
 struct HeaderLocation {
     uint32_t base;
     bool (*modeFits)(uint8_t mode);
@@ -265,6 +282,28 @@ bool exhirom_mode(uint8_t mode)
 }
 
 } // namespace
+
+uint32_t true_size(const uint8_t *image, uint32_t len)
+{
+    static const uint32_t megabits[] = {12, 20, 24, 40, 48};
+    if (len == 0 || (len & (len - 1)) != 0)
+        return len;
+    for (const uint32_t mbit : megabits) {
+        const uint32_t size = mbit * 131072;
+        if (size <= len / 2 || size >= len)
+            continue;
+        // Padding of one byte repeats too: it is no sign of a smaller ROM.
+        const uint8_t *tail = image + len / 2;
+        if (std::all_of(tail, image + size, [tail](uint8_t b) { return b == *tail; }))
+            continue;
+        bool repeats = true;
+        for (uint32_t o = size; o < len && repeats; ++o)
+            repeats = image[o] == image[console_offset(o, size)];
+        if (repeats)
+            return size;
+    }
+    return len;
+}
 
 verify::HeaderCheck check_header(const uint8_t *p, size_t size)
 {

@@ -92,6 +92,12 @@ BlockRead sdd1_block(uint32_t offset, uint32_t length);
 BlockRead hirom_block(uint32_t offset, uint32_t length);
 BlockRead block_for(Reader reader, uint32_t offset, uint32_t length);
 
+// The size of the ROM behind an image of `len` bytes (a power of two) whose
+// top part repeats its lower part as boards of 12, 20, 24, 40 or 48 Mbit
+// fill the address space; `len` when no such size explains the image, or
+// when the part above the lower half is one byte over and over (padding).
+uint32_t true_size(const uint8_t *image, uint32_t len);
+
 // The header checksum of a saved image of `size` bytes: None where the
 // image is too small to hold the header; the header is the best of the LoROM, HiROM and ExHiROM places.
 verify::HeaderCheck check_header(const uint8_t *image, size_t size);

@@ -38,6 +38,7 @@ public:
 protected:
     bool startRead() override;
     bool nextBlock(uint32_t index, const uint8_t *image, DumpBlock *block) override;
+    uint32_t trueLength(const uint8_t *image, uint32_t len) const override { return sfc::true_size(image, len); }
 
 private:
     sfc::Reader reader_ = sfc::Reader::None;

@@ -24,9 +24,9 @@ const Family sms_family = {
     "SMS",
     ":/images/sms.png",
     QT_TRANSLATE_NOOP("TabGui", "SMS Rom (*.sms)"),
-    {notUsedList, smsRomSizeList, notUsedList, notUsedList},
+    {smsMapperList, smsRomSizeList, notUsedList, notUsedList},
     nullptr,  // mapper caption
-    false,  // mapping from option
+    true,  // mapping from option: a bare image does not say its board (Codemasters)
     nullptr, 0,  // mapper limits
     sms::check_header,
     serial_key,  // serial key

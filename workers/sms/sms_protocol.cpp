@@ -32,6 +32,28 @@ int firmware_version(const char *firmware)
     return version;
 }
 
+std::vector<CommandSector> power_on(int board)
+{
+    std::vector<CommandSector> writes{register_write(kControl, 0), register_write(kSlot0, 0),
+                                      register_write(kSlot1, 1), register_write(kSlot2, 2)};
+    if (board == board_codemasters)
+        writes = {register_write(kControl, 0), register_write(kCodemastersSlot0, 0),
+                  register_write(kCodemastersSlot1, 1), register_write(kCodemastersSlot2, 0)};
+    return writes;
+}
+
+bool codemasters_header(const uint8_t *p)
+{
+    const auto bcd = [](uint8_t v, int low, int high) {
+        const int n = (v >> 4) * 10 + (v & 0x0F);
+        return (v >> 4) <= 9 && (v & 0x0F) <= 9 && n >= low && n <= high;
+    };
+    const uint16_t checksum = uint16_t(p[6] | p[7] << 8);
+    const uint16_t complement = uint16_t(p[8] | p[9] << 8);
+    return p[0] >= 1 && p[0] <= 64 && bcd(p[1], 1, 31) && bcd(p[2], 1, 12) && bcd(p[3], 0, 99) &&
+           bcd(p[4], 0, 23) && bcd(p[5], 0, 59) && uint16_t(checksum + complement) == 0 && checksum != 0;
+}
+
 CommandSector start_sector()
 {
     return make_command(kTarget, kOpStart);
@@ -54,10 +76,10 @@ BlockRead slot_read(int slot)
     return step;
 }
 
-BlockRead bank_read(uint32_t bank, uint32_t length)
+BlockRead bank_read(uint32_t bank, uint32_t length, int board)
 {
     BlockRead step;
-    step.before.push_back(register_write(kSlot2, bank));
+    step.before.push_back(register_write(board == board_codemasters ? kCodemastersSlot2 : kSlot2, bank));
     step.windowOffset = 0x8000;
     step.length = length;
     return step;

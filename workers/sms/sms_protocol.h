@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 namespace sms {
 
@@ -27,6 +28,24 @@ constexpr uint32_t kSlot0 = 0xFFFD;
 constexpr uint32_t kSlot1 = 0xFFFE;
 constexpr uint32_t kSlot2 = 0xFFFF;
 
+// Values of the MMC TYPE row.
+enum Board : int { board_sega = 0, board_codemasters = 1 };
+
+// The Codemasters board's registers: each selects the bank of its slot.
+constexpr uint32_t kCodemastersSlot0 = 0x0000;
+constexpr uint32_t kCodemastersSlot1 = 0x4000;   // bit 7 maps the board's RAM
+constexpr uint32_t kCodemastersSlot2 = 0x8000;
+constexpr uint32_t kCodemastersHeader = 0x7FE0;
+constexpr uint32_t kCodemastersHeaderSize = 16;
+
+// The writes that give power-on banks on either board. The Sega control
+// register goes first, so that no later write reaches a mapped RAM.
+std::vector<CommandSector> power_on(int board);
+
+// True when the 16 bytes at 0x7FE0 are a Codemasters header: a bank count,
+// a date and time in BCD, and a checksum word beside its complement.
+bool codemasters_header(const uint8_t *at7fe0);
+
 // True when the identity text names the one board that reads this console.
 bool board_supported(const char *firmware);
 // The firmware version: the decimal digits from byte 12 of the identity
@@ -41,7 +60,7 @@ CommandSector register_write(uint32_t address, uint32_t value);
 BlockRead slot_read(int slot);
 // Large images: bank `bank` mapped into slot 2 and read there; `length` is
 // at most one bank.
-BlockRead bank_read(uint32_t bank, uint32_t length);
+BlockRead bank_read(uint32_t bank, uint32_t length, int board = board_sega);
 
 // The "TMR SEGA" header.
 struct Header {

@@ -31,13 +31,18 @@ void smsThreadInfo::identify()
         noteFail("Device only support:QXB_RDR07_FW310 or newer");
         return;
     }
-    if (!infoSend(sms::start_sector()) || !infoSend(sms::register_write(sms::kSlot0, 0)) ||
-        !infoSend(sms::register_write(sms::kSlot1, 1)) || !infoSend(sms::register_write(sms::kSlot2, 2)))
+    // Boards keep their banks across start commands: both boards' power-on
+    // banks first, so that what an earlier run left shows nowhere.
+    if (!infoSend(sms::start_sector()) || !sendAll(sms::power_on(sms::board_codemasters)) ||
+        !sendAll(sms::power_on(sms::board_sega)))
         return;
 
     QByteArray head(int(sms::kHeadSize), '\0');
     if (!infoRead(0, head.data(), sms::kHeadSize, 0) || !cartridgeAnswers(head.constData(), sms::kHeadSize))
         return;
+    if (!identifyBoard())
+        return;
+    selectMMCType(board_);
     const uint32_t crc = crc32_buffer(head.constData(), sms::kHeadSize);
     const sms::TitleRecord *hit = find_title(table, tableSize, &sms::TitleRecord::headCrc, crc);
     if (!hit || hit->romSize == 0) {
@@ -48,6 +53,48 @@ void smsThreadInfo::identify()
     note("Please set ROM SIZE to ",
          QString::number(hit->romSize / 1024) + say(" Kbytes to dump ROM."));
     selectRomSize(int(hit->romSize));
+}
+
+bool smsThreadInfo::sendAll(const std::vector<CommandSector> &sectors)
+{
+    for (const CommandSector &s : sectors)
+        if (!infoSend(s))
+            return false;
+    return true;
+}
+
+bool smsThreadInfo::identifyBoard()
+{
+    board_ = sms::board_sega;
+    uint8_t header[sms::kCodemastersHeaderSize];
+    if (!infoRead(sms::kCodemastersHeader, header, sizeof header, sms::kCodemastersHeader))
+        return false;
+    if (!sms::codemasters_header(header))
+        return true;
+    // The header alone proves nothing: the board must bank slot 2 through
+    // 0x8000, where a Sega board keeps showing bank 2.
+    const uint32_t bank = sms::kBankSize;
+    QByteArray low(int(2 * bank), '\0');
+    QByteArray before(int(bank), '\0');
+    QByteArray after(int(bank), '\0');
+    if (!infoRead(0, low.data(), 2 * bank, 0) || !infoRead(0x8000, before.data(), bank, 0x8000) ||
+        !infoSend(sms::register_write(sms::kCodemastersSlot2, 1)) ||
+        !infoRead(0x8000, after.data(), bank, 0x8000) ||
+        !infoSend(sms::register_write(sms::kCodemastersSlot2, 0)))
+        return false;
+    const QByteArray bank0 = low.left(int(bank));
+    const QByteArray bank1 = low.mid(int(bank));
+    if (bank0 != bank1 && before == bank0 && after == bank1) {
+        board_ = sms::board_codemasters;
+        note("Codemasters board: a header at 0x7FE0, banks switched at 0x0000, 0x4000 and 0x8000.");
+        return true;
+    }
+    if (bank0 != bank1 && before == after)
+        return true;   // 0x8000 switches nothing: a Sega board with such bytes
+    noteWarn("A Codemasters header, but the board cannot be told apart from a Sega one: please set MMC TYPE "
+             "and ROM SIZE yourself.");
+    withholdPresets();
+    return false;
 }
 
 void smsThreadInfo::identifyFromCartridge()
@@ -100,12 +147,16 @@ bool smsThreadInfo::measure(const QByteArray &low, uint32_t *size)
     *size = 0;
     const uint32_t bank = sms::kBankSize;
     const char *bank0 = low.constData();
+    const bool codemasters = board_ == sms::board_codemasters;
+    const uint32_t slot2 = codemasters ? sms::kCodemastersSlot2 : sms::kSlot2;
     // Carts of 16 KiB and less have no mapper; the ROM repeats within the slots.
-    if (std::memcmp(bank0 + bank / 2, bank0, bank / 2) == 0) {
+    if (codemasters) {
+        // Banked from the first KB on.
+    } else if (std::memcmp(bank0 + bank / 2, bank0, bank / 2) == 0) {
         *size = bank / 2;
         return true;
     }
-    if (std::memcmp(bank0 + bank, bank0, bank) == 0) {
+    if (!codemasters && std::memcmp(bank0 + bank, bank0, bank) == 0) {
         *size = bank;
         return true;
     }
@@ -113,7 +164,7 @@ bool smsThreadInfo::measure(const QByteArray &low, uint32_t *size)
         return false;
     QByteArray seen(int(bank), '\0');
     for (const uint32_t n : sms::kSizeProbes) {
-        if (!infoSend(sms::register_write(sms::kSlot2, n)) || !infoRead(0x8000, seen.data(), bank, n * bank))
+        if (!infoSend(sms::register_write(slot2, n)) || !infoRead(0x8000, seen.data(), bank, n * bank))
             return false;
         if (std::memcmp(seen.constData(), bank0, bank) == 0) {
             *size = n * bank;
@@ -121,7 +172,7 @@ bool smsThreadInfo::measure(const QByteArray &low, uint32_t *size)
         }
     }
     // Leave slot 2 as power-on maps it.
-    return infoSend(sms::register_write(sms::kSlot2, 2));
+    return infoSend(sms::register_write(slot2, codemasters ? 0 : 2));
 }
 
 uint32_t smsThreadDump::bufferSize() const
@@ -139,9 +190,9 @@ bool smsThreadDump::startRead()
     const bool ownStart = sms::firmware_version(device_firmware) >= sms::kFirstSmsFirmware;
     if (!send(ownStart ? sms::start_sector() : make_command(0x13, 0x01)))
         return false;
-    const uint32_t powerOn[][2] = {{sms::kControl, 0}, {sms::kSlot0, 0}, {sms::kSlot1, 1}, {sms::kSlot2, 2}};
-    for (const auto &w : powerOn)
-        if (!send(sms::register_write(w[0], w[1])))
+    // Power-on banks whatever an earlier run left.
+    for (const CommandSector &s : sms::power_on(mmcType))
+        if (!send(s))
             return false;
     declared_ = 0;
     return true;
@@ -151,7 +202,8 @@ bool smsThreadDump::nextBlock(uint32_t index, const uint8_t *, DumpBlock *block)
 {
     const uint32_t size = uint32_t(romSize);
     const uint32_t offset = index * sms::kBankSize;
-    if (size <= sms::kSlotsSize) {
+    // The Codemasters board shows bank 0 in slot 2 after power-on: always banked.
+    if (size <= sms::kSlotsSize && mmcType != sms::board_codemasters) {
         if (index >= 3)
             return false;
         block->read = sms::slot_read(int(index));
@@ -161,7 +213,7 @@ bool smsThreadDump::nextBlock(uint32_t index, const uint8_t *, DumpBlock *block)
     }
     if (!evenBlock(index, sms::kBankSize, block))
         return false;
-    block->read = sms::bank_read(index, block->read.length);
+    block->read = sms::bank_read(index, block->read.length, mmcType);
     block->progress = int(offset);   // reported as the bank's start
     return true;
 }

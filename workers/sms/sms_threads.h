@@ -18,6 +18,11 @@ protected:
 
 private:
     void identifyFromCartridge();
+    bool sendAll(const std::vector<CommandSector> &sectors);
+    // Tells a Codemasters board by its header and its slot 2 register;
+    // false when a command or read failed or the board is refused.
+    bool identifyBoard();
+    int board_ = sms::board_sega;
     // The size at which the ROM repeats bank 0; 0 when none up to 1 MiB.
     // False when a command or read failed.
     bool measure(const QByteArray &low, uint32_t *size);
