@@ -120,6 +120,20 @@ bool parse_size(const QString &text, int consoleCode, int *bytes, QString *error
     return true;
 }
 
+bool parse_ram_size(const QString &text, int *bytes, QString *error)
+{
+    static const QRegularExpression form(QStringLiteral("^\\s*(\\d{1,12})\\s*([A-Za-z]*)\\s*$"));
+    const QRegularExpressionMatch m = form.match(text);
+    const qint64 unit = m.hasMatch() ? unit_bytes(m.captured(2)) : 0;
+    const qint64 value = unit ? m.captured(1).toLongLong() * unit : 0;
+    if (value <= 0 || value > 256 * 1024) {
+        *error = QStringLiteral("\"%1\" is not a save size; write bytes (8192) or K (8K), at most 256K").arg(text);
+        return false;
+    }
+    *bytes = int(value);
+    return true;
+}
+
 bool parse_mapper(const QString &text, int consoleCode, int *value, QString *error)
 {
     const OptionEntry *list = option_list(consoleCode, kMapperRow);
@@ -148,9 +162,9 @@ bool parse_arguments(const QStringList &args, Options *options, QString *error)
 {
     Options o;
     QStringList positional;
-    QString console, size, mapper;
+    QString console, size, mapper, ramSize;
     bool haveConsole = false, haveSize = false, haveMapper = false, haveSimulate = false,
-         haveReport = false;
+         haveReport = false, haveRamSize = false, haveBackup = false;
     bool help = false, version = false;
 
     struct Valued {
@@ -161,7 +175,8 @@ bool parse_arguments(const QStringList &args, Options *options, QString *error)
     const Valued valued[] = {
         {"--console", &console, &haveConsole}, {"--size", &size, &haveSize},
         {"--mapper", &mapper, &haveMapper},    {"--simulate", &o.simulate, &haveSimulate},
-        {"--report", &o.report, &haveReport},
+        {"--report", &o.report, &haveReport},  {"--ram-size", &ramSize, &haveRamSize},
+        {"--backup", &o.backup, &haveBackup},
     };
 
     bool optionsEnded = false;
@@ -195,7 +210,7 @@ bool parse_arguments(const QStringList &args, Options *options, QString *error)
                 option = &v;
         if (!option) {
             *error = QStringLiteral("unknown option %1; the options are --console, --size, "
-                                    "--mapper, --simulate, --report, --force, --help and --version")
+                                    "--mapper, --ram-size, --backup, --simulate, --report, --force, --help and --version")
                          .arg(name);
             return false;
         }
@@ -226,7 +241,7 @@ bool parse_arguments(const QStringList &args, Options *options, QString *error)
         return true;
     }
     if (positional.isEmpty()) {
-        *error = QStringLiteral("no command given; the commands are info, dump, auto and list-drives");
+        *error = QStringLiteral("no command given; the commands are info, dump, auto, list-drives, read-save and write-save");
         return false;
     }
     const QString command = positional.takeFirst();
@@ -238,8 +253,13 @@ bool parse_arguments(const QStringList &args, Options *options, QString *error)
         o.command = Command::Auto;
     else if (command == QLatin1String("list-drives"))
         o.command = Command::ListDrives;
+    else if (command == QLatin1String("read-save"))
+        o.command = Command::ReadSave;
+    else if (command == QLatin1String("write-save"))
+        o.command = Command::WriteSave;
     else {
-        *error = QStringLiteral("unknown command \"%1\"; the commands are info, dump, auto and list-drives")
+        *error = QStringLiteral("unknown command \"%1\"; the commands are info, dump, auto, list-drives, "
+                                "read-save and write-save")
                      .arg(command);
         return false;
     }
@@ -251,6 +271,37 @@ bool parse_arguments(const QStringList &args, Options *options, QString *error)
             return false;
         }
         o.output = positional.takeFirst();
+    }
+    const bool saveCommand = o.command == Command::ReadSave || o.command == Command::WriteSave;
+    if (o.command == Command::ReadSave) {
+        if (positional.isEmpty()) {
+            *error = QStringLiteral("read-save needs the OUTPUT file to write the save to");
+            return false;
+        }
+        o.output = positional.takeFirst();
+    } else if (o.command == Command::WriteSave) {
+        if (positional.isEmpty()) {
+            *error = QStringLiteral("write-save needs the INPUT save file to write to the cartridge");
+            return false;
+        }
+        o.input = positional.takeFirst();
+    }
+    if (haveRamSize && !saveCommand) {
+        *error = QStringLiteral("%1 takes no --ram-size; it is for read-save and write-save").arg(command);
+        return false;
+    }
+    if (haveBackup && o.command != Command::WriteSave) {
+        *error = QStringLiteral("%1 takes no --backup; it is for write-save").arg(command);
+        return false;
+    }
+    if (haveRamSize) {
+        if (!parse_ram_size(ramSize, &o.ramSize, error))
+            return false;
+        o.hasRamSize = true;
+    }
+    if (haveBackup && QFileInfo(o.backup).absoluteFilePath() == QFileInfo(o.input).absoluteFilePath()) {
+        *error = QStringLiteral("--backup must name another file than INPUT");
+        return false;
     }
     if (!positional.isEmpty()) {
         *error = QStringLiteral("unexpected argument \"%1\" after %2").arg(positional.first(), command);
@@ -320,6 +371,11 @@ QString usage_text()
         "  auto --console FAMILY [--size SIZE] [--mapper MAPPER] OUTPUT\n"
         "                                         identify, then dump with what was detected\n"
         "  list-drives                            show the drives D: to Z: and the reader\n"
+        "  read-save --console FAMILY [--ram-size SIZE] [--mapper M] [--force] OUTPUT\n"
+        "                                         copy the cartridge's save memory into OUTPUT\n"
+        "  write-save --console FAMILY [--ram-size SIZE] [--mapper M] [--backup PATH] INPUT\n"
+        "                                         keep the cartridge's save as a backup, write\n"
+        "                                         INPUT into its save memory and read it back\n"
         "\n"
         "Options:\n"
         "  --console FAMILY   md, sms, msx, sfc, gb or gba\n"
@@ -332,6 +388,9 @@ QString usage_text()
         "                     \"demo\" takes the family's demonstration cartridge\n"
         "  --report FILE      after a successful dump, write its hashes and\n"
         "                     verification to FILE, never over the image\n"
+        "  --ram-size SIZE    the save size where the cartridge does not say it\n"
+        "  --backup PATH      write-save: where the cartridge's save is kept (default:\n"
+        "                     beside INPUT, named by the cartridge and the time)\n"
         "  --force            replace OUTPUT and the report FILE if they exist\n"
         "  --help             show this text\n"
         "  --version          show the version\n"

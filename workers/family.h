@@ -10,6 +10,7 @@
 
 class InfoWorker;
 class DumpWorker;
+class SaveWorker;
 
 // Scoped, since the family namespaces carry the same names.
 enum class ConsoleCode : int {
@@ -44,6 +45,11 @@ struct Family {
     verify::HeaderCheck (*checkHeader)(const uint8_t *image, size_t size);
     InfoWorker *(*makeInfo)();
     DumpWorker *(*makeDump)();
+    // Save memory: the dialog filter (translated in the TabGui context) and
+    // the workers that read and write it.
+    const char *sramFilter;
+    SaveWorker *(*makeReadSave)();
+    SaveWorker *(*makeWriteSave)();
 
     int code() const { return static_cast<int>(console); }
 };

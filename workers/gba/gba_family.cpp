@@ -1,4 +1,5 @@
 #include "workers/gba/gba_threads.h"
+#include "workers/gba/gba_save.h"
 #include "workers/gba/gba_protocol.h"
 
 #include <QtGlobal>
@@ -15,4 +16,7 @@ const Family gba_family = {
     gba::check_header,
     [] () -> InfoWorker * { return new gbaThreadInfo; },
     [] () -> DumpWorker * { return new gbaThreadDump; },
+    QT_TRANSLATE_NOOP("TabGui", "GBA SRAM (*.sav)"),
+    [] () -> SaveWorker * { return new gbaThreadReadSave; },
+    [] () -> SaveWorker * { return new gbaThreadWriteSave; },
 };

@@ -1,4 +1,5 @@
 #include "workers/gbc/gbc_threads.h"
+#include "workers/gbc/gbc_save.h"
 #include "workers/gbc/gbc_protocol.h"
 
 #include <QtGlobal>
@@ -29,4 +30,7 @@ const Family gbc_family = {
     gbc::check_header,
     [] () -> InfoWorker * { return new gbcThreadInfo; },
     [] () -> DumpWorker * { return new gbcThreadDump; },
+    QT_TRANSLATE_NOOP("TabGui", "GB SRAM (*.sav)"),
+    [] () -> SaveWorker * { return new gbcThreadReadSave; },
+    [] () -> SaveWorker * { return new gbcThreadWriteSave; },
 };

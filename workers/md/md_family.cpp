@@ -1,4 +1,5 @@
 #include "workers/md/md_threads.h"
+#include "workers/md/md_save.h"
 #include "workers/md/md_protocol.h"
 
 #include <QtGlobal>
@@ -15,4 +16,7 @@ const Family md_family = {
     md::check_header,
     [] () -> InfoWorker * { return new mdThreadInfo; },
     [] () -> DumpWorker * { return new mdThreadDump; },
+    QT_TRANSLATE_NOOP("TabGui", "MD SRAM (*.srm)"),
+    [] () -> SaveWorker * { return new mdThreadReadSave; },
+    [] () -> SaveWorker * { return new mdThreadWriteSave; },
 };

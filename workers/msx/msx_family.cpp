@@ -1,4 +1,5 @@
 #include "workers/msx/msx_threads.h"
+#include "workers/msx/msx_save.h"
 
 #include <QtGlobal>
 
@@ -27,4 +28,7 @@ const Family msx_family = {
     nullptr,
     [] () -> InfoWorker * { return new msxThreadInfo; },
     [] () -> DumpWorker * { return new msxThreadDump; },
+    QT_TRANSLATE_NOOP("TabGui", "MSX SRAM (*.sav)"),
+    [] () -> SaveWorker * { return new msxThreadReadSave; },
+    [] () -> SaveWorker * { return new msxThreadWriteSave; },
 };

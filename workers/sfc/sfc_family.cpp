@@ -1,4 +1,5 @@
 #include "workers/sfc/sfc_threads.h"
+#include "workers/sfc/sfc_save.h"
 #include "workers/sfc/sfc_protocol.h"
 
 #include <QtGlobal>
@@ -15,4 +16,7 @@ const Family sfc_family = {
     sfc::check_header,
     [] () -> InfoWorker * { return new sfcThreadInfo; },
     [] () -> DumpWorker * { return new sfcThreadDump; },
+    QT_TRANSLATE_NOOP("TabGui", "SFC SRAM (*.srm)"),
+    [] () -> SaveWorker * { return new sfcThreadReadSave; },
+    [] () -> SaveWorker * { return new sfcThreadWriteSave; },
 };

@@ -1,4 +1,5 @@
 #include "workers/sms/sms_threads.h"
+#include "workers/sms/sms_save.h"
 #include "workers/sms/sms_protocol.h"
 
 #include <QtGlobal>
@@ -15,4 +16,7 @@ const Family sms_family = {
     sms::check_header,
     [] () -> InfoWorker * { return new smsThreadInfo; },
     [] () -> DumpWorker * { return new smsThreadDump; },
+    QT_TRANSLATE_NOOP("TabGui", "SMS SRAM (*.sav)"),
+    [] () -> SaveWorker * { return new smsThreadReadSave; },
+    [] () -> SaveWorker * { return new smsThreadWriteSave; },
 };
