@@ -12,6 +12,7 @@
 class Console;
 class DumpWorker;
 class InfoWorker;
+class SaveWorker;
 class QProgressBar;
 class QPushButton;
 class Settings;
@@ -29,6 +30,11 @@ public:
     using SaveDialog = std::function<QString(QWidget *parent, const QString &caption,
                                              const QString &dir, const QString &filter)>;
     SaveDialog saveFileDialog;
+    // Asks for the save file Write SRAM writes; replaceable like the above.
+    SaveDialog openFileDialog;
+    // Asks whether to write `file` into the save memory of `cartridge`;
+    // replaceable so that a test can answer it.
+    std::function<bool(QWidget *parent, const QString &cartridge, const QString &file)> confirmWrite;
 
     Settings *settings;
     QPushButton *infoButton;
@@ -59,6 +65,7 @@ public:
 
     InfoWorker *infoWorkerFor(int code) const;
     DumpWorker *dumpWorkerFor(int code) const;
+    SaveWorker *saveWorkerFor(int code, bool write) const;
 
 signals:
     // A run starts (true) or ends (false); the console bar follows it.
@@ -85,7 +92,10 @@ private:
         int code;
         InfoWorker *info;
         DumpWorker *dump;
+        SaveWorker *readSave;
+        SaveWorker *writeSave;
     };
+    void startSave(SaveWorker *worker, const QString &file);
     QVector<FamilyWorkers> workers_;
     QElapsedTimer progressClock;   // since the run's first progress report
     QHash<const QObject *, int> pendingTones_;   // by worker

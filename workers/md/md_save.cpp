@@ -48,9 +48,10 @@ bool mdSave::describeSave(SavePlan *plan)
         if (start < kSramBase || end < start || end >= kSramTop)
             return refuse(say("The header's save addresses lie outside 0x200000-0x3FFFFF."));
     } else {
-        if (ramSize <= 0)
+        // RAM SIZE counts the address range, as the header's addresses do.
+        if (ramSize < 2 || ramSize > int(kSramTop - kSramBase))
             return refuse(say("The header announces no save memory; set RAM SIZE to read the odd bytes at 0x200001."));
-        end = start + uint32_t(ramSize) * 2 - 2;
+        end = kSramBase + uint32_t(ramSize) - 1;
     }
     const uint32_t size = step == 1 ? end - start + 1 : (end - start) / 2 + 1;
     plan->board = say("SRAM at 0x%1, %2 bytes that carry data").arg(start, 0, 16).arg(size);
