@@ -279,6 +279,10 @@ bool parse_arguments(const QStringList &args, Options *options, QString *error)
             return false;
         }
         o.output = positional.takeFirst();
+        if (o.output == QLatin1String("-")) {
+            *error = QStringLiteral("read-save writes a file; \"-\" is not one");
+            return false;
+        }
     } else if (o.command == Command::WriteSave) {
         if (positional.isEmpty()) {
             *error = QStringLiteral("write-save needs the INPUT save file to write to the cartridge");

@@ -470,6 +470,7 @@ private slots:
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QString>("says");
         QTest::newRow("no output") << QStringList{"read-save", "--console", "gb"} << "needs the OUTPUT";
+        QTest::newRow("standard output") << QStringList{"read-save", "--console", "gb", "-"} << "\"-\" is not one";
         QTest::newRow("no input") << QStringList{"write-save", "--console", "gb"} << "needs the INPUT";
         QTest::newRow("backup on read") << QStringList{"read-save", "--console", "gb", "--backup", "b", "o"} << "takes no --backup";
         QTest::newRow("ram size on dump") << QStringList{"dump", "--console", "gb", "--size", "32K", "--ram-size", "8K", "o"}
