@@ -104,6 +104,7 @@ std::unique_ptr<sim::Cartridge> make(const QString &board)
     if (board == "gb mbc5 rumble") return gb(0x1E, 3);
     if (board == "gb huc1") return gb(0xFF, 3);
     if (board == "gb mbc7") return gb(0x22, 0);
+    if (board == "gb mbc1 128k") return gb(0x03, 4);
     if (board == "gb no ram") return std::make_unique<GbCartridge>(gb_rom(0x03, 2), -1, 0);
     if (board == "sms 8k") return std::make_unique<SmsCartridge>(numbered(128 * K, 14), SmsCartridge::Board::Sega, 8 * K);
     if (board == "sms 16k") return std::make_unique<SmsCartridge>(numbered(128 * K, 14), SmsCartridge::Board::Sega, 16 * K);
@@ -337,6 +338,7 @@ private slots:
         QTest::newRow("GBA read") << "gba" << false << -1 << "reaches only the Game Boy Advance ROM";
         QTest::newRow("GBA write") << "gba" << true << -1 << "reaches only the Game Boy Advance ROM";
         QTest::newRow("GB MBC7") << "gb mbc7" << false << -1 << "not supported: MBC7";
+        QTest::newRow("GB MBC1 with 128 KB") << "gb mbc1 128k" << true << -1 << "larger than this board can map";
         QTest::newRow("GB RAM never appears") << "gb no ram" << false << -1 << "never appeared";
         QTest::newRow("SFC SA-1") << "sfc sa-1" << false << 1 << "coprocessor the reader cannot drive: SA-1";
         QTest::newRow("SFC SuperFX") << "sfc superfx" << true << 1 << "coprocessor the reader cannot drive: SuperFX";

@@ -993,6 +993,10 @@ Its current save is kept first as a backup beside the file.</source>
       <translation>RAM SIZE が 8 KB バンクの整数倍ではありません。</translation>
     </message>
     <message>
+      <source>RAM SIZE is larger than this board can map.</source>
+      <translation>RAM SIZE がこのボードで扱える大きさを超えています。</translation>
+    </message>
+    <message>
       <source>one four-bit cell a byte, high nibble 0</source>
       <translation>4ビットのセルを1バイトに1つ、上位ニブルは0</translation>
     </message>
@@ -1136,6 +1140,10 @@ Its current save is kept first as a backup beside the file.</source>
     <message>
       <source>RAM SIZE is not a whole number of 8 KB banks.</source>
       <translation>RAM SIZE が 8 KB バンクの整数倍ではありません。</translation>
+    </message>
+    <message>
+      <source>RAM SIZE is larger than this board can map.</source>
+      <translation>RAM SIZE がこのボードで扱える大きさを超えています。</translation>
     </message>
     <message>
       <source>one four-bit cell a byte, high nibble 0</source>

@@ -85,12 +85,19 @@ bool gbcSave::describeSave(SavePlan *plan)
     if (size % kRamBank && size > kRamBank)
         return refuse(say("RAM SIZE is not a whole number of 8 KB banks."));
 
+    // The bank register's width: a larger RAM would repeat, and a file
+    // written to it would overwrite its own first banks.
+    const uint32_t banks = size > kRamBank ? size / kRamBank : (size ? 1 : 0);
+    const uint32_t maxBanks = info.board == Board::Mbc5 ? (info.rumble ? 8 : 16)
+                              : info.board == Board::Mbc3 ? 8
+                              : info.board == Board::Mbc2 ? 1 : 4;
+    if (banks > maxBanks)
+        return refuse(say("RAM SIZE is larger than this board can map."));
     plan->board = QString::fromLatin1(info.name) + QStringLiteral(", %1 bytes").arg(size);
     plan->size = size;
     plan->write = [](uint32_t address, uint8_t value) { return reg(address, value); };
     // The enable register answers with address bit 8 clear on MBC2.
     plan->enable.push_back(reg(0x0000, 0x0A));
-    const uint32_t banks = size > kRamBank ? size / kRamBank : (size ? 1 : 0);
     if (info.board == Board::Mbc1 && banks > 1)
         plan->enable.push_back(reg(0x6000, 1));   // RAM banks switch only in mode 1
     for (uint32_t b = 0; b < banks; ++b) {
