@@ -467,6 +467,21 @@ private slots:
         QCOMPARE(QDir(r.dir.path()).entryList(QDir::Files), QStringList{"out.sav"});
     }
 
+    // Two reads that differ give no file.
+    void readSaveReadsTwice()
+    {
+        sim::SimulatedReader reader;
+        // RAM reads: the probe without and with the RAM, then the two passes.
+        reader.insert(std::make_unique<Lossy>(make(QStringLiteral("gb mbc1 8k")), [](uint16_t, int) { return false; }, 4));
+        sim::ScopedPlatform scope(reader);
+        QVERIFY(reader.load_save_ram(pattern(8192, 6)));
+        QTemporaryDir dir;
+        const Cli c = run_cli({"read-save", "--console", "gb", dir.filePath("out.sav")});
+        QCOMPARE(c.status, 1);
+        QVERIFY2(c.out.contains("two reads of the save memory differ at 0x100"), qPrintable(c.out));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList());
+    }
+
     void usage_data()
     {
         QTest::addColumn<QStringList>("args");
