@@ -61,13 +61,16 @@ bool write_file_atomically(const QString &target, const QByteArray &data, bool r
     for (int attempt = 0; attempt < 64 && !temp.isOpen(); ++attempt) {
         temp.setFileName(QStringLiteral("%1.%2").arg(target).arg(
             QRandomGenerator::global()->generate() & 0xFFFFFF, 6, 16, QLatin1Char('0')));
+        track_partial_image(temp.fileName());
         if (!temp.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)
             && !QFileInfo::exists(temp.fileName())) {
             *why = temp.errorString();
+            track_partial_image(QString());
             return false;
         }
     }
     if (!temp.isOpen()) {
+        track_partial_image(QString());
         *why = QStringLiteral("no free temporary name");
         return false;
     }
@@ -98,6 +101,7 @@ bool write_file_atomically(const QString &target, const QByteArray &data, bool r
     }
     if (!ok || !replace)
         QFile::remove(temp.fileName());
+    track_partial_image(QString());
     return ok;
 }
 

@@ -509,3 +509,11 @@ void DumpWorker::run()
     noteSuspectImage(buffer.data, uint32_t(romSize), checksumFails);
     end(true);
 }
+
+void track_partial_image(const QString &path)
+{
+    if (path.isEmpty())
+        partialSet = 0;
+    else
+        registerPartial(path);
+}
