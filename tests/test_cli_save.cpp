@@ -90,6 +90,22 @@ std::vector<uint8_t> codemasters_rom()
     return rom;
 }
 
+// A Mega Drive board whose header promises SRAM it lacks: its ROM repeats
+// through 0x200000 and up.
+class MdWithoutSram : public sim::Cartridge {
+public:
+    explicit MdWithoutSram(std::vector<uint8_t> rom) : rom_(std::move(rom)) {}
+    int family() const override { return sim::bus_md; }
+    void read(uint32_t offset, uint8_t *dst, uint32_t len) override
+    {
+        for (uint32_t i = 0; i < len; ++i)
+            dst[i] = rom_[(offset + i) % rom_.size()];
+    }
+
+private:
+    std::vector<uint8_t> rom_;
+};
+
 std::unique_ptr<sim::Cartridge> make(const QString &board)
 {
     using sim::GbCartridge;
@@ -121,6 +137,7 @@ std::unique_ptr<sim::Cartridge> make(const QString &board)
     if (board == "md even") return std::make_unique<sim::MdCartridge>(md_rom(0x7FFFF, 0xF0, 0x20, 0x200000, 0x201FFE));
     if (board == "md both") return std::make_unique<sim::MdCartridge>(md_rom(0x7FFFF, 0xE0, 0x20, 0x200000, 0x201FFF));
     if (board == "md big") return std::make_unique<sim::MdCartridge>(md_rom(0x3FFFFF, 0xF8, 0x20, 0x200001, 0x203FFF));
+    if (board == "md without sram") return std::make_unique<MdWithoutSram>(md_rom(0x7FFFF, 0xF8, 0x20, 0x200001, 0x203FFF));
     if (board == "md eeprom") return std::make_unique<sim::MdCartridge>(md_rom(0x7FFFF, 0xE8, 0x40, 0x200001, 0x200001));
     if (board == "msx ascii8") return std::make_unique<sim::MsxCartridge>(numbered(128 * K, 13), 7);
     if (board == "msx ascii16") return std::make_unique<sim::MsxCartridge>(numbered(128 * K, 14), 8);
@@ -343,6 +360,8 @@ private slots:
         QTest::newRow("SFC SA-1") << "sfc sa-1" << false << 1 << "coprocessor the reader cannot drive: SA-1";
         QTest::newRow("SFC SuperFX") << "sfc superfx" << true << 1 << "coprocessor the reader cannot drive: SuperFX";
         QTest::newRow("MD above 2 MB") << "md big" << false << -1 << "above 2 MB";
+        QTest::newRow("MD SRAM missing") << "md without sram" << false << -1 << "the ROM's own bytes";
+        QTest::newRow("SFC RAM blank or absent") << "sfc lorom" << false << 1 << "reads as 0xFF throughout";
         QTest::newRow("MD EEPROM") << "md eeprom" << false << -1 << "serial EEPROM";
         QTest::newRow("MD write") << "md odd" << true << -1 << "no Mega Drive write command";
         QTest::newRow("MSX without SRAM") << "msx ascii8 plain" << false << 4 << "the mapper chosen is Ascii/8kb";

@@ -481,6 +481,14 @@ Its current save is kept first as a backup beside the file.</source>
       <translation>セーブメモリの2回の読み込みが 0x%1 で一致しません。端子が汚れている可能性があります。何も保存していません。</translation>
     </message>
     <message>
+      <source>The save memory reads as 0xFF throughout: no RAM answers, or it holds no save. Nothing was saved.</source>
+      <translation>セーブメモリはすべて0xFFです。RAMが応答しないか、セーブがありません。何も保存していません。</translation>
+    </message>
+    <message>
+      <source>The save memory shows the ROM's own bytes: the RAM the header promises is not there. Nothing was saved.</source>
+      <translation>セーブメモリにROM自体のデータが見えます。ヘッダーが示すRAMがありません。何も保存していません。</translation>
+    </message>
+    <message>
       <source>Save file error.</source>
       <translation>ファイルの保存に失敗しました。</translation>
     </message>
@@ -596,6 +604,14 @@ Its current save is kept first as a backup beside the file.</source>
     <message>
       <source>The two reads of the save memory differ at 0x%1: the contacts may be dirty. Nothing was saved.</source>
       <translation>セーブメモリの2回の読み込みが 0x%1 で一致しません。端子が汚れている可能性があります。何も保存していません。</translation>
+    </message>
+    <message>
+      <source>The save memory reads as 0xFF throughout: no RAM answers, or it holds no save. Nothing was saved.</source>
+      <translation>セーブメモリはすべて0xFFです。RAMが応答しないか、セーブがありません。何も保存していません。</translation>
+    </message>
+    <message>
+      <source>The save memory shows the ROM's own bytes: the RAM the header promises is not there. Nothing was saved.</source>
+      <translation>セーブメモリにROM自体のデータが見えます。ヘッダーが示すRAMがありません。何も保存していません。</translation>
     </message>
     <message>
       <source>Save file error.</source>
@@ -877,6 +893,14 @@ Its current save is kept first as a backup beside the file.</source>
       <translation>セーブメモリの2回の読み込みが 0x%1 で一致しません。端子が汚れている可能性があります。何も保存していません。</translation>
     </message>
     <message>
+      <source>The save memory reads as 0xFF throughout: no RAM answers, or it holds no save. Nothing was saved.</source>
+      <translation>セーブメモリはすべて0xFFです。RAMが応答しないか、セーブがありません。何も保存していません。</translation>
+    </message>
+    <message>
+      <source>The save memory shows the ROM's own bytes: the RAM the header promises is not there. Nothing was saved.</source>
+      <translation>セーブメモリにROM自体のデータが見えます。ヘッダーが示すRAMがありません。何も保存していません。</translation>
+    </message>
+    <message>
       <source>Save file error.</source>
       <translation>ファイルの保存に失敗しました。</translation>
     </message>
@@ -1024,6 +1048,14 @@ Its current save is kept first as a backup beside the file.</source>
     <message>
       <source>The two reads of the save memory differ at 0x%1: the contacts may be dirty. Nothing was saved.</source>
       <translation>セーブメモリの2回の読み込みが 0x%1 で一致しません。端子が汚れている可能性があります。何も保存していません。</translation>
+    </message>
+    <message>
+      <source>The save memory reads as 0xFF throughout: no RAM answers, or it holds no save. Nothing was saved.</source>
+      <translation>セーブメモリはすべて0xFFです。RAMが応答しないか、セーブがありません。何も保存していません。</translation>
+    </message>
+    <message>
+      <source>The save memory shows the ROM's own bytes: the RAM the header promises is not there. Nothing was saved.</source>
+      <translation>セーブメモリにROM自体のデータが見えます。ヘッダーが示すRAMがありません。何も保存していません。</translation>
     </message>
     <message>
       <source>Save file error.</source>
@@ -1349,6 +1381,14 @@ Its current save is kept first as a backup beside the file.</source>
       <translation>セーブメモリの2回の読み込みが 0x%1 で一致しません。端子が汚れている可能性があります。何も保存していません。</translation>
     </message>
     <message>
+      <source>The save memory reads as 0xFF throughout: no RAM answers, or it holds no save. Nothing was saved.</source>
+      <translation>セーブメモリはすべて0xFFです。RAMが応答しないか、セーブがありません。何も保存していません。</translation>
+    </message>
+    <message>
+      <source>The save memory shows the ROM's own bytes: the RAM the header promises is not there. Nothing was saved.</source>
+      <translation>セーブメモリにROM自体のデータが見えます。ヘッダーが示すRAMがありません。何も保存していません。</translation>
+    </message>
+    <message>
       <source>Save file error.</source>
       <translation>ファイルの保存に失敗しました。</translation>
     </message>
@@ -1500,6 +1540,14 @@ Its current save is kept first as a backup beside the file.</source>
     <message>
       <source>The two reads of the save memory differ at 0x%1: the contacts may be dirty. Nothing was saved.</source>
       <translation>セーブメモリの2回の読み込みが 0x%1 で一致しません。端子が汚れている可能性があります。何も保存していません。</translation>
+    </message>
+    <message>
+      <source>The save memory reads as 0xFF throughout: no RAM answers, or it holds no save. Nothing was saved.</source>
+      <translation>セーブメモリはすべて0xFFです。RAMが応答しないか、セーブがありません。何も保存していません。</translation>
+    </message>
+    <message>
+      <source>The save memory shows the ROM's own bytes: the RAM the header promises is not there. Nothing was saved.</source>
+      <translation>セーブメモリにROM自体のデータが見えます。ヘッダーが示すRAMがありません。何も保存していません。</translation>
     </message>
     <message>
       <source>Save file error.</source>
@@ -1829,6 +1877,14 @@ Its current save is kept first as a backup beside the file.</source>
       <translation>セーブメモリの2回の読み込みが 0x%1 で一致しません。端子が汚れている可能性があります。何も保存していません。</translation>
     </message>
     <message>
+      <source>The save memory reads as 0xFF throughout: no RAM answers, or it holds no save. Nothing was saved.</source>
+      <translation>セーブメモリはすべて0xFFです。RAMが応答しないか、セーブがありません。何も保存していません。</translation>
+    </message>
+    <message>
+      <source>The save memory shows the ROM's own bytes: the RAM the header promises is not there. Nothing was saved.</source>
+      <translation>セーブメモリにROM自体のデータが見えます。ヘッダーが示すRAMがありません。何も保存していません。</translation>
+    </message>
+    <message>
       <source>Save file error.</source>
       <translation>ファイルの保存に失敗しました。</translation>
     </message>
@@ -1956,6 +2012,14 @@ Its current save is kept first as a backup beside the file.</source>
     <message>
       <source>The two reads of the save memory differ at 0x%1: the contacts may be dirty. Nothing was saved.</source>
       <translation>セーブメモリの2回の読み込みが 0x%1 で一致しません。端子が汚れている可能性があります。何も保存していません。</translation>
+    </message>
+    <message>
+      <source>The save memory reads as 0xFF throughout: no RAM answers, or it holds no save. Nothing was saved.</source>
+      <translation>セーブメモリはすべて0xFFです。RAMが応答しないか、セーブがありません。何も保存していません。</translation>
+    </message>
+    <message>
+      <source>The save memory shows the ROM's own bytes: the RAM the header promises is not there. Nothing was saved.</source>
+      <translation>セーブメモリにROM自体のデータが見えます。ヘッダーが示すRAMがありません。何も保存していません。</translation>
     </message>
     <message>
       <source>Save file error.</source>
@@ -2249,6 +2313,14 @@ Its current save is kept first as a backup beside the file.</source>
       <translation>セーブメモリの2回の読み込みが 0x%1 で一致しません。端子が汚れている可能性があります。何も保存していません。</translation>
     </message>
     <message>
+      <source>The save memory reads as 0xFF throughout: no RAM answers, or it holds no save. Nothing was saved.</source>
+      <translation>セーブメモリはすべて0xFFです。RAMが応答しないか、セーブがありません。何も保存していません。</translation>
+    </message>
+    <message>
+      <source>The save memory shows the ROM's own bytes: the RAM the header promises is not there. Nothing was saved.</source>
+      <translation>セーブメモリにROM自体のデータが見えます。ヘッダーが示すRAMがありません。何も保存していません。</translation>
+    </message>
+    <message>
       <source>Save file error.</source>
       <translation>ファイルの保存に失敗しました。</translation>
     </message>
@@ -2380,6 +2452,14 @@ Its current save is kept first as a backup beside the file.</source>
     <message>
       <source>The two reads of the save memory differ at 0x%1: the contacts may be dirty. Nothing was saved.</source>
       <translation>セーブメモリの2回の読み込みが 0x%1 で一致しません。端子が汚れている可能性があります。何も保存していません。</translation>
+    </message>
+    <message>
+      <source>The save memory reads as 0xFF throughout: no RAM answers, or it holds no save. Nothing was saved.</source>
+      <translation>セーブメモリはすべて0xFFです。RAMが応答しないか、セーブがありません。何も保存していません。</translation>
+    </message>
+    <message>
+      <source>The save memory shows the ROM's own bytes: the RAM the header promises is not there. Nothing was saved.</source>
+      <translation>セーブメモリにROM自体のデータが見えます。ヘッダーが示すRAMがありません。何も保存していません。</translation>
     </message>
     <message>
       <source>Save file error.</source>
@@ -2681,6 +2761,14 @@ Its current save is kept first as a backup beside the file.</source>
       <translation>セーブメモリの2回の読み込みが 0x%1 で一致しません。端子が汚れている可能性があります。何も保存していません。</translation>
     </message>
     <message>
+      <source>The save memory reads as 0xFF throughout: no RAM answers, or it holds no save. Nothing was saved.</source>
+      <translation>セーブメモリはすべて0xFFです。RAMが応答しないか、セーブがありません。何も保存していません。</translation>
+    </message>
+    <message>
+      <source>The save memory shows the ROM's own bytes: the RAM the header promises is not there. Nothing was saved.</source>
+      <translation>セーブメモリにROM自体のデータが見えます。ヘッダーが示すRAMがありません。何も保存していません。</translation>
+    </message>
+    <message>
       <source>Save file error.</source>
       <translation>ファイルの保存に失敗しました。</translation>
     </message>
@@ -2808,6 +2896,14 @@ Its current save is kept first as a backup beside the file.</source>
     <message>
       <source>The two reads of the save memory differ at 0x%1: the contacts may be dirty. Nothing was saved.</source>
       <translation>セーブメモリの2回の読み込みが 0x%1 で一致しません。端子が汚れている可能性があります。何も保存していません。</translation>
+    </message>
+    <message>
+      <source>The save memory reads as 0xFF throughout: no RAM answers, or it holds no save. Nothing was saved.</source>
+      <translation>セーブメモリはすべて0xFFです。RAMが応答しないか、セーブがありません。何も保存していません。</translation>
+    </message>
+    <message>
+      <source>The save memory shows the ROM's own bytes: the RAM the header promises is not there. Nothing was saved.</source>
+      <translation>セーブメモリにROM自体のデータが見えます。ヘッダーが示すRAMがありません。何も保存していません。</translation>
     </message>
     <message>
       <source>Save file error.</source>

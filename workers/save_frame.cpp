@@ -245,6 +245,22 @@ bool SaveWorker::readSave(const SavePlan &plan)
     if (at >= 0)
         return refuse(say("The two reads of the save memory differ at 0x%1: the contacts may be dirty. "
                           "Nothing was saved.").arg(at, 0, 16));
+    // Boards that map their RAM without a switch cannot show it appear; a
+    // RAM that is not there reads as open bus or as the ROM again.
+    if (!plan.gated && std::all_of(a, a + plan.size, [&plan](uint8_t v) { return v == (0xFF & plan.mask); }))
+        return refuse(say("The save memory reads as 0xFF throughout: no RAM answers, or it holds no save. "
+                          "Nothing was saved."));
+    if (plan.absentView >= 0 && !plan.banks.empty()) {
+        SaveBank rom = plan.banks.front();
+        rom.select.clear();
+        rom.windowOffset = uint32_t(plan.absentView);
+        QByteArray shown(int(rom.length), '\0');
+        if (!readBank(rom, reinterpret_cast<uint8_t *>(shown.data()), 0))
+            return false;
+        if (first_difference(a, reinterpret_cast<const uint8_t *>(shown.constData()), rom.length, plan.mask) < 0)
+            return refuse(say("The save memory shows the ROM's own bytes: the RAM the header promises is not "
+                              "there. Nothing was saved."));
+    }
     if (plan.hasClock && !readClock(plan, a + plan.size))
         return false;
     QString why;

@@ -46,6 +46,9 @@ struct SavePlan {
     // Unmapped, the bank's window shows something else (open bus or ROM):
     // a read equal to that view means the RAM never appeared.
     bool gated = true;
+    // Where a board that lacks the RAM would show something else instead
+    // (a ROM mirror), in the first bank's layout; -1: nowhere known.
+    int64_t absentView = -1;
     bool hasClock = false;
     SaveClock clock;
     QString layout;                       // logged: how the file holds the bytes

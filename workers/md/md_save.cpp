@@ -57,6 +57,8 @@ bool mdSave::describeSave(SavePlan *plan)
     plan->board = say("SRAM at 0x%1, %2 bytes that carry data").arg(start, 0, 16).arg(size);
     plan->size = size;
     plan->gated = false;
+    // Without the SRAM, a ROM of at most 2 MiB repeats at 0x200000.
+    plan->absentView = start - kSramBase;
     plan->readOnlyReason = say("The reader has no Mega Drive write command: Mega Drive saves can be read, not written.");
     plan->layout = lane;
     SaveBank bank;
