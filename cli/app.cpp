@@ -12,6 +12,7 @@
 #include "simulator/simulated_reader.h"
 #include "workers/rate_text.h"
 #include "workers/registry.h"
+#include "workers/save_frame.h"
 #include "workers/worker.h"
 
 #include "quorvel_version.h"
@@ -132,8 +133,11 @@ public:
                 hint = o.mapper;
         }
         std::string why;
+        // The demonstration cartridges carry a save.
         std::unique_ptr<sim::Cartridge> cart =
-            sim::make_cartridge(o.family.toStdString(), std::move(image), hint, &why);
+            o.simulate == QLatin1String("demo")
+                ? sim::make_demo_cartridge(o.family.toStdString(), &why)
+                : sim::make_cartridge(o.family.toStdString(), std::move(image), hint, &why);
         if (!cart) {
             *error = QStringLiteral("cannot simulate %1: %2").arg(o.simulate, QString::fromStdString(why));
             return false;
@@ -314,6 +318,36 @@ int dump(const Options &o, int romSize, int mapper, Printer &printer)
     return savedStatus;
 }
 
+int save_command(const Options &o, Printer &printer)
+{
+    const bool write = o.command == Command::WriteSave;
+    std::unique_ptr<SaveWorker> worker(make_save_worker(o.console, write));
+    worker->fileName = write ? o.input : o.output;
+    worker->backupPath = o.backup;
+    worker->ramSize = o.hasRamSize ? o.ramSize : 0;
+    worker->mmcType = o.hasMapper ? o.mapper : -1;
+    worker->force = o.force;
+    worker->stopFlag = &stopSignal;
+    printer.line(write ? tab_text("Writing save memory from file:") : tab_text("Reading save memory to file:"));
+    printer.line(worker->fileName);
+    const int status = run_worker(*worker, printer);
+    printer.line(status == 1 ? tab_text(">Success!") : tab_text(">Operation failure."));
+    printer.log(QStringLiteral("<hr><br>"));
+    if (status == 1)
+        return exit_success;
+    if (stopSignal.load())
+        return stopped_status();
+    if (write && !worker->backupWritten().isEmpty())
+        printer.error(QStringLiteral("%1: the save was not written as it should be; the cartridge's previous save is in %2")
+                          .arg(QLatin1String(kProgram), worker->backupWritten()));
+    else
+        printer.error(QStringLiteral("%1: %2 failed; %3")
+                          .arg(QLatin1String(kProgram), write ? QStringLiteral("write-save") : QStringLiteral("read-save"),
+                               write ? QStringLiteral("the cartridge's save memory was not changed")
+                                     : o.output + QStringLiteral(" was not written")));
+    return exit_failure;
+}
+
 } // namespace
 
 void install_signal_handlers()
@@ -370,6 +404,17 @@ int run(const QStringList &args, QTextStream &out, QTextStream &err, bool progre
             return exit_failure;
         }
     }
+    if (o.command == Command::WriteSave) {
+        const QFileInfo input(o.input);
+        if (!input.isFile()) {
+            printer.error(QStringLiteral("%1: %2 is not a save file that can be read").arg(QLatin1String(kProgram), o.input));
+            return exit_failure;
+        }
+        if (!o.backup.isEmpty() && QFileInfo::exists(o.backup)) {
+            printer.error(QStringLiteral("%1: the backup %2 exists; it is never replaced").arg(QLatin1String(kProgram), o.backup));
+            return exit_failure;
+        }
+    }
     if (!o.report.isEmpty() && refuse(report_refusal(o.report, o.output, o.force), QString(), printer))
         return exit_failure;
 
@@ -401,6 +446,8 @@ int run(const QStringList &args, QTextStream &out, QTextStream &err, bool progre
 
     if (o.command == Command::Dump)
         return dump(o, o.romSize, dumpMapper, printer);
+    if (o.command == Command::ReadSave || o.command == Command::WriteSave)
+        return save_command(o, printer);
 
     Presets presets(o.console);
     std::unique_ptr<InfoWorker> info(make_info_worker(o.console));

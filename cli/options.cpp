@@ -120,6 +120,20 @@ bool parse_size(const QString &text, int consoleCode, int *bytes, QString *error
     return true;
 }
 
+bool parse_ram_size(const QString &text, int *bytes, QString *error)
+{
+    static const QRegularExpression form(QStringLiteral("^\\s*(\\d{1,12})\\s*([A-Za-z]*)\\s*$"));
+    const QRegularExpressionMatch m = form.match(text);
+    const qint64 unit = m.hasMatch() ? unit_bytes(m.captured(2)) : 0;
+    const qint64 value = unit ? m.captured(1).toLongLong() * unit : 0;
+    if (value <= 0 || value > 256 * 1024) {
+        *error = QStringLiteral("\"%1\" is not a save size; write bytes (8192) or K (8K), at most 256K").arg(text);
+        return false;
+    }
+    *bytes = int(value);
+    return true;
+}
+
 bool parse_mapper(const QString &text, int consoleCode, int *value, QString *error)
 {
     const OptionEntry *list = option_list(consoleCode, kMapperRow);
@@ -213,9 +227,9 @@ bool parse_arguments(const QStringList &args, Options *options, QString *error)
 {
     Options o;
     QStringList positional;
-    QString console, size, mapper;
+    QString console, size, mapper, ramSize;
     bool haveConsole = false, haveSize = false, haveMapper = false, haveSimulate = false,
-         haveReport = false, haveName = false;
+         haveReport = false, haveName = false, haveRamSize = false, haveBackup = false;
     bool help = false, version = false;
 
     struct Valued {
@@ -227,6 +241,7 @@ bool parse_arguments(const QStringList &args, Options *options, QString *error)
         {"--console", &console, &haveConsole}, {"--size", &size, &haveSize},
         {"--mapper", &mapper, &haveMapper},    {"--simulate", &o.simulate, &haveSimulate},
         {"--report", &o.report, &haveReport},  {"--name", &o.name, &haveName},
+        {"--ram-size", &ramSize, &haveRamSize}, {"--backup", &o.backup, &haveBackup},
     };
 
     bool optionsEnded = false;
@@ -264,7 +279,8 @@ bool parse_arguments(const QStringList &args, Options *options, QString *error)
                 option = &v;
         if (!option) {
             *error = QStringLiteral("unknown option %1; the options are --console, --size, "
-                                    "--mapper, --simulate, --report, --name, --force, --read-twice, --help and --version")
+                                    "--mapper, --ram-size, --backup, --simulate, --report, --name, --force, "
+                                    "--read-twice, --help and --version")
                          .arg(name);
             return false;
         }
@@ -295,7 +311,8 @@ bool parse_arguments(const QStringList &args, Options *options, QString *error)
         return true;
     }
     if (positional.isEmpty()) {
-        *error = QStringLiteral("no command given; the commands are info, dump, auto, list-drives and catalogue");
+        *error = QStringLiteral("no command given; the commands are info, dump, auto, list-drives, read-save, "
+                                "write-save and catalogue");
         return false;
     }
     const QString command = positional.takeFirst();
@@ -307,11 +324,20 @@ bool parse_arguments(const QStringList &args, Options *options, QString *error)
         o.command = Command::Auto;
     else if (command == QLatin1String("list-drives"))
         o.command = Command::ListDrives;
-    else if (command == QLatin1String("catalogue"))
+    else if (command == QLatin1String("read-save"))
+        o.command = Command::ReadSave;
+    else if (command == QLatin1String("write-save"))
+        o.command = Command::WriteSave;
+    else if (command == QLatin1String("catalogue")) {
+        if (haveRamSize || haveBackup || o.readTwice) {
+            *error = QStringLiteral("catalogue takes none of --ram-size, --backup and --read-twice");
+            return false;
+        }
         return parse_catalogue(o, positional, {haveConsole, haveSize, haveMapper, haveSimulate, haveReport, haveName},
                                console, options, error);
-    else {
-        *error = QStringLiteral("unknown command \"%1\"; the commands are info, dump, auto, list-drives and catalogue")
+    } else {
+        *error = QStringLiteral("unknown command \"%1\"; the commands are info, dump, auto, list-drives, "
+                                "read-save, write-save and catalogue")
                      .arg(command);
         return false;
     }
@@ -327,6 +353,41 @@ bool parse_arguments(const QStringList &args, Options *options, QString *error)
             return false;
         }
         o.output = positional.takeFirst();
+    }
+    const bool saveCommand = o.command == Command::ReadSave || o.command == Command::WriteSave;
+    if (o.command == Command::ReadSave) {
+        if (positional.isEmpty()) {
+            *error = QStringLiteral("read-save needs the OUTPUT file to write the save to");
+            return false;
+        }
+        o.output = positional.takeFirst();
+        if (o.output == QLatin1String("-")) {
+            *error = QStringLiteral("read-save writes a file; \"-\" is not one");
+            return false;
+        }
+    } else if (o.command == Command::WriteSave) {
+        if (positional.isEmpty()) {
+            *error = QStringLiteral("write-save needs the INPUT save file to write to the cartridge");
+            return false;
+        }
+        o.input = positional.takeFirst();
+    }
+    if (haveRamSize && !saveCommand) {
+        *error = QStringLiteral("%1 takes no --ram-size; it is for read-save and write-save").arg(command);
+        return false;
+    }
+    if (haveBackup && o.command != Command::WriteSave) {
+        *error = QStringLiteral("%1 takes no --backup; it is for write-save").arg(command);
+        return false;
+    }
+    if (haveRamSize) {
+        if (!parse_ram_size(ramSize, &o.ramSize, error))
+            return false;
+        o.hasRamSize = true;
+    }
+    if (haveBackup && QFileInfo(o.backup).absoluteFilePath() == QFileInfo(o.input).absoluteFilePath()) {
+        *error = QStringLiteral("--backup must name another file than INPUT");
+        return false;
     }
     if (!positional.isEmpty()) {
         *error = QStringLiteral("unexpected argument \"%1\" after %2").arg(positional.first(), command);
@@ -405,6 +466,11 @@ QString usage_text()
         "  catalogue remove NAME                  remove an imported DAT, by its header name\n"
         "  catalogue add IMAGE --name \"TITLE\" [--console FAMILY]\n"
         "                                         add an entry of your own for IMAGE\n"
+        "  read-save --console FAMILY [--ram-size SIZE] [--mapper M] [--force] OUTPUT\n"
+        "                                         copy the cartridge's save memory into OUTPUT\n"
+        "  write-save --console FAMILY [--ram-size SIZE] [--mapper M] [--backup PATH] INPUT\n"
+        "                                         keep the cartridge's save as a backup, write\n"
+        "                                         INPUT into its save memory and read it back\n"
         "\n"
         "Options:\n"
         "  --console FAMILY   md, sms, msx, sfc, gb or gba\n"
@@ -418,6 +484,9 @@ QString usage_text()
         "  --report FILE      after a successful dump, write its hashes and\n"
         "                     verification to FILE, never over the image\n"
         "  --name TITLE       the title of an entry of your own\n"
+        "  --ram-size SIZE    the save size where the cartridge does not say it\n"
+        "  --backup PATH      write-save: where the cartridge's save is kept (default:\n"
+        "                     beside INPUT, named by the cartridge and the time)\n"
         "  --force            replace OUTPUT and the report FILE if they exist\n"
         "  --read-twice       read every block until two reads agree; a block\n"
         "                     that never does fails the dump\n"

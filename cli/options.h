@@ -9,7 +9,7 @@
 
 namespace cli {
 
-enum class Command { None, Info, Dump, Auto, ListDrives, Catalogue, Help, Version };
+enum class Command { None, Info, Dump, Auto, ListDrives, Catalogue, Help, Version, ReadSave, WriteSave };
 
 struct Options {
     Command command = Command::None;
@@ -29,7 +29,15 @@ struct Options {
     QStringList catalogueArgs;
     QString name;           // --name of catalogue add
     bool readTwice = false; // read every block until two reads agree
+    bool hasRamSize = false;
+    int ramSize = 0;        // --ram-size in bytes
+    QString input;          // write-save: the save file to write
+    QString backup;         // write-save: where the cartridge's save is kept
 };
+
+// A save size in the forms of --size, any whole number of bytes up to
+// 256 KiB. False with a message.
+bool parse_ram_size(const QString &text, int *bytes, QString *error);
 
 // Console code of a family name as --console spells it; 0 for none.
 int console_for_family(const QString &name);

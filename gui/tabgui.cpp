@@ -4,6 +4,7 @@
 #include "gui/settings.h"
 #include "workers/rate_text.h"
 #include "workers/registry.h"
+#include "workers/save_frame.h"
 #include "workers/worker.h"
 
 #include <QCheckBox>
@@ -13,6 +14,7 @@
 #include <QStyle>
 #include <QHBoxLayout>
 #include <QKeySequence>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QShortcut>
@@ -23,6 +25,16 @@ TabGui::TabGui(QWidget *parent)
     , saveFileDialog([](QWidget *p, const QString &caption, const QString &dir,
                         const QString &filter) {
         return QFileDialog::getSaveFileName(p, caption, dir, filter);
+    })
+    , openFileDialog([](QWidget *p, const QString &caption, const QString &dir, const QString &filter) {
+        return QFileDialog::getOpenFileName(p, caption, dir, filter);
+    })
+    , confirmWrite([](QWidget *p, const QString &cartridge, const QString &file) {
+        return QMessageBox::question(p, tr("Write SRAM"),
+                                     tr("Write %1 into the save memory of the cartridge \"%2\"?\n\n"
+                                        "Its current save is kept first as a backup beside the file.")
+                                         .arg(file, cartridge))
+               == QMessageBox::Yes;
     })
 {
     settings = new Settings(this);
@@ -72,9 +84,12 @@ TabGui::TabGui(QWidget *parent)
     consoleCode = code(ConsoleCode::md);
 
     for (const Family *family : families()) {
-        const FamilyWorkers pair{family->code(), family->makeInfo(), family->makeDump()};
+        const FamilyWorkers pair{family->code(), family->makeInfo(), family->makeDump(),
+                                 family->makeReadSave(), family->makeWriteSave()};
         wire(pair.info);
         wire(pair.dump);
+        wire(pair.readSave);
+        wire(pair.writeSave);
         workers_.append(pair);
     }
     sfcThreadInfo = infoWorkerFor(code(ConsoleCode::sfc));
@@ -125,7 +140,7 @@ TabGui::~TabGui()
     // not be destroyed.
     QVector<CartWorker *> workers;
     for (const FamilyWorkers &pair : workers_)
-        workers << pair.info << pair.dump;
+        workers << pair.info << pair.dump << pair.readSave << pair.writeSave;
     for (CartWorker *worker : workers) {
         if (!worker)
             continue;
@@ -186,6 +201,14 @@ DumpWorker *TabGui::dumpWorkerFor(int code) const
     for (const FamilyWorkers &pair : workers_)
         if (pair.code == code)
             return pair.dump;
+    return nullptr;
+}
+
+SaveWorker *TabGui::saveWorkerFor(int code, bool write) const
+{
+    for (const FamilyWorkers &pair : workers_)
+        if (pair.code == code)
+            return write ? pair.writeSave : pair.readSave;
     return nullptr;
 }
 
@@ -328,6 +351,52 @@ void TabGui::push_read_rom()
     info(tr("Reading data from ROM to file:") + QStringLiteral("\n") + name);
 }
 
-void TabGui::push_read_ram() {}
+void TabGui::startSave(SaveWorker *worker, const QString &file)
+{
+    // A run that has sent its status may still be returning.
+    worker->wait();
+    worker->fileName = file;
+    worker->backupPath.clear();
+    worker->ramSize = settings->ramSize;
+    worker->mmcType = settings->mmcType;
+    setButtonsEnabled(false);
+    worker->start(QThread::NormalPriority);
+}
+
+void TabGui::push_read_ram()
+{
+    const Family *family = find_family(consoleCode);
+    SaveWorker *worker = saveWorkerFor(consoleCode, false);
+    if (!family || !worker)
+        return;
+    const QString name = saveFileDialog(this, tr("Read SRAM to..."), QStringLiteral("."), tr(family->sramFilter));
+    if (name.isEmpty())
+        return;
+    // The dialog has asked before replacing a file.
+    worker->force = true;
+    startSave(worker, name);
+    info(tr("Reading save memory to file:") + QStringLiteral("\n") + name);
+}
+
 void TabGui::push_write_flash() {}
-void TabGui::push_write_ram() {}
+
+void TabGui::push_write_ram()
+{
+    const Family *family = find_family(consoleCode);
+    SaveWorker *worker = saveWorkerFor(consoleCode, true);
+    if (!family || !worker)
+        return;
+    const QString name = openFileDialog(this, tr("Write SRAM from..."), QStringLiteral("."), tr(family->sramFilter));
+    if (name.isEmpty())
+        return;
+    // Asked once the worker knows the cartridge, before its RAM is touched;
+    // the worker waits for the answer.
+    worker->confirmWrite = [this](const QString &cartridge, const QString &file) {
+        bool yes = false;
+        QMetaObject::invokeMethod(
+            this, [&] { yes = confirmWrite(this, cartridge, file); }, Qt::BlockingQueuedConnection);
+        return yes;
+    };
+    startSave(worker, name);
+    info(tr("Writing save memory from file:") + QStringLiteral("\n") + name);
+}

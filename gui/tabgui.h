@@ -15,6 +15,7 @@ class InfoWorker;
 class QKeySequence;
 class QCheckBox;
 class QLabel;
+class SaveWorker;
 class QProgressBar;
 class QPushButton;
 class Settings;
@@ -32,6 +33,11 @@ public:
     using SaveDialog = std::function<QString(QWidget *parent, const QString &caption,
                                              const QString &dir, const QString &filter)>;
     SaveDialog saveFileDialog;
+    // Asks for the save file Write SRAM writes; replaceable like the above.
+    SaveDialog openFileDialog;
+    // Asks whether to write `file` into the save memory of `cartridge`;
+    // replaceable so that a test can answer it.
+    std::function<bool(QWidget *parent, const QString &cartridge, const QString &file)> confirmWrite;
 
     Settings *settings;
     QPushButton *infoButton;
@@ -67,6 +73,7 @@ public:
 
     InfoWorker *infoWorkerFor(int code) const;
     DumpWorker *dumpWorkerFor(int code) const;
+    SaveWorker *saveWorkerFor(int code, bool write) const;
 
     // A Dump run has started and not yet ended.
     bool dumpRunning() const;
@@ -101,7 +108,10 @@ private:
         int code;
         InfoWorker *info;
         DumpWorker *dump;
+        SaveWorker *readSave;
+        SaveWorker *writeSave;
     };
+    void startSave(SaveWorker *worker, const QString &file);
     QVector<FamilyWorkers> workers_;
     QElapsedTimer progressClock;   // since the run's first progress report
     QHash<const QObject *, int> pendingTones_;   // by worker

@@ -6,11 +6,14 @@
 #include "gui/tabgui.h"
 #include "simulator/cartridge.h"
 #include "simulator/gba_cartridge.h"
+#include "simulator/gbc_cartridge.h"
 #include "simulator/simulated_reader.h"
 #include "support/carts.h"
 #include "support/console_lines.h"
 #include "support/gate.h"
 #include "workers/gba/gba_protocol.h"
+#include "workers/gbc/gbc_protocol.h"
+#include "workers/save_frame.h"
 #include "workers/sfc/sfc_threads.h"
 #include "workers/worker.h"
 
@@ -27,6 +30,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cstring>
 #include <memory>
 #include <thread>
 
@@ -91,6 +95,7 @@ private slots:
                                 caption + '|' + dir + '|' + filter;
             return dialogAnswer_;
         };
+        tab_->openFileDialog = tab_->saveFileDialog;
     }
 
     void cleanup()
@@ -109,8 +114,8 @@ private slots:
         QCOMPARE(shown(tab_->console), lines);
     }
 
-    // The start state, which Flash, the SRAM buttons and a Dump whose save
-    // dialog is cancelled leave as it is; a size the mapper cannot address
+    // The start state, which Flash, and the SRAM buttons and a Dump whose
+    // file dialog is cancelled leave as it is; a size the mapper cannot address
     // is refused before the save dialog.
     void startStateAndClicksThatStartNothing()
     {
@@ -124,7 +129,8 @@ private slots:
             QCoreApplication::processEvents();
             QVERIFY2(idle(tab), qPrintable(b->text()));
         }
-        QCOMPARE(dialogCalls_, QStringList{"Read ROM to...|.|MD Rom (*.md)"});
+        QCOMPARE(dialogCalls_, (QStringList{"Read SRAM to...|.|MD SRAM (*.srm)", "Write SRAM from...|.|MD SRAM (*.srm)",
+                                            "Read ROM to...|.|MD Rom (*.md)"}));
         QCOMPARE(tab.console->toHtml(), before);
         QVERIFY(!tab.mdThreadDump->isRunning());
         QVERIFY(reader_->events().empty());
@@ -136,7 +142,7 @@ private slots:
         QTest::mouseClick(tab.infoButton, Qt::LeftButton);
         QTest::mouseClick(tab.dumpButton, Qt::LeftButton);
         QCOMPARE(tab.console->toHtml(), before);
-        QCOMPARE(dialogCalls_.size(), 1);
+        QCOMPARE(dialogCalls_.size(), 3);
 
         tab.selectConsole(2);
         tab.settings->selectRomSize(1048576);
@@ -148,7 +154,7 @@ private slots:
         tab.print_error(0);
         QCOMPARE(refusal, tab.console->document()->findBlockByNumber(1).begin().fragment().charFormat().foreground().color());
         QVERIFY(refusal != tab.console->palette().color(QPalette::Text));
-        QCOMPARE(dialogCalls_.size(), 1);
+        QCOMPARE(dialogCalls_.size(), 3);
         QVERIFY(idle(tab));
         QVERIFY(reader_->events().empty());
     }
@@ -385,6 +391,47 @@ private slots:
         for (const char *name : {"first.md", "second.md"})
             QVERIFY2(file_bytes(dir_->filePath(QLatin1String(name))) == to_bytes(image), name);
         QCOMPARE(shown(tab.console).filter(QStringLiteral(">Success!")).size(), 3);
+    }
+
+    // Read SRAM and Write SRAM run the family's save workers; Write SRAM
+    // asks first, naming the cartridge and the file, and a "no" writes nothing.
+    void saveButtons()
+    {
+        std::vector<uint8_t> rom(0x8000, 0);
+        std::copy(gbc::kLogo, gbc::kLogo + gbc::kLogoSize, rom.begin() + gbc::kLogoOffset);
+        std::memcpy(rom.data() + gbc::kTitleOffset, "POCKET SAVE", 11);
+        rom[gbc::kTypeOffset] = 0x03;
+        rom[gbc::kRamSizeOffset] = 2;
+        reader_->insert(std::make_unique<sim::GbCartridge>(rom));
+        std::vector<uint8_t> save(8192);
+        for (size_t i = 0; i < save.size(); ++i)
+            save[i] = uint8_t(i * 13 + (i >> 8) + 1);
+        QVERIFY(reader_->load_save_ram(save));
+        TabGui &tab = *tab_;
+        tab.selectConsole(code(ConsoleCode::gbc));
+        dialogAnswer_ = dir_->filePath(QStringLiteral("game.sav"));
+        QTest::mouseClick(tab.readSramButton, Qt::LeftButton);
+        waitIdle(tab, tab.saveWorkerFor(code(ConsoleCode::gbc), false));
+        QCOMPARE(dialogCalls_.last(), QStringLiteral("Read SRAM to...|.|GB SRAM (*.sav)"));
+        QCOMPARE(file_bytes(dialogAnswer_), to_bytes(save));
+
+        const std::vector<uint8_t> next(8192, 0x5A);
+        dialogAnswer_ = dir_->filePath(QStringLiteral("next.sav"));
+        QVERIFY(write_file(dialogAnswer_, to_bytes(next)));
+        QStringList asked;
+        bool answer = false;
+        tab.confirmWrite = [&](QWidget *, const QString &cartridge, const QString &file) {
+            asked << cartridge + '|' + file;
+            return answer;
+        };
+        for (bool yes : {false, true}) {
+            answer = yes;
+            QTest::mouseClick(tab.writeSramButton, Qt::LeftButton);
+            waitIdle(tab, tab.saveWorkerFor(code(ConsoleCode::gbc), true));
+            QCOMPARE(reader_->save_ram(), yes ? next : save);
+        }
+        QCOMPARE(asked, QStringList({"POCKET SAVE|" + dialogAnswer_, "POCKET SAVE|" + dialogAnswer_}));
+        QCOMPARE(QDir(dir_->path()).entryList({QStringLiteral("POCKET SAVE backup *.sav")}).size(), 1);
     }
 };
 

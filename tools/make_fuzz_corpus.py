@@ -229,6 +229,43 @@ def seeds():
         "gba": device_input("gba", gba_image(0x4000)),
         "gba-failing": device_input("gba", gba_image(0x1000), mode=0x12),
     }
+    yield "fuzz_save_plan", save_seeds()
+
+
+def save_input(family, image, mapper=0xFF, ram_k=0):
+    index = FAMILIES[family][0]
+    return bytearray([index, mapper]) + struct.pack(">H", ram_k * 16) + image
+
+
+def md_ra(size, lanes, kind, start, end):
+    img = md_image(size)
+    put(img, 0x1A4, struct.pack(">I", size - 1))
+    put(img, 0x1B0, b"RA" + bytes([lanes, kind]) + struct.pack(">II", start, end))
+    return img
+
+
+def codemasters(size):
+    img = filler(size, 7)
+    put(img, 0x7FE6, struct.pack("<HH", 0x1234, 0x10000 - 0x1234))
+    return img
+
+
+def save_seeds():
+    return {
+        "gb-mbc1": save_input("gb", gb_image(0x8000, 0x03, 0, 3)),
+        "gb-mbc2": save_input("gb", gb_image(0x8000, 0x06, 0, 0)),
+        "gb-mbc3-clock": save_input("gb", gb_image(0x8000, 0x10, 0, 3)),
+        "gb-mbc5-rumble": save_input("gb", gb_image(0x8000, 0x1E, 0, 4)),
+        "gb-huc1": save_input("gb", gb_image(0x8000, 0xFF, 0, 2)),
+        "sfc-lorom": save_input("sfc", sfc_page(0x20, 0x02, 0x09, 3), 1),
+        "sfc-sa1": save_input("sfc", sfc_page(0x23, 0x35, 0x0A, 3), 1),
+        "md-odd": save_input("md", md_ra(0x2000, 0xF8, 0x20, 0x200001, 0x203FFF)),
+        "md-eeprom": save_input("md", md_ra(0x2000, 0xE8, 0x40, 0x200001, 0x200001)),
+        "sms": save_input("sms", sms_image(0x8000, 0x7FF0, 0x8000), 0xFF, 8),
+        "sms-codemasters": save_input("sms", codemasters(0x8000), 1),
+        "msx-ascii8": save_input("msx", msx_code(0x8000, (0x6000, 0x7000)), 7),
+        "msx-gm2": save_input("msx", msx_code(0x8000, (0x6000, 0x8000)), 6),
+    }
 
 
 def main():

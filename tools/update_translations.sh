@@ -6,7 +6,8 @@
 #
 # Worker texts pass through note("…"), its toned siblings noteGood, noteWarn
 # and noteFail, and say("…"), which lupdate reads as
-# tr(). Texts of the worker frame (CartWorker, InfoWorker, DumpWorker) are
+# tr(). Texts of the worker frame (CartWorker, InfoWorker, DumpWorker,
+# SaveWorker, and each family's <f>Save) are
 # looked up at run time under the concrete worker's class (mdThreadDump, …),
 # so they are copied into each of those contexts. Texts the frame's free
 # functions pass to frameText("…") (refusals and save error reasons) are
@@ -33,14 +34,19 @@ import xml.etree.ElementTree as ET
 
 fresh_path, ts_path = sys.argv[1], sys.argv[2]
 
-workers = sorted(set(re.findall(r"\bclass\s+(\w+Thread(?:Info|Dump))\b",
+workers = sorted(set(re.findall(r"\bclass\s+(\w+Thread(?:Info|Dump|ReadSave|WriteSave))\b",
                                 "".join(open(p, encoding="utf-8").read()
-                                        for p in glob.glob("workers/*/*_threads.h")))))
+                                        for p in glob.glob("workers/*/*_threads.h") + glob.glob("workers/*/*_save.h")))))
+saves = [w for w in workers if w.endswith("Save")]
 frame = {
     "CartWorker": workers,
     "InfoWorker": [w for w in workers if w.endswith("Info")],
     "DumpWorker": [w for w in workers if w.endswith("Dump")],
+    "SaveWorker": saves,
 }
+# Each family's save description (mdSave …) logs under its two workers.
+for w in saves:
+    frame.setdefault(w.split("Thread")[0] + "Save", []).append(w)
 
 def text_of(element):
     """Element text with lupdate's <byte value="xd"/> as the character."""

@@ -83,10 +83,6 @@
       <translation>RAM サイズ:</translation>
     </message>
     <message>
-      <source>MBC TYPE:</source>
-      <translation>MBC タイプ:</translation>
-    </message>
-    <message>
       <source>Not Used:</source>
       <translation>未使用:</translation>
     </message>
@@ -109,6 +105,10 @@
     <message>
       <source>The cartridge does not settle its ROM size. Which is it?</source>
       <translation>カートリッジから ROM サイズを決められません。どれですか？</translation>
+    </message>
+    <message>
+      <source>MBC TYPE:</source>
+      <translation>MBC タイプ:</translation>
     </message>
   </context>
   <context>
@@ -180,32 +180,16 @@
       <translation>残り %1</translation>
     </message>
     <message>
-      <source>SMS Rom (*.sms)</source>
-      <translation>SMS ROM イメージ (*.sms)</translation>
+      <source>Write SRAM</source>
+      <translation>SRAM 書き込み</translation>
     </message>
     <message>
-      <source>SFC Rom (*.sfc)</source>
-      <translation>SFC ROM イメージ (*.sfc)</translation>
-    </message>
-    <message>
-      <source>GB Rom (*.gb);;GBC Rom (*.gbc)</source>
-      <translation>GB ROM イメージ (*.gb);;GBC ROM イメージ (*.gbc)</translation>
-    </message>
-    <message>
-      <source>GBA Rom (*.gba)</source>
-      <translation>GBA ROM イメージ (*.gba)</translation>
-    </message>
-    <message>
-      <source>MSX Rom (*.rom)</source>
-      <translation>MSX ROM イメージ (*.rom)</translation>
-    </message>
-    <message>
-      <source>MD Rom (*.md)</source>
-      <translation>MD ROM イメージ (*.md)</translation>
-    </message>
-    <message>
-    </message>
-    <message>
+      <source>Write %1 into the save memory of the cartridge "%2"?
+
+Its current save is kept first as a backup beside the file.</source>
+      <translation>%1 をカートリッジ「%2」のセーブメモリに書き込みますか?
+
+現在のセーブは先にバックアップとしてファイルの横に保存されます。</translation>
     </message>
     <message>
       <source>Info</source>
@@ -222,10 +206,6 @@
     <message>
       <source>Read SRAM</source>
       <translation>SRAM 読み出し</translation>
-    </message>
-    <message>
-      <source>Write SRAM</source>
-      <translation>SRAM 書き込み</translation>
     </message>
     <message>
       <source>Cancel</source>
@@ -266,34 +246,72 @@
       <translation>ROM からファイルへ読み出し中:</translation>
     </message>
     <message>
-      <source>%1 in %2, %3, CRC-32 %4</source>
-      <translation>%1、%2、%3、CRC-32 %4</translation>
+      <source>Read SRAM to...</source>
+      <translation>SRAMの保存先...</translation>
     </message>
     <message>
+      <source>Reading save memory to file:</source>
+      <translation>セーブメモリをファイルに読み込み中:</translation>
+    </message>
+    <message>
+      <source>Write SRAM from...</source>
+      <translation>SRAMに書き込むファイル...</translation>
+    </message>
+    <message>
+      <source>Writing save memory from file:</source>
+      <translation>ファイルからセーブメモリに書き込み中:</translation>
     </message>
     <message>
       <source>GBA Rom (*.gba)</source>
       <translation>GBA ROM イメージ (*.gba)</translation>
     </message>
     <message>
+      <source>GBA SRAM (*.sav)</source>
+      <translation>GBA SRAM (*.sav)</translation>
+    </message>
+    <message>
       <source>GB Rom (*.gb);;GBC Rom (*.gbc)</source>
       <translation>GB ROM イメージ (*.gb);;GBC ROM イメージ (*.gbc)</translation>
+    </message>
+    <message>
+      <source>GB SRAM (*.sav)</source>
+      <translation>GB SRAM (*.sav)</translation>
     </message>
     <message>
       <source>MD Rom (*.md)</source>
       <translation>MD ROM イメージ (*.md)</translation>
     </message>
     <message>
+      <source>MD SRAM (*.srm)</source>
+      <translation>MD SRAM (*.srm)</translation>
+    </message>
+    <message>
       <source>MSX Rom (*.rom)</source>
       <translation>MSX ROM イメージ (*.rom)</translation>
+    </message>
+    <message>
+      <source>MSX SRAM (*.sav)</source>
+      <translation>MSX SRAM (*.sav)</translation>
+    </message>
+    <message>
+      <source>%1 in %2, %3, CRC-32 %4</source>
+      <translation>%1、%2、%3、CRC-32 %4</translation>
     </message>
     <message>
       <source>SFC Rom (*.sfc)</source>
       <translation>SFC ROM イメージ (*.sfc)</translation>
     </message>
     <message>
+      <source>SFC SRAM (*.srm)</source>
+      <translation>SFC SRAM (*.srm)</translation>
+    </message>
+    <message>
       <source>SMS Rom (*.sms)</source>
       <translation>SMS ROM イメージ (*.sms)</translation>
+    </message>
+    <message>
+      <source>SMS SRAM (*.sav)</source>
+      <translation>SMS SRAM (*.sav)</translation>
     </message>
   </context>
   <context>
@@ -399,12 +417,6 @@
     <message>
       <source>Save file error.</source>
       <translation>ファイルの保存に失敗しました。</translation>
-    </message>
-    <message>
-    </message>
-    <message>
-      <source>Can not open dump device.</source>
-      <translation>ダンプデバイスを開けません。</translation>
     </message>
     <message>
       <source>Warning: two reads of the cartridge header differ; the contacts may be dirty. Clean them, or read twice and compare.</source>
@@ -561,6 +573,256 @@
     </message>
   </context>
   <context>
+    <name>gbaThreadReadSave</name>
+    <message>
+      <source>Can not auto detect cartridge information</source>
+      <translation>カートリッジ情報を自動検出できません</translation>
+    </message>
+    <message>
+      <source>Please set ROM SIZE by yourself to dump the ROM</source>
+      <translation>ROM をダンプするには ROM SIZE を手動で設定してください</translation>
+    </message>
+    <message>
+      <source>&#xd;
+</source>
+      <translation>&#xd;
+</translation>
+    </message>
+    <message>
+      <source>Can not open dump device.</source>
+      <translation>ダンプデバイスを開けません。</translation>
+    </message>
+    <message>
+      <source>The two reads of the save memory differ at 0x%1: the contacts may be dirty. Nothing was saved.</source>
+      <translation>セーブメモリの2回の読み込みが 0x%1 で一致しません。端子が汚れている可能性があります。何も保存していません。</translation>
+    </message>
+    <message>
+      <source>The save memory reads as 0xFF throughout: no RAM answers, or it holds no save. Nothing was saved.</source>
+      <translation>セーブメモリはすべて0xFFです。RAMが応答しないか、セーブがありません。何も保存していません。</translation>
+    </message>
+    <message>
+      <source>The save memory shows the ROM's own bytes: the RAM the header promises is not there. Nothing was saved.</source>
+      <translation>セーブメモリにROM自体のデータが見えます。ヘッダーが示すRAMがありません。何も保存していません。</translation>
+    </message>
+    <message>
+      <source>Save file error.</source>
+      <translation>ファイルの保存に失敗しました。</translation>
+    </message>
+    <message>
+      <source>Save file success.</source>
+      <translation>ファイルを保存しました。</translation>
+    </message>
+    <message>
+      <source>File CRC: 0x</source>
+      <translation>ファイル CRC: 0x</translation>
+    </message>
+    <message>
+      <source>The two reads of the save memory differ at 0x%1: the contacts may be dirty. Nothing was written.</source>
+      <translation>セーブメモリの2回の読み込みが 0x%1 で一致しません。端子が汚れている可能性があります。何も書き込んでいません。</translation>
+    </message>
+    <message>
+      <source>The backup could not be kept, so nothing was written: </source>
+      <translation>バックアップを保存できなかったため、何も書き込んでいません: </translation>
+    </message>
+    <message>
+      <source>Backup of the cartridge's save: </source>
+      <translation>カートリッジのセーブのバックアップ: </translation>
+    </message>
+    <message>
+      <source>The read-back differs; writing the bank again one command at a time from 0x</source>
+      <translation>警告: 読み戻しが一致しません。1コマンドずつバンクを書き直します: 0x</translation>
+    </message>
+    <message>
+      <source>The save memory does not hold the file: the read-back differs at 0x</source>
+      <translation>セーブメモリの内容がファイルと一致しません。読み戻しの相違位置: 0x</translation>
+    </message>
+    <message>
+      <source>The save that was there before is kept in </source>
+      <translation>以前のセーブの保存先: </translation>
+    </message>
+    <message>
+      <source>Written and read back: the save memory holds </source>
+      <translation>書き込みと読み戻しを確認しました。セーブメモリの内容: </translation>
+    </message>
+    <message>
+      <source>Can not read the save file: </source>
+      <translation>セーブファイルを読めません: </translation>
+    </message>
+    <message>
+      <source>The file holds %1 bytes, but this cartridge's save is %2 bytes%3. Nothing was written.</source>
+      <translation>ファイルは %1 バイトですが、このカートリッジのセーブは %2 バイトです%3。何も書き込んでいません。</translation>
+    </message>
+    <message>
+      <source> (or %1 with the clock)</source>
+      <translation>(時計付きなら %1)</translation>
+    </message>
+    <message>
+      <source>The backup file exists already; choose another: </source>
+      <translation>バックアップファイルは既に存在します。別の名前を選んでください: </translation>
+    </message>
+    <message>
+      <source>Nothing was written.</source>
+      <translation>何も書き込んでいません。</translation>
+    </message>
+    <message>
+      <source>Save memory: </source>
+      <translation>セーブメモリ: </translation>
+    </message>
+    <message>
+      <source>File layout: </source>
+      <translation>ファイルの形式: </translation>
+    </message>
+    <message>
+      <source>The save memory never appeared: the window shows the same bytes with the RAM mapped as without it. Nothing was saved.</source>
+      <translation>セーブメモリが現れませんでした。RAMを割り当てても表示が変わりません。何も保存していません。</translation>
+    </message>
+    <message>
+      <source>Save canceled.</source>
+      <translation>セーブ操作を中止しました。</translation>
+    </message>
+    <message>
+      <source>Read error at 0x</source>
+      <translation>読み取りエラー: アドレス 0x</translation>
+    </message>
+    <message>
+      <source>Device command error.</source>
+      <translation>デバイスのコマンドエラーです。</translation>
+    </message>
+    <message>
+      <source>The file exists; it is kept: </source>
+      <translation>ファイルは既に存在するため残します: </translation>
+    </message>
+    <message>
+      <source>The reader reaches only the Game Boy Advance ROM: the save chips (SRAM, FRAM, Flash, EEPROM) answer outside it, so saves can be neither read nor written.</source>
+      <translation>リーダーが届くのはゲームボーイアドバンスのROMだけです。セーブチップ(SRAM、FRAM、Flash、EEPROM)はその外にあるため、セーブの読み書きはできません。</translation>
+    </message>
+  </context>
+  <context>
+    <name>gbaThreadWriteSave</name>
+    <message>
+      <source>Can not auto detect cartridge information</source>
+      <translation>カートリッジ情報を自動検出できません</translation>
+    </message>
+    <message>
+      <source>Please set ROM SIZE by yourself to dump the ROM</source>
+      <translation>ROM をダンプするには ROM SIZE を手動で設定してください</translation>
+    </message>
+    <message>
+      <source>&#xd;
+</source>
+      <translation>&#xd;
+</translation>
+    </message>
+    <message>
+      <source>Can not open dump device.</source>
+      <translation>ダンプデバイスを開けません。</translation>
+    </message>
+    <message>
+      <source>The two reads of the save memory differ at 0x%1: the contacts may be dirty. Nothing was saved.</source>
+      <translation>セーブメモリの2回の読み込みが 0x%1 で一致しません。端子が汚れている可能性があります。何も保存していません。</translation>
+    </message>
+    <message>
+      <source>The save memory reads as 0xFF throughout: no RAM answers, or it holds no save. Nothing was saved.</source>
+      <translation>セーブメモリはすべて0xFFです。RAMが応答しないか、セーブがありません。何も保存していません。</translation>
+    </message>
+    <message>
+      <source>The save memory shows the ROM's own bytes: the RAM the header promises is not there. Nothing was saved.</source>
+      <translation>セーブメモリにROM自体のデータが見えます。ヘッダーが示すRAMがありません。何も保存していません。</translation>
+    </message>
+    <message>
+      <source>Save file error.</source>
+      <translation>ファイルの保存に失敗しました。</translation>
+    </message>
+    <message>
+      <source>Save file success.</source>
+      <translation>ファイルを保存しました。</translation>
+    </message>
+    <message>
+      <source>File CRC: 0x</source>
+      <translation>ファイル CRC: 0x</translation>
+    </message>
+    <message>
+      <source>The two reads of the save memory differ at 0x%1: the contacts may be dirty. Nothing was written.</source>
+      <translation>セーブメモリの2回の読み込みが 0x%1 で一致しません。端子が汚れている可能性があります。何も書き込んでいません。</translation>
+    </message>
+    <message>
+      <source>The backup could not be kept, so nothing was written: </source>
+      <translation>バックアップを保存できなかったため、何も書き込んでいません: </translation>
+    </message>
+    <message>
+      <source>Backup of the cartridge's save: </source>
+      <translation>カートリッジのセーブのバックアップ: </translation>
+    </message>
+    <message>
+      <source>The read-back differs; writing the bank again one command at a time from 0x</source>
+      <translation>警告: 読み戻しが一致しません。1コマンドずつバンクを書き直します: 0x</translation>
+    </message>
+    <message>
+      <source>The save memory does not hold the file: the read-back differs at 0x</source>
+      <translation>セーブメモリの内容がファイルと一致しません。読み戻しの相違位置: 0x</translation>
+    </message>
+    <message>
+      <source>The save that was there before is kept in </source>
+      <translation>以前のセーブの保存先: </translation>
+    </message>
+    <message>
+      <source>Written and read back: the save memory holds </source>
+      <translation>書き込みと読み戻しを確認しました。セーブメモリの内容: </translation>
+    </message>
+    <message>
+      <source>Can not read the save file: </source>
+      <translation>セーブファイルを読めません: </translation>
+    </message>
+    <message>
+      <source>The file holds %1 bytes, but this cartridge's save is %2 bytes%3. Nothing was written.</source>
+      <translation>ファイルは %1 バイトですが、このカートリッジのセーブは %2 バイトです%3。何も書き込んでいません。</translation>
+    </message>
+    <message>
+      <source> (or %1 with the clock)</source>
+      <translation>(時計付きなら %1)</translation>
+    </message>
+    <message>
+      <source>The backup file exists already; choose another: </source>
+      <translation>バックアップファイルは既に存在します。別の名前を選んでください: </translation>
+    </message>
+    <message>
+      <source>Nothing was written.</source>
+      <translation>何も書き込んでいません。</translation>
+    </message>
+    <message>
+      <source>Save memory: </source>
+      <translation>セーブメモリ: </translation>
+    </message>
+    <message>
+      <source>File layout: </source>
+      <translation>ファイルの形式: </translation>
+    </message>
+    <message>
+      <source>The save memory never appeared: the window shows the same bytes with the RAM mapped as without it. Nothing was saved.</source>
+      <translation>セーブメモリが現れませんでした。RAMを割り当てても表示が変わりません。何も保存していません。</translation>
+    </message>
+    <message>
+      <source>Save canceled.</source>
+      <translation>セーブ操作を中止しました。</translation>
+    </message>
+    <message>
+      <source>Read error at 0x</source>
+      <translation>読み取りエラー: アドレス 0x</translation>
+    </message>
+    <message>
+      <source>Device command error.</source>
+      <translation>デバイスのコマンドエラーです。</translation>
+    </message>
+    <message>
+      <source>The file exists; it is kept: </source>
+      <translation>ファイルは既に存在するため残します: </translation>
+    </message>
+    <message>
+      <source>The reader reaches only the Game Boy Advance ROM: the save chips (SRAM, FRAM, Flash, EEPROM) answer outside it, so saves can be neither read nor written.</source>
+      <translation>リーダーが届くのはゲームボーイアドバンスのROMだけです。セーブチップ(SRAM、FRAM、Flash、EEPROM)はその外にあるため、セーブの読み書きはできません。</translation>
+    </message>
+  </context>
+  <context>
     <name>gbcThreadDump</name>
     <message>
       <source>Can not auto detect cartridge information</source>
@@ -627,12 +889,6 @@
     <message>
       <source>Save file error.</source>
       <translation>ファイルの保存に失敗しました。</translation>
-    </message>
-    <message>
-    </message>
-    <message>
-      <source>Can not open dump device.</source>
-      <translation>ダンプデバイスを開けません。</translation>
     </message>
     <message>
       <source>Warning: two reads of the cartridge header differ; the contacts may be dirty. Clean them, or read twice and compare.</source>
@@ -773,6 +1029,320 @@
     </message>
   </context>
   <context>
+    <name>gbcThreadReadSave</name>
+    <message>
+      <source>Can not auto detect cartridge information</source>
+      <translation>カートリッジ情報を自動検出できません</translation>
+    </message>
+    <message>
+      <source>Please set ROM SIZE by yourself to dump the ROM</source>
+      <translation>ROM をダンプするには ROM SIZE を手動で設定してください</translation>
+    </message>
+    <message>
+      <source>&#xd;
+</source>
+      <translation>&#xd;
+</translation>
+    </message>
+    <message>
+      <source>Can not open dump device.</source>
+      <translation>ダンプデバイスを開けません。</translation>
+    </message>
+    <message>
+      <source>The two reads of the save memory differ at 0x%1: the contacts may be dirty. Nothing was saved.</source>
+      <translation>セーブメモリの2回の読み込みが 0x%1 で一致しません。端子が汚れている可能性があります。何も保存していません。</translation>
+    </message>
+    <message>
+      <source>The save memory reads as 0xFF throughout: no RAM answers, or it holds no save. Nothing was saved.</source>
+      <translation>セーブメモリはすべて0xFFです。RAMが応答しないか、セーブがありません。何も保存していません。</translation>
+    </message>
+    <message>
+      <source>The save memory shows the ROM's own bytes: the RAM the header promises is not there. Nothing was saved.</source>
+      <translation>セーブメモリにROM自体のデータが見えます。ヘッダーが示すRAMがありません。何も保存していません。</translation>
+    </message>
+    <message>
+      <source>Save file error.</source>
+      <translation>ファイルの保存に失敗しました。</translation>
+    </message>
+    <message>
+      <source>Save file success.</source>
+      <translation>ファイルを保存しました。</translation>
+    </message>
+    <message>
+      <source>File CRC: 0x</source>
+      <translation>ファイル CRC: 0x</translation>
+    </message>
+    <message>
+      <source>The two reads of the save memory differ at 0x%1: the contacts may be dirty. Nothing was written.</source>
+      <translation>セーブメモリの2回の読み込みが 0x%1 で一致しません。端子が汚れている可能性があります。何も書き込んでいません。</translation>
+    </message>
+    <message>
+      <source>The backup could not be kept, so nothing was written: </source>
+      <translation>バックアップを保存できなかったため、何も書き込んでいません: </translation>
+    </message>
+    <message>
+      <source>Backup of the cartridge's save: </source>
+      <translation>カートリッジのセーブのバックアップ: </translation>
+    </message>
+    <message>
+      <source>The read-back differs; writing the bank again one command at a time from 0x</source>
+      <translation>警告: 読み戻しが一致しません。1コマンドずつバンクを書き直します: 0x</translation>
+    </message>
+    <message>
+      <source>The save memory does not hold the file: the read-back differs at 0x</source>
+      <translation>セーブメモリの内容がファイルと一致しません。読み戻しの相違位置: 0x</translation>
+    </message>
+    <message>
+      <source>The save that was there before is kept in </source>
+      <translation>以前のセーブの保存先: </translation>
+    </message>
+    <message>
+      <source>Written and read back: the save memory holds </source>
+      <translation>書き込みと読み戻しを確認しました。セーブメモリの内容: </translation>
+    </message>
+    <message>
+      <source>Can not read the save file: </source>
+      <translation>セーブファイルを読めません: </translation>
+    </message>
+    <message>
+      <source>The file holds %1 bytes, but this cartridge's save is %2 bytes%3. Nothing was written.</source>
+      <translation>ファイルは %1 バイトですが、このカートリッジのセーブは %2 バイトです%3。何も書き込んでいません。</translation>
+    </message>
+    <message>
+      <source> (or %1 with the clock)</source>
+      <translation>(時計付きなら %1)</translation>
+    </message>
+    <message>
+      <source>The backup file exists already; choose another: </source>
+      <translation>バックアップファイルは既に存在します。別の名前を選んでください: </translation>
+    </message>
+    <message>
+      <source>Nothing was written.</source>
+      <translation>何も書き込んでいません。</translation>
+    </message>
+    <message>
+      <source>Save memory: </source>
+      <translation>セーブメモリ: </translation>
+    </message>
+    <message>
+      <source>File layout: </source>
+      <translation>ファイルの形式: </translation>
+    </message>
+    <message>
+      <source>The save memory never appeared: the window shows the same bytes with the RAM mapped as without it. Nothing was saved.</source>
+      <translation>セーブメモリが現れませんでした。RAMを割り当てても表示が変わりません。何も保存していません。</translation>
+    </message>
+    <message>
+      <source>Save canceled.</source>
+      <translation>セーブ操作を中止しました。</translation>
+    </message>
+    <message>
+      <source>Read error at 0x</source>
+      <translation>読み取りエラー: アドレス 0x</translation>
+    </message>
+    <message>
+      <source>Device command error.</source>
+      <translation>デバイスのコマンドエラーです。</translation>
+    </message>
+    <message>
+      <source>The file exists; it is kept: </source>
+      <translation>ファイルは既に存在するため残します: </translation>
+    </message>
+    <message>
+      <source>Can not detect gameboy logo.</source>
+      <translation>Game Boy のロゴを検出できません。</translation>
+    </message>
+    <message>
+      <source> The header cannot be trusted, so the save memory is left alone.</source>
+      <translation> ヘッダーを信頼できないため、セーブメモリには触れません。</translation>
+    </message>
+    <message>
+      <source>This board's save memory is not supported: </source>
+      <translation>このボードのセーブメモリには対応していません: </translation>
+    </message>
+    <message>
+      <source>The cartridge header names another mapper than the one chosen; the header's is used: </source>
+      <translation>警告: カートリッジヘッダーは選択と異なるマッパーを示しています。ヘッダーのものを使います: </translation>
+    </message>
+    <message>
+      <source>The header gives no RAM size; set RAM SIZE.</source>
+      <translation>ヘッダーにRAMサイズがありません。RAM SIZE を設定してください。</translation>
+    </message>
+    <message>
+      <source>RAM SIZE is not a whole number of 8 KB banks.</source>
+      <translation>RAM SIZE が 8 KB バンクの整数倍ではありません。</translation>
+    </message>
+    <message>
+      <source>RAM SIZE is larger than this board can map.</source>
+      <translation>RAM SIZE がこのボードで扱える大きさを超えています。</translation>
+    </message>
+    <message>
+      <source>one four-bit cell a byte, high nibble 0</source>
+      <translation>4ビットのセルを1バイトに1つ、上位ニブルは0</translation>
+    </message>
+    <message>
+      <source>RAM, then the 48-byte clock footer</source>
+      <translation>RAM、続いて48バイトの時計フッター</translation>
+    </message>
+  </context>
+  <context>
+    <name>gbcThreadWriteSave</name>
+    <message>
+      <source>Can not auto detect cartridge information</source>
+      <translation>カートリッジ情報を自動検出できません</translation>
+    </message>
+    <message>
+      <source>Please set ROM SIZE by yourself to dump the ROM</source>
+      <translation>ROM をダンプするには ROM SIZE を手動で設定してください</translation>
+    </message>
+    <message>
+      <source>&#xd;
+</source>
+      <translation>&#xd;
+</translation>
+    </message>
+    <message>
+      <source>Can not open dump device.</source>
+      <translation>ダンプデバイスを開けません。</translation>
+    </message>
+    <message>
+      <source>The two reads of the save memory differ at 0x%1: the contacts may be dirty. Nothing was saved.</source>
+      <translation>セーブメモリの2回の読み込みが 0x%1 で一致しません。端子が汚れている可能性があります。何も保存していません。</translation>
+    </message>
+    <message>
+      <source>The save memory reads as 0xFF throughout: no RAM answers, or it holds no save. Nothing was saved.</source>
+      <translation>セーブメモリはすべて0xFFです。RAMが応答しないか、セーブがありません。何も保存していません。</translation>
+    </message>
+    <message>
+      <source>The save memory shows the ROM's own bytes: the RAM the header promises is not there. Nothing was saved.</source>
+      <translation>セーブメモリにROM自体のデータが見えます。ヘッダーが示すRAMがありません。何も保存していません。</translation>
+    </message>
+    <message>
+      <source>Save file error.</source>
+      <translation>ファイルの保存に失敗しました。</translation>
+    </message>
+    <message>
+      <source>Save file success.</source>
+      <translation>ファイルを保存しました。</translation>
+    </message>
+    <message>
+      <source>File CRC: 0x</source>
+      <translation>ファイル CRC: 0x</translation>
+    </message>
+    <message>
+      <source>The two reads of the save memory differ at 0x%1: the contacts may be dirty. Nothing was written.</source>
+      <translation>セーブメモリの2回の読み込みが 0x%1 で一致しません。端子が汚れている可能性があります。何も書き込んでいません。</translation>
+    </message>
+    <message>
+      <source>The backup could not be kept, so nothing was written: </source>
+      <translation>バックアップを保存できなかったため、何も書き込んでいません: </translation>
+    </message>
+    <message>
+      <source>Backup of the cartridge's save: </source>
+      <translation>カートリッジのセーブのバックアップ: </translation>
+    </message>
+    <message>
+      <source>The read-back differs; writing the bank again one command at a time from 0x</source>
+      <translation>警告: 読み戻しが一致しません。1コマンドずつバンクを書き直します: 0x</translation>
+    </message>
+    <message>
+      <source>The save memory does not hold the file: the read-back differs at 0x</source>
+      <translation>セーブメモリの内容がファイルと一致しません。読み戻しの相違位置: 0x</translation>
+    </message>
+    <message>
+      <source>The save that was there before is kept in </source>
+      <translation>以前のセーブの保存先: </translation>
+    </message>
+    <message>
+      <source>Written and read back: the save memory holds </source>
+      <translation>書き込みと読み戻しを確認しました。セーブメモリの内容: </translation>
+    </message>
+    <message>
+      <source>Can not read the save file: </source>
+      <translation>セーブファイルを読めません: </translation>
+    </message>
+    <message>
+      <source>The file holds %1 bytes, but this cartridge's save is %2 bytes%3. Nothing was written.</source>
+      <translation>ファイルは %1 バイトですが、このカートリッジのセーブは %2 バイトです%3。何も書き込んでいません。</translation>
+    </message>
+    <message>
+      <source> (or %1 with the clock)</source>
+      <translation>(時計付きなら %1)</translation>
+    </message>
+    <message>
+      <source>The backup file exists already; choose another: </source>
+      <translation>バックアップファイルは既に存在します。別の名前を選んでください: </translation>
+    </message>
+    <message>
+      <source>Nothing was written.</source>
+      <translation>何も書き込んでいません。</translation>
+    </message>
+    <message>
+      <source>Save memory: </source>
+      <translation>セーブメモリ: </translation>
+    </message>
+    <message>
+      <source>File layout: </source>
+      <translation>ファイルの形式: </translation>
+    </message>
+    <message>
+      <source>The save memory never appeared: the window shows the same bytes with the RAM mapped as without it. Nothing was saved.</source>
+      <translation>セーブメモリが現れませんでした。RAMを割り当てても表示が変わりません。何も保存していません。</translation>
+    </message>
+    <message>
+      <source>Save canceled.</source>
+      <translation>セーブ操作を中止しました。</translation>
+    </message>
+    <message>
+      <source>Read error at 0x</source>
+      <translation>読み取りエラー: アドレス 0x</translation>
+    </message>
+    <message>
+      <source>Device command error.</source>
+      <translation>デバイスのコマンドエラーです。</translation>
+    </message>
+    <message>
+      <source>The file exists; it is kept: </source>
+      <translation>ファイルは既に存在するため残します: </translation>
+    </message>
+    <message>
+      <source>Can not detect gameboy logo.</source>
+      <translation>Game Boy のロゴを検出できません。</translation>
+    </message>
+    <message>
+      <source> The header cannot be trusted, so the save memory is left alone.</source>
+      <translation> ヘッダーを信頼できないため、セーブメモリには触れません。</translation>
+    </message>
+    <message>
+      <source>This board's save memory is not supported: </source>
+      <translation>このボードのセーブメモリには対応していません: </translation>
+    </message>
+    <message>
+      <source>The cartridge header names another mapper than the one chosen; the header's is used: </source>
+      <translation>警告: カートリッジヘッダーは選択と異なるマッパーを示しています。ヘッダーのものを使います: </translation>
+    </message>
+    <message>
+      <source>The header gives no RAM size; set RAM SIZE.</source>
+      <translation>ヘッダーにRAMサイズがありません。RAM SIZE を設定してください。</translation>
+    </message>
+    <message>
+      <source>RAM SIZE is not a whole number of 8 KB banks.</source>
+      <translation>RAM SIZE が 8 KB バンクの整数倍ではありません。</translation>
+    </message>
+    <message>
+      <source>RAM SIZE is larger than this board can map.</source>
+      <translation>RAM SIZE がこのボードで扱える大きさを超えています。</translation>
+    </message>
+    <message>
+      <source>one four-bit cell a byte, high nibble 0</source>
+      <translation>4ビットのセルを1バイトに1つ、上位ニブルは0</translation>
+    </message>
+    <message>
+      <source>RAM, then the 48-byte clock footer</source>
+      <translation>RAM、続いて48バイトの時計フッター</translation>
+    </message>
+  </context>
+  <context>
     <name>mdThreadDump</name>
     <message>
       <source>Can not auto detect cartridge information</source>
@@ -839,12 +1409,6 @@
     <message>
       <source>Save file error.</source>
       <translation>ファイルの保存に失敗しました。</translation>
-    </message>
-    <message>
-    </message>
-    <message>
-      <source>Can not open dump device.</source>
-      <translation>ダンプデバイスを開けません。</translation>
     </message>
     <message>
       <source>Warning: two reads of the cartridge header differ; the contacts may be dirty. Clean them, or read twice and compare.</source>
@@ -989,6 +1553,328 @@
     </message>
   </context>
   <context>
+    <name>mdThreadReadSave</name>
+    <message>
+      <source>Can not auto detect cartridge information</source>
+      <translation>カートリッジ情報を自動検出できません</translation>
+    </message>
+    <message>
+      <source>Please set ROM SIZE by yourself to dump the ROM</source>
+      <translation>ROM をダンプするには ROM SIZE を手動で設定してください</translation>
+    </message>
+    <message>
+      <source>&#xd;
+</source>
+      <translation>&#xd;
+</translation>
+    </message>
+    <message>
+      <source>Can not open dump device.</source>
+      <translation>ダンプデバイスを開けません。</translation>
+    </message>
+    <message>
+      <source>The two reads of the save memory differ at 0x%1: the contacts may be dirty. Nothing was saved.</source>
+      <translation>セーブメモリの2回の読み込みが 0x%1 で一致しません。端子が汚れている可能性があります。何も保存していません。</translation>
+    </message>
+    <message>
+      <source>The save memory reads as 0xFF throughout: no RAM answers, or it holds no save. Nothing was saved.</source>
+      <translation>セーブメモリはすべて0xFFです。RAMが応答しないか、セーブがありません。何も保存していません。</translation>
+    </message>
+    <message>
+      <source>The save memory shows the ROM's own bytes: the RAM the header promises is not there. Nothing was saved.</source>
+      <translation>セーブメモリにROM自体のデータが見えます。ヘッダーが示すRAMがありません。何も保存していません。</translation>
+    </message>
+    <message>
+      <source>Save file error.</source>
+      <translation>ファイルの保存に失敗しました。</translation>
+    </message>
+    <message>
+      <source>Save file success.</source>
+      <translation>ファイルを保存しました。</translation>
+    </message>
+    <message>
+      <source>File CRC: 0x</source>
+      <translation>ファイル CRC: 0x</translation>
+    </message>
+    <message>
+      <source>The two reads of the save memory differ at 0x%1: the contacts may be dirty. Nothing was written.</source>
+      <translation>セーブメモリの2回の読み込みが 0x%1 で一致しません。端子が汚れている可能性があります。何も書き込んでいません。</translation>
+    </message>
+    <message>
+      <source>The backup could not be kept, so nothing was written: </source>
+      <translation>バックアップを保存できなかったため、何も書き込んでいません: </translation>
+    </message>
+    <message>
+      <source>Backup of the cartridge's save: </source>
+      <translation>カートリッジのセーブのバックアップ: </translation>
+    </message>
+    <message>
+      <source>The read-back differs; writing the bank again one command at a time from 0x</source>
+      <translation>警告: 読み戻しが一致しません。1コマンドずつバンクを書き直します: 0x</translation>
+    </message>
+    <message>
+      <source>The save memory does not hold the file: the read-back differs at 0x</source>
+      <translation>セーブメモリの内容がファイルと一致しません。読み戻しの相違位置: 0x</translation>
+    </message>
+    <message>
+      <source>The save that was there before is kept in </source>
+      <translation>以前のセーブの保存先: </translation>
+    </message>
+    <message>
+      <source>Written and read back: the save memory holds </source>
+      <translation>書き込みと読み戻しを確認しました。セーブメモリの内容: </translation>
+    </message>
+    <message>
+      <source>Can not read the save file: </source>
+      <translation>セーブファイルを読めません: </translation>
+    </message>
+    <message>
+      <source>The file holds %1 bytes, but this cartridge's save is %2 bytes%3. Nothing was written.</source>
+      <translation>ファイルは %1 バイトですが、このカートリッジのセーブは %2 バイトです%3。何も書き込んでいません。</translation>
+    </message>
+    <message>
+      <source> (or %1 with the clock)</source>
+      <translation>(時計付きなら %1)</translation>
+    </message>
+    <message>
+      <source>The backup file exists already; choose another: </source>
+      <translation>バックアップファイルは既に存在します。別の名前を選んでください: </translation>
+    </message>
+    <message>
+      <source>Nothing was written.</source>
+      <translation>何も書き込んでいません。</translation>
+    </message>
+    <message>
+      <source>Save memory: </source>
+      <translation>セーブメモリ: </translation>
+    </message>
+    <message>
+      <source>File layout: </source>
+      <translation>ファイルの形式: </translation>
+    </message>
+    <message>
+      <source>The save memory never appeared: the window shows the same bytes with the RAM mapped as without it. Nothing was saved.</source>
+      <translation>セーブメモリが現れませんでした。RAMを割り当てても表示が変わりません。何も保存していません。</translation>
+    </message>
+    <message>
+      <source>Save canceled.</source>
+      <translation>セーブ操作を中止しました。</translation>
+    </message>
+    <message>
+      <source>Read error at 0x</source>
+      <translation>読み取りエラー: アドレス 0x</translation>
+    </message>
+    <message>
+      <source>Device command error.</source>
+      <translation>デバイスのコマンドエラーです。</translation>
+    </message>
+    <message>
+      <source>The file exists; it is kept: </source>
+      <translation>ファイルは既に存在するため残します: </translation>
+    </message>
+    <message>
+      <source>The header's ROM end is missing or above 2 MB, so the save memory is out of the reader's reach: </source>
+      <translation>ヘッダーのROM終端がないか2 MBを超えているため、セーブメモリに届きません: </translation>
+    </message>
+    <message>
+      <source>odd bytes only (the bytes that carry data), one a byte</source>
+      <translation>奇数バイトのみ(データを持つバイト)、1バイトずつ</translation>
+    </message>
+    <message>
+      <source>The header announces a serial EEPROM, which the data window cannot read.</source>
+      <translation>ヘッダーはシリアルEEPROMを示しています。データウィンドウからは読めません。</translation>
+    </message>
+    <message>
+      <source>even bytes only (the bytes that carry data), one a byte</source>
+      <translation>偶数バイトのみ(データを持つバイト)、1バイトずつ</translation>
+    </message>
+    <message>
+      <source>both bytes of each 16-bit word</source>
+      <translation>16ビットワードの両バイト</translation>
+    </message>
+    <message>
+      <source>The header's RAM type byte names no layout: </source>
+      <translation>ヘッダーのRAM種別バイトが配置を示していません: </translation>
+    </message>
+    <message>
+      <source>The header's save addresses lie outside 0x200000-0x3FFFFF.</source>
+      <translation>ヘッダーのセーブアドレスが 0x200000-0x3FFFFF の外にあります。</translation>
+    </message>
+    <message>
+      <source>The header announces no save memory; set RAM SIZE to read the odd bytes at 0x200001.</source>
+      <translation>ヘッダーにセーブメモリの記載がありません。0x200001 の奇数バイトを読むには RAM SIZE を設定してください。</translation>
+    </message>
+    <message>
+      <source>SRAM at 0x%1, %2 bytes that carry data</source>
+      <translation>SRAM 0x%1、データを持つ %2 バイト</translation>
+    </message>
+    <message>
+      <source>The reader has no Mega Drive write command: Mega Drive saves can be read, not written.</source>
+      <translation>リーダーにメガドライブの書き込みコマンドがありません。メガドライブのセーブは読み込みのみできます。</translation>
+    </message>
+  </context>
+  <context>
+    <name>mdThreadWriteSave</name>
+    <message>
+      <source>Can not auto detect cartridge information</source>
+      <translation>カートリッジ情報を自動検出できません</translation>
+    </message>
+    <message>
+      <source>Please set ROM SIZE by yourself to dump the ROM</source>
+      <translation>ROM をダンプするには ROM SIZE を手動で設定してください</translation>
+    </message>
+    <message>
+      <source>&#xd;
+</source>
+      <translation>&#xd;
+</translation>
+    </message>
+    <message>
+      <source>Can not open dump device.</source>
+      <translation>ダンプデバイスを開けません。</translation>
+    </message>
+    <message>
+      <source>The two reads of the save memory differ at 0x%1: the contacts may be dirty. Nothing was saved.</source>
+      <translation>セーブメモリの2回の読み込みが 0x%1 で一致しません。端子が汚れている可能性があります。何も保存していません。</translation>
+    </message>
+    <message>
+      <source>The save memory reads as 0xFF throughout: no RAM answers, or it holds no save. Nothing was saved.</source>
+      <translation>セーブメモリはすべて0xFFです。RAMが応答しないか、セーブがありません。何も保存していません。</translation>
+    </message>
+    <message>
+      <source>The save memory shows the ROM's own bytes: the RAM the header promises is not there. Nothing was saved.</source>
+      <translation>セーブメモリにROM自体のデータが見えます。ヘッダーが示すRAMがありません。何も保存していません。</translation>
+    </message>
+    <message>
+      <source>Save file error.</source>
+      <translation>ファイルの保存に失敗しました。</translation>
+    </message>
+    <message>
+      <source>Save file success.</source>
+      <translation>ファイルを保存しました。</translation>
+    </message>
+    <message>
+      <source>File CRC: 0x</source>
+      <translation>ファイル CRC: 0x</translation>
+    </message>
+    <message>
+      <source>The two reads of the save memory differ at 0x%1: the contacts may be dirty. Nothing was written.</source>
+      <translation>セーブメモリの2回の読み込みが 0x%1 で一致しません。端子が汚れている可能性があります。何も書き込んでいません。</translation>
+    </message>
+    <message>
+      <source>The backup could not be kept, so nothing was written: </source>
+      <translation>バックアップを保存できなかったため、何も書き込んでいません: </translation>
+    </message>
+    <message>
+      <source>Backup of the cartridge's save: </source>
+      <translation>カートリッジのセーブのバックアップ: </translation>
+    </message>
+    <message>
+      <source>The read-back differs; writing the bank again one command at a time from 0x</source>
+      <translation>警告: 読み戻しが一致しません。1コマンドずつバンクを書き直します: 0x</translation>
+    </message>
+    <message>
+      <source>The save memory does not hold the file: the read-back differs at 0x</source>
+      <translation>セーブメモリの内容がファイルと一致しません。読み戻しの相違位置: 0x</translation>
+    </message>
+    <message>
+      <source>The save that was there before is kept in </source>
+      <translation>以前のセーブの保存先: </translation>
+    </message>
+    <message>
+      <source>Written and read back: the save memory holds </source>
+      <translation>書き込みと読み戻しを確認しました。セーブメモリの内容: </translation>
+    </message>
+    <message>
+      <source>Can not read the save file: </source>
+      <translation>セーブファイルを読めません: </translation>
+    </message>
+    <message>
+      <source>The file holds %1 bytes, but this cartridge's save is %2 bytes%3. Nothing was written.</source>
+      <translation>ファイルは %1 バイトですが、このカートリッジのセーブは %2 バイトです%3。何も書き込んでいません。</translation>
+    </message>
+    <message>
+      <source> (or %1 with the clock)</source>
+      <translation>(時計付きなら %1)</translation>
+    </message>
+    <message>
+      <source>The backup file exists already; choose another: </source>
+      <translation>バックアップファイルは既に存在します。別の名前を選んでください: </translation>
+    </message>
+    <message>
+      <source>Nothing was written.</source>
+      <translation>何も書き込んでいません。</translation>
+    </message>
+    <message>
+      <source>Save memory: </source>
+      <translation>セーブメモリ: </translation>
+    </message>
+    <message>
+      <source>File layout: </source>
+      <translation>ファイルの形式: </translation>
+    </message>
+    <message>
+      <source>The save memory never appeared: the window shows the same bytes with the RAM mapped as without it. Nothing was saved.</source>
+      <translation>セーブメモリが現れませんでした。RAMを割り当てても表示が変わりません。何も保存していません。</translation>
+    </message>
+    <message>
+      <source>Save canceled.</source>
+      <translation>セーブ操作を中止しました。</translation>
+    </message>
+    <message>
+      <source>Read error at 0x</source>
+      <translation>読み取りエラー: アドレス 0x</translation>
+    </message>
+    <message>
+      <source>Device command error.</source>
+      <translation>デバイスのコマンドエラーです。</translation>
+    </message>
+    <message>
+      <source>The file exists; it is kept: </source>
+      <translation>ファイルは既に存在するため残します: </translation>
+    </message>
+    <message>
+      <source>The header's ROM end is missing or above 2 MB, so the save memory is out of the reader's reach: </source>
+      <translation>ヘッダーのROM終端がないか2 MBを超えているため、セーブメモリに届きません: </translation>
+    </message>
+    <message>
+      <source>odd bytes only (the bytes that carry data), one a byte</source>
+      <translation>奇数バイトのみ(データを持つバイト)、1バイトずつ</translation>
+    </message>
+    <message>
+      <source>The header announces a serial EEPROM, which the data window cannot read.</source>
+      <translation>ヘッダーはシリアルEEPROMを示しています。データウィンドウからは読めません。</translation>
+    </message>
+    <message>
+      <source>even bytes only (the bytes that carry data), one a byte</source>
+      <translation>偶数バイトのみ(データを持つバイト)、1バイトずつ</translation>
+    </message>
+    <message>
+      <source>both bytes of each 16-bit word</source>
+      <translation>16ビットワードの両バイト</translation>
+    </message>
+    <message>
+      <source>The header's RAM type byte names no layout: </source>
+      <translation>ヘッダーのRAM種別バイトが配置を示していません: </translation>
+    </message>
+    <message>
+      <source>The header's save addresses lie outside 0x200000-0x3FFFFF.</source>
+      <translation>ヘッダーのセーブアドレスが 0x200000-0x3FFFFF の外にあります。</translation>
+    </message>
+    <message>
+      <source>The header announces no save memory; set RAM SIZE to read the odd bytes at 0x200001.</source>
+      <translation>ヘッダーにセーブメモリの記載がありません。0x200001 の奇数バイトを読むには RAM SIZE を設定してください。</translation>
+    </message>
+    <message>
+      <source>SRAM at 0x%1, %2 bytes that carry data</source>
+      <translation>SRAM 0x%1、データを持つ %2 バイト</translation>
+    </message>
+    <message>
+      <source>The reader has no Mega Drive write command: Mega Drive saves can be read, not written.</source>
+      <translation>リーダーにメガドライブの書き込みコマンドがありません。メガドライブのセーブは読み込みのみできます。</translation>
+    </message>
+  </context>
+  <context>
     <name>msxThreadDump</name>
     <message>
       <source>Can not auto detect cartridge information</source>
@@ -1055,12 +1941,6 @@
     <message>
       <source>Save file error.</source>
       <translation>ファイルの保存に失敗しました。</translation>
-    </message>
-    <message>
-    </message>
-    <message>
-      <source>Can not open dump device.</source>
-      <translation>ダンプデバイスを開けません。</translation>
     </message>
     <message>
       <source>Warning: two reads of the cartridge header differ; the contacts may be dirty. Clean them, or read twice and compare.</source>
@@ -1229,6 +2109,280 @@
     </message>
   </context>
   <context>
+    <name>msxThreadReadSave</name>
+    <message>
+      <source>Can not auto detect cartridge information</source>
+      <translation>カートリッジ情報を自動検出できません</translation>
+    </message>
+    <message>
+      <source>Please set ROM SIZE by yourself to dump the ROM</source>
+      <translation>ROM をダンプするには ROM SIZE を手動で設定してください</translation>
+    </message>
+    <message>
+      <source>&#xd;
+</source>
+      <translation>&#xd;
+</translation>
+    </message>
+    <message>
+      <source>Can not open dump device.</source>
+      <translation>ダンプデバイスを開けません。</translation>
+    </message>
+    <message>
+      <source>The two reads of the save memory differ at 0x%1: the contacts may be dirty. Nothing was saved.</source>
+      <translation>セーブメモリの2回の読み込みが 0x%1 で一致しません。端子が汚れている可能性があります。何も保存していません。</translation>
+    </message>
+    <message>
+      <source>The save memory reads as 0xFF throughout: no RAM answers, or it holds no save. Nothing was saved.</source>
+      <translation>セーブメモリはすべて0xFFです。RAMが応答しないか、セーブがありません。何も保存していません。</translation>
+    </message>
+    <message>
+      <source>The save memory shows the ROM's own bytes: the RAM the header promises is not there. Nothing was saved.</source>
+      <translation>セーブメモリにROM自体のデータが見えます。ヘッダーが示すRAMがありません。何も保存していません。</translation>
+    </message>
+    <message>
+      <source>Save file error.</source>
+      <translation>ファイルの保存に失敗しました。</translation>
+    </message>
+    <message>
+      <source>Save file success.</source>
+      <translation>ファイルを保存しました。</translation>
+    </message>
+    <message>
+      <source>File CRC: 0x</source>
+      <translation>ファイル CRC: 0x</translation>
+    </message>
+    <message>
+      <source>The two reads of the save memory differ at 0x%1: the contacts may be dirty. Nothing was written.</source>
+      <translation>セーブメモリの2回の読み込みが 0x%1 で一致しません。端子が汚れている可能性があります。何も書き込んでいません。</translation>
+    </message>
+    <message>
+      <source>The backup could not be kept, so nothing was written: </source>
+      <translation>バックアップを保存できなかったため、何も書き込んでいません: </translation>
+    </message>
+    <message>
+      <source>Backup of the cartridge's save: </source>
+      <translation>カートリッジのセーブのバックアップ: </translation>
+    </message>
+    <message>
+      <source>The read-back differs; writing the bank again one command at a time from 0x</source>
+      <translation>警告: 読み戻しが一致しません。1コマンドずつバンクを書き直します: 0x</translation>
+    </message>
+    <message>
+      <source>The save memory does not hold the file: the read-back differs at 0x</source>
+      <translation>セーブメモリの内容がファイルと一致しません。読み戻しの相違位置: 0x</translation>
+    </message>
+    <message>
+      <source>The save that was there before is kept in </source>
+      <translation>以前のセーブの保存先: </translation>
+    </message>
+    <message>
+      <source>Written and read back: the save memory holds </source>
+      <translation>書き込みと読み戻しを確認しました。セーブメモリの内容: </translation>
+    </message>
+    <message>
+      <source>Can not read the save file: </source>
+      <translation>セーブファイルを読めません: </translation>
+    </message>
+    <message>
+      <source>The file holds %1 bytes, but this cartridge's save is %2 bytes%3. Nothing was written.</source>
+      <translation>ファイルは %1 バイトですが、このカートリッジのセーブは %2 バイトです%3。何も書き込んでいません。</translation>
+    </message>
+    <message>
+      <source> (or %1 with the clock)</source>
+      <translation>(時計付きなら %1)</translation>
+    </message>
+    <message>
+      <source>The backup file exists already; choose another: </source>
+      <translation>バックアップファイルは既に存在します。別の名前を選んでください: </translation>
+    </message>
+    <message>
+      <source>Nothing was written.</source>
+      <translation>何も書き込んでいません。</translation>
+    </message>
+    <message>
+      <source>Save memory: </source>
+      <translation>セーブメモリ: </translation>
+    </message>
+    <message>
+      <source>File layout: </source>
+      <translation>ファイルの形式: </translation>
+    </message>
+    <message>
+      <source>The save memory never appeared: the window shows the same bytes with the RAM mapped as without it. Nothing was saved.</source>
+      <translation>セーブメモリが現れませんでした。RAMを割り当てても表示が変わりません。何も保存していません。</translation>
+    </message>
+    <message>
+      <source>Save canceled.</source>
+      <translation>セーブ操作を中止しました。</translation>
+    </message>
+    <message>
+      <source>Read error at 0x</source>
+      <translation>読み取りエラー: アドレス 0x</translation>
+    </message>
+    <message>
+      <source>Device command error.</source>
+      <translation>デバイスのコマンドエラーです。</translation>
+    </message>
+    <message>
+      <source>The file exists; it is kept: </source>
+      <translation>ファイルは既に存在するため残します: </translation>
+    </message>
+    <message>
+      <source>MSX saves are supported on Game Master 2 and the ASCII 8 KB and 16 KB boards with SRAM; the mapper chosen is </source>
+      <translation>MSXのセーブは Game Master 2 と SRAM 付き ASCII 8 KB / 16 KB ボードに対応しています。選択されたマッパー: </translation>
+    </message>
+    <message>
+      <source>none</source>
+      <translation>なし</translation>
+    </message>
+    <message>
+      <source>The ROM's banks do not repeat as an ASCII 8 KB board's do; the SRAM bank is unknown.</source>
+      <translation>ROMのバンクがASCII 8 KBボードのように繰り返されません。SRAMのバンクが不明です。</translation>
+    </message>
+    <message>
+      <source>, SRAM at bank 0x%1</source>
+      <translation>、SRAM はバンク 0x%1</translation>
+    </message>
+  </context>
+  <context>
+    <name>msxThreadWriteSave</name>
+    <message>
+      <source>Can not auto detect cartridge information</source>
+      <translation>カートリッジ情報を自動検出できません</translation>
+    </message>
+    <message>
+      <source>Please set ROM SIZE by yourself to dump the ROM</source>
+      <translation>ROM をダンプするには ROM SIZE を手動で設定してください</translation>
+    </message>
+    <message>
+      <source>&#xd;
+</source>
+      <translation>&#xd;
+</translation>
+    </message>
+    <message>
+      <source>Can not open dump device.</source>
+      <translation>ダンプデバイスを開けません。</translation>
+    </message>
+    <message>
+      <source>The two reads of the save memory differ at 0x%1: the contacts may be dirty. Nothing was saved.</source>
+      <translation>セーブメモリの2回の読み込みが 0x%1 で一致しません。端子が汚れている可能性があります。何も保存していません。</translation>
+    </message>
+    <message>
+      <source>The save memory reads as 0xFF throughout: no RAM answers, or it holds no save. Nothing was saved.</source>
+      <translation>セーブメモリはすべて0xFFです。RAMが応答しないか、セーブがありません。何も保存していません。</translation>
+    </message>
+    <message>
+      <source>The save memory shows the ROM's own bytes: the RAM the header promises is not there. Nothing was saved.</source>
+      <translation>セーブメモリにROM自体のデータが見えます。ヘッダーが示すRAMがありません。何も保存していません。</translation>
+    </message>
+    <message>
+      <source>Save file error.</source>
+      <translation>ファイルの保存に失敗しました。</translation>
+    </message>
+    <message>
+      <source>Save file success.</source>
+      <translation>ファイルを保存しました。</translation>
+    </message>
+    <message>
+      <source>File CRC: 0x</source>
+      <translation>ファイル CRC: 0x</translation>
+    </message>
+    <message>
+      <source>The two reads of the save memory differ at 0x%1: the contacts may be dirty. Nothing was written.</source>
+      <translation>セーブメモリの2回の読み込みが 0x%1 で一致しません。端子が汚れている可能性があります。何も書き込んでいません。</translation>
+    </message>
+    <message>
+      <source>The backup could not be kept, so nothing was written: </source>
+      <translation>バックアップを保存できなかったため、何も書き込んでいません: </translation>
+    </message>
+    <message>
+      <source>Backup of the cartridge's save: </source>
+      <translation>カートリッジのセーブのバックアップ: </translation>
+    </message>
+    <message>
+      <source>The read-back differs; writing the bank again one command at a time from 0x</source>
+      <translation>警告: 読み戻しが一致しません。1コマンドずつバンクを書き直します: 0x</translation>
+    </message>
+    <message>
+      <source>The save memory does not hold the file: the read-back differs at 0x</source>
+      <translation>セーブメモリの内容がファイルと一致しません。読み戻しの相違位置: 0x</translation>
+    </message>
+    <message>
+      <source>The save that was there before is kept in </source>
+      <translation>以前のセーブの保存先: </translation>
+    </message>
+    <message>
+      <source>Written and read back: the save memory holds </source>
+      <translation>書き込みと読み戻しを確認しました。セーブメモリの内容: </translation>
+    </message>
+    <message>
+      <source>Can not read the save file: </source>
+      <translation>セーブファイルを読めません: </translation>
+    </message>
+    <message>
+      <source>The file holds %1 bytes, but this cartridge's save is %2 bytes%3. Nothing was written.</source>
+      <translation>ファイルは %1 バイトですが、このカートリッジのセーブは %2 バイトです%3。何も書き込んでいません。</translation>
+    </message>
+    <message>
+      <source> (or %1 with the clock)</source>
+      <translation>(時計付きなら %1)</translation>
+    </message>
+    <message>
+      <source>The backup file exists already; choose another: </source>
+      <translation>バックアップファイルは既に存在します。別の名前を選んでください: </translation>
+    </message>
+    <message>
+      <source>Nothing was written.</source>
+      <translation>何も書き込んでいません。</translation>
+    </message>
+    <message>
+      <source>Save memory: </source>
+      <translation>セーブメモリ: </translation>
+    </message>
+    <message>
+      <source>File layout: </source>
+      <translation>ファイルの形式: </translation>
+    </message>
+    <message>
+      <source>The save memory never appeared: the window shows the same bytes with the RAM mapped as without it. Nothing was saved.</source>
+      <translation>セーブメモリが現れませんでした。RAMを割り当てても表示が変わりません。何も保存していません。</translation>
+    </message>
+    <message>
+      <source>Save canceled.</source>
+      <translation>セーブ操作を中止しました。</translation>
+    </message>
+    <message>
+      <source>Read error at 0x</source>
+      <translation>読み取りエラー: アドレス 0x</translation>
+    </message>
+    <message>
+      <source>Device command error.</source>
+      <translation>デバイスのコマンドエラーです。</translation>
+    </message>
+    <message>
+      <source>The file exists; it is kept: </source>
+      <translation>ファイルは既に存在するため残します: </translation>
+    </message>
+    <message>
+      <source>MSX saves are supported on Game Master 2 and the ASCII 8 KB and 16 KB boards with SRAM; the mapper chosen is </source>
+      <translation>MSXのセーブは Game Master 2 と SRAM 付き ASCII 8 KB / 16 KB ボードに対応しています。選択されたマッパー: </translation>
+    </message>
+    <message>
+      <source>none</source>
+      <translation>なし</translation>
+    </message>
+    <message>
+      <source>The ROM's banks do not repeat as an ASCII 8 KB board's do; the SRAM bank is unknown.</source>
+      <translation>ROMのバンクがASCII 8 KBボードのように繰り返されません。SRAMのバンクが不明です。</translation>
+    </message>
+    <message>
+      <source>, SRAM at bank 0x%1</source>
+      <translation>、SRAM はバンク 0x%1</translation>
+    </message>
+  </context>
+  <context>
     <name>sfcThreadDump</name>
     <message>
       <source>Can not auto detect cartridge information</source>
@@ -1295,12 +2449,6 @@
     <message>
       <source>Save file error.</source>
       <translation>ファイルの保存に失敗しました。</translation>
-    </message>
-    <message>
-    </message>
-    <message>
-      <source>Can not open dump device.</source>
-      <translation>ダンプデバイスを開けません。</translation>
     </message>
     <message>
       <source>Warning: two reads of the cartridge header differ; the contacts may be dirty. Clean them, or read twice and compare.</source>
@@ -1433,6 +2581,288 @@
     </message>
   </context>
   <context>
+    <name>sfcThreadReadSave</name>
+    <message>
+      <source>Can not auto detect cartridge information</source>
+      <translation>カートリッジ情報を自動検出できません</translation>
+    </message>
+    <message>
+      <source>Please set ROM SIZE by yourself to dump the ROM</source>
+      <translation>ROM をダンプするには ROM SIZE を手動で設定してください</translation>
+    </message>
+    <message>
+      <source>&#xd;
+</source>
+      <translation>&#xd;
+</translation>
+    </message>
+    <message>
+      <source>Can not open dump device.</source>
+      <translation>ダンプデバイスを開けません。</translation>
+    </message>
+    <message>
+      <source>The two reads of the save memory differ at 0x%1: the contacts may be dirty. Nothing was saved.</source>
+      <translation>セーブメモリの2回の読み込みが 0x%1 で一致しません。端子が汚れている可能性があります。何も保存していません。</translation>
+    </message>
+    <message>
+      <source>The save memory reads as 0xFF throughout: no RAM answers, or it holds no save. Nothing was saved.</source>
+      <translation>セーブメモリはすべて0xFFです。RAMが応答しないか、セーブがありません。何も保存していません。</translation>
+    </message>
+    <message>
+      <source>The save memory shows the ROM's own bytes: the RAM the header promises is not there. Nothing was saved.</source>
+      <translation>セーブメモリにROM自体のデータが見えます。ヘッダーが示すRAMがありません。何も保存していません。</translation>
+    </message>
+    <message>
+      <source>Save file error.</source>
+      <translation>ファイルの保存に失敗しました。</translation>
+    </message>
+    <message>
+      <source>Save file success.</source>
+      <translation>ファイルを保存しました。</translation>
+    </message>
+    <message>
+      <source>File CRC: 0x</source>
+      <translation>ファイル CRC: 0x</translation>
+    </message>
+    <message>
+      <source>The two reads of the save memory differ at 0x%1: the contacts may be dirty. Nothing was written.</source>
+      <translation>セーブメモリの2回の読み込みが 0x%1 で一致しません。端子が汚れている可能性があります。何も書き込んでいません。</translation>
+    </message>
+    <message>
+      <source>The backup could not be kept, so nothing was written: </source>
+      <translation>バックアップを保存できなかったため、何も書き込んでいません: </translation>
+    </message>
+    <message>
+      <source>Backup of the cartridge's save: </source>
+      <translation>カートリッジのセーブのバックアップ: </translation>
+    </message>
+    <message>
+      <source>The read-back differs; writing the bank again one command at a time from 0x</source>
+      <translation>警告: 読み戻しが一致しません。1コマンドずつバンクを書き直します: 0x</translation>
+    </message>
+    <message>
+      <source>The save memory does not hold the file: the read-back differs at 0x</source>
+      <translation>セーブメモリの内容がファイルと一致しません。読み戻しの相違位置: 0x</translation>
+    </message>
+    <message>
+      <source>The save that was there before is kept in </source>
+      <translation>以前のセーブの保存先: </translation>
+    </message>
+    <message>
+      <source>Written and read back: the save memory holds </source>
+      <translation>書き込みと読み戻しを確認しました。セーブメモリの内容: </translation>
+    </message>
+    <message>
+      <source>Can not read the save file: </source>
+      <translation>セーブファイルを読めません: </translation>
+    </message>
+    <message>
+      <source>The file holds %1 bytes, but this cartridge's save is %2 bytes%3. Nothing was written.</source>
+      <translation>ファイルは %1 バイトですが、このカートリッジのセーブは %2 バイトです%3。何も書き込んでいません。</translation>
+    </message>
+    <message>
+      <source> (or %1 with the clock)</source>
+      <translation>(時計付きなら %1)</translation>
+    </message>
+    <message>
+      <source>The backup file exists already; choose another: </source>
+      <translation>バックアップファイルは既に存在します。別の名前を選んでください: </translation>
+    </message>
+    <message>
+      <source>Nothing was written.</source>
+      <translation>何も書き込んでいません。</translation>
+    </message>
+    <message>
+      <source>Save memory: </source>
+      <translation>セーブメモリ: </translation>
+    </message>
+    <message>
+      <source>File layout: </source>
+      <translation>ファイルの形式: </translation>
+    </message>
+    <message>
+      <source>The save memory never appeared: the window shows the same bytes with the RAM mapped as without it. Nothing was saved.</source>
+      <translation>セーブメモリが現れませんでした。RAMを割り当てても表示が変わりません。何も保存していません。</translation>
+    </message>
+    <message>
+      <source>Save canceled.</source>
+      <translation>セーブ操作を中止しました。</translation>
+    </message>
+    <message>
+      <source>Read error at 0x</source>
+      <translation>読み取りエラー: アドレス 0x</translation>
+    </message>
+    <message>
+      <source>Device command error.</source>
+      <translation>デバイスのコマンドエラーです。</translation>
+    </message>
+    <message>
+      <source>The file exists; it is kept: </source>
+      <translation>ファイルは既に存在するため残します: </translation>
+    </message>
+    <message>
+      <source>The save memory sits behind a coprocessor the reader cannot drive: </source>
+      <translation>セーブメモリはリーダーが扱えないコプロセッサの先にあります: </translation>
+    </message>
+    <message>
+      <source>The cartridge header names no battery RAM (type 0x%1).</source>
+      <translation>カートリッジヘッダーにバッテリー付きRAMがありません(種別 0x%1)。</translation>
+    </message>
+    <message>
+      <source>The map mode is unknown; choose LOROM, HIROM or EX-HIROM.</source>
+      <translation>マップモードが不明です。LOROM、HIROM、EX-HIROM から選んでください。</translation>
+    </message>
+    <message>
+      <source>The header gives no RAM size; set RAM SIZE.</source>
+      <translation>ヘッダーにRAMサイズがありません。RAM SIZE を設定してください。</translation>
+    </message>
+    <message>
+      <source>RAM SIZE is larger than this board can map.</source>
+      <translation>RAM SIZE がこのボードで扱える大きさを超えています。</translation>
+    </message>
+  </context>
+  <context>
+    <name>sfcThreadWriteSave</name>
+    <message>
+      <source>Can not auto detect cartridge information</source>
+      <translation>カートリッジ情報を自動検出できません</translation>
+    </message>
+    <message>
+      <source>Please set ROM SIZE by yourself to dump the ROM</source>
+      <translation>ROM をダンプするには ROM SIZE を手動で設定してください</translation>
+    </message>
+    <message>
+      <source>&#xd;
+</source>
+      <translation>&#xd;
+</translation>
+    </message>
+    <message>
+      <source>Can not open dump device.</source>
+      <translation>ダンプデバイスを開けません。</translation>
+    </message>
+    <message>
+      <source>The two reads of the save memory differ at 0x%1: the contacts may be dirty. Nothing was saved.</source>
+      <translation>セーブメモリの2回の読み込みが 0x%1 で一致しません。端子が汚れている可能性があります。何も保存していません。</translation>
+    </message>
+    <message>
+      <source>The save memory reads as 0xFF throughout: no RAM answers, or it holds no save. Nothing was saved.</source>
+      <translation>セーブメモリはすべて0xFFです。RAMが応答しないか、セーブがありません。何も保存していません。</translation>
+    </message>
+    <message>
+      <source>The save memory shows the ROM's own bytes: the RAM the header promises is not there. Nothing was saved.</source>
+      <translation>セーブメモリにROM自体のデータが見えます。ヘッダーが示すRAMがありません。何も保存していません。</translation>
+    </message>
+    <message>
+      <source>Save file error.</source>
+      <translation>ファイルの保存に失敗しました。</translation>
+    </message>
+    <message>
+      <source>Save file success.</source>
+      <translation>ファイルを保存しました。</translation>
+    </message>
+    <message>
+      <source>File CRC: 0x</source>
+      <translation>ファイル CRC: 0x</translation>
+    </message>
+    <message>
+      <source>The two reads of the save memory differ at 0x%1: the contacts may be dirty. Nothing was written.</source>
+      <translation>セーブメモリの2回の読み込みが 0x%1 で一致しません。端子が汚れている可能性があります。何も書き込んでいません。</translation>
+    </message>
+    <message>
+      <source>The backup could not be kept, so nothing was written: </source>
+      <translation>バックアップを保存できなかったため、何も書き込んでいません: </translation>
+    </message>
+    <message>
+      <source>Backup of the cartridge's save: </source>
+      <translation>カートリッジのセーブのバックアップ: </translation>
+    </message>
+    <message>
+      <source>The read-back differs; writing the bank again one command at a time from 0x</source>
+      <translation>警告: 読み戻しが一致しません。1コマンドずつバンクを書き直します: 0x</translation>
+    </message>
+    <message>
+      <source>The save memory does not hold the file: the read-back differs at 0x</source>
+      <translation>セーブメモリの内容がファイルと一致しません。読み戻しの相違位置: 0x</translation>
+    </message>
+    <message>
+      <source>The save that was there before is kept in </source>
+      <translation>以前のセーブの保存先: </translation>
+    </message>
+    <message>
+      <source>Written and read back: the save memory holds </source>
+      <translation>書き込みと読み戻しを確認しました。セーブメモリの内容: </translation>
+    </message>
+    <message>
+      <source>Can not read the save file: </source>
+      <translation>セーブファイルを読めません: </translation>
+    </message>
+    <message>
+      <source>The file holds %1 bytes, but this cartridge's save is %2 bytes%3. Nothing was written.</source>
+      <translation>ファイルは %1 バイトですが、このカートリッジのセーブは %2 バイトです%3。何も書き込んでいません。</translation>
+    </message>
+    <message>
+      <source> (or %1 with the clock)</source>
+      <translation>(時計付きなら %1)</translation>
+    </message>
+    <message>
+      <source>The backup file exists already; choose another: </source>
+      <translation>バックアップファイルは既に存在します。別の名前を選んでください: </translation>
+    </message>
+    <message>
+      <source>Nothing was written.</source>
+      <translation>何も書き込んでいません。</translation>
+    </message>
+    <message>
+      <source>Save memory: </source>
+      <translation>セーブメモリ: </translation>
+    </message>
+    <message>
+      <source>File layout: </source>
+      <translation>ファイルの形式: </translation>
+    </message>
+    <message>
+      <source>The save memory never appeared: the window shows the same bytes with the RAM mapped as without it. Nothing was saved.</source>
+      <translation>セーブメモリが現れませんでした。RAMを割り当てても表示が変わりません。何も保存していません。</translation>
+    </message>
+    <message>
+      <source>Save canceled.</source>
+      <translation>セーブ操作を中止しました。</translation>
+    </message>
+    <message>
+      <source>Read error at 0x</source>
+      <translation>読み取りエラー: アドレス 0x</translation>
+    </message>
+    <message>
+      <source>Device command error.</source>
+      <translation>デバイスのコマンドエラーです。</translation>
+    </message>
+    <message>
+      <source>The file exists; it is kept: </source>
+      <translation>ファイルは既に存在するため残します: </translation>
+    </message>
+    <message>
+      <source>The save memory sits behind a coprocessor the reader cannot drive: </source>
+      <translation>セーブメモリはリーダーが扱えないコプロセッサの先にあります: </translation>
+    </message>
+    <message>
+      <source>The cartridge header names no battery RAM (type 0x%1).</source>
+      <translation>カートリッジヘッダーにバッテリー付きRAMがありません(種別 0x%1)。</translation>
+    </message>
+    <message>
+      <source>The map mode is unknown; choose LOROM, HIROM or EX-HIROM.</source>
+      <translation>マップモードが不明です。LOROM、HIROM、EX-HIROM から選んでください。</translation>
+    </message>
+    <message>
+      <source>The header gives no RAM size; set RAM SIZE.</source>
+      <translation>ヘッダーにRAMサイズがありません。RAM SIZE を設定してください。</translation>
+    </message>
+    <message>
+      <source>RAM SIZE is larger than this board can map.</source>
+      <translation>RAM SIZE がこのボードで扱える大きさを超えています。</translation>
+    </message>
+  </context>
+  <context>
     <name>smsThreadDump</name>
     <message>
       <source>Can not auto detect cartridge information</source>
@@ -1499,12 +2929,6 @@
     <message>
       <source>Save file error.</source>
       <translation>ファイルの保存に失敗しました。</translation>
-    </message>
-    <message>
-    </message>
-    <message>
-      <source>Can not open dump device.</source>
-      <translation>ダンプデバイスを開けません。</translation>
     </message>
     <message>
       <source>Warning: two reads of the cartridge header differ; the contacts may be dirty. Clean them, or read twice and compare.</source>
@@ -1646,6 +3070,280 @@
     <message>
       <source>Cartridge header: product code %1, version %2, size code %3 KB.</source>
       <translation>カートリッジのヘッダー: 製品コード %1、バージョン %2、サイズコード %3 KB。</translation>
+    </message>
+  </context>
+  <context>
+    <name>smsThreadReadSave</name>
+    <message>
+      <source>Can not auto detect cartridge information</source>
+      <translation>カートリッジ情報を自動検出できません</translation>
+    </message>
+    <message>
+      <source>Please set ROM SIZE by yourself to dump the ROM</source>
+      <translation>ROM をダンプするには ROM SIZE を手動で設定してください</translation>
+    </message>
+    <message>
+      <source>&#xd;
+</source>
+      <translation>&#xd;
+</translation>
+    </message>
+    <message>
+      <source>Can not open dump device.</source>
+      <translation>ダンプデバイスを開けません。</translation>
+    </message>
+    <message>
+      <source>The two reads of the save memory differ at 0x%1: the contacts may be dirty. Nothing was saved.</source>
+      <translation>セーブメモリの2回の読み込みが 0x%1 で一致しません。端子が汚れている可能性があります。何も保存していません。</translation>
+    </message>
+    <message>
+      <source>The save memory reads as 0xFF throughout: no RAM answers, or it holds no save. Nothing was saved.</source>
+      <translation>セーブメモリはすべて0xFFです。RAMが応答しないか、セーブがありません。何も保存していません。</translation>
+    </message>
+    <message>
+      <source>The save memory shows the ROM's own bytes: the RAM the header promises is not there. Nothing was saved.</source>
+      <translation>セーブメモリにROM自体のデータが見えます。ヘッダーが示すRAMがありません。何も保存していません。</translation>
+    </message>
+    <message>
+      <source>Save file error.</source>
+      <translation>ファイルの保存に失敗しました。</translation>
+    </message>
+    <message>
+      <source>Save file success.</source>
+      <translation>ファイルを保存しました。</translation>
+    </message>
+    <message>
+      <source>File CRC: 0x</source>
+      <translation>ファイル CRC: 0x</translation>
+    </message>
+    <message>
+      <source>The two reads of the save memory differ at 0x%1: the contacts may be dirty. Nothing was written.</source>
+      <translation>セーブメモリの2回の読み込みが 0x%1 で一致しません。端子が汚れている可能性があります。何も書き込んでいません。</translation>
+    </message>
+    <message>
+      <source>The backup could not be kept, so nothing was written: </source>
+      <translation>バックアップを保存できなかったため、何も書き込んでいません: </translation>
+    </message>
+    <message>
+      <source>Backup of the cartridge's save: </source>
+      <translation>カートリッジのセーブのバックアップ: </translation>
+    </message>
+    <message>
+      <source>The read-back differs; writing the bank again one command at a time from 0x</source>
+      <translation>警告: 読み戻しが一致しません。1コマンドずつバンクを書き直します: 0x</translation>
+    </message>
+    <message>
+      <source>The save memory does not hold the file: the read-back differs at 0x</source>
+      <translation>セーブメモリの内容がファイルと一致しません。読み戻しの相違位置: 0x</translation>
+    </message>
+    <message>
+      <source>The save that was there before is kept in </source>
+      <translation>以前のセーブの保存先: </translation>
+    </message>
+    <message>
+      <source>Written and read back: the save memory holds </source>
+      <translation>書き込みと読み戻しを確認しました。セーブメモリの内容: </translation>
+    </message>
+    <message>
+      <source>Can not read the save file: </source>
+      <translation>セーブファイルを読めません: </translation>
+    </message>
+    <message>
+      <source>The file holds %1 bytes, but this cartridge's save is %2 bytes%3. Nothing was written.</source>
+      <translation>ファイルは %1 バイトですが、このカートリッジのセーブは %2 バイトです%3。何も書き込んでいません。</translation>
+    </message>
+    <message>
+      <source> (or %1 with the clock)</source>
+      <translation>(時計付きなら %1)</translation>
+    </message>
+    <message>
+      <source>The backup file exists already; choose another: </source>
+      <translation>バックアップファイルは既に存在します。別の名前を選んでください: </translation>
+    </message>
+    <message>
+      <source>Nothing was written.</source>
+      <translation>何も書き込んでいません。</translation>
+    </message>
+    <message>
+      <source>Save memory: </source>
+      <translation>セーブメモリ: </translation>
+    </message>
+    <message>
+      <source>File layout: </source>
+      <translation>ファイルの形式: </translation>
+    </message>
+    <message>
+      <source>The save memory never appeared: the window shows the same bytes with the RAM mapped as without it. Nothing was saved.</source>
+      <translation>セーブメモリが現れませんでした。RAMを割り当てても表示が変わりません。何も保存していません。</translation>
+    </message>
+    <message>
+      <source>Save canceled.</source>
+      <translation>セーブ操作を中止しました。</translation>
+    </message>
+    <message>
+      <source>Read error at 0x</source>
+      <translation>読み取りエラー: アドレス 0x</translation>
+    </message>
+    <message>
+      <source>Device command error.</source>
+      <translation>デバイスのコマンドエラーです。</translation>
+    </message>
+    <message>
+      <source>The file exists; it is kept: </source>
+      <translation>ファイルは既に存在するため残します: </translation>
+    </message>
+    <message>
+      <source>Device not support:</source>
+      <translation>このデバイスは対応していません: </translation>
+    </message>
+    <message>
+      <source>Codemasters board, 8 KB RAM</source>
+      <translation>Codemasters ボード、8 KB RAM</translation>
+    </message>
+    <message>
+      <source>A Master System cartridge carries 8, 16 or 32 KB of RAM.</source>
+      <translation>マスターシステムのカートリッジのRAMは 8、16、32 KB のいずれかです。</translation>
+    </message>
+    <message>
+      <source>Sega mapper, %1 KB RAM</source>
+      <translation>セガマッパー、%1 KB RAM</translation>
+    </message>
+  </context>
+  <context>
+    <name>smsThreadWriteSave</name>
+    <message>
+      <source>Can not auto detect cartridge information</source>
+      <translation>カートリッジ情報を自動検出できません</translation>
+    </message>
+    <message>
+      <source>Please set ROM SIZE by yourself to dump the ROM</source>
+      <translation>ROM をダンプするには ROM SIZE を手動で設定してください</translation>
+    </message>
+    <message>
+      <source>&#xd;
+</source>
+      <translation>&#xd;
+</translation>
+    </message>
+    <message>
+      <source>Can not open dump device.</source>
+      <translation>ダンプデバイスを開けません。</translation>
+    </message>
+    <message>
+      <source>The two reads of the save memory differ at 0x%1: the contacts may be dirty. Nothing was saved.</source>
+      <translation>セーブメモリの2回の読み込みが 0x%1 で一致しません。端子が汚れている可能性があります。何も保存していません。</translation>
+    </message>
+    <message>
+      <source>The save memory reads as 0xFF throughout: no RAM answers, or it holds no save. Nothing was saved.</source>
+      <translation>セーブメモリはすべて0xFFです。RAMが応答しないか、セーブがありません。何も保存していません。</translation>
+    </message>
+    <message>
+      <source>The save memory shows the ROM's own bytes: the RAM the header promises is not there. Nothing was saved.</source>
+      <translation>セーブメモリにROM自体のデータが見えます。ヘッダーが示すRAMがありません。何も保存していません。</translation>
+    </message>
+    <message>
+      <source>Save file error.</source>
+      <translation>ファイルの保存に失敗しました。</translation>
+    </message>
+    <message>
+      <source>Save file success.</source>
+      <translation>ファイルを保存しました。</translation>
+    </message>
+    <message>
+      <source>File CRC: 0x</source>
+      <translation>ファイル CRC: 0x</translation>
+    </message>
+    <message>
+      <source>The two reads of the save memory differ at 0x%1: the contacts may be dirty. Nothing was written.</source>
+      <translation>セーブメモリの2回の読み込みが 0x%1 で一致しません。端子が汚れている可能性があります。何も書き込んでいません。</translation>
+    </message>
+    <message>
+      <source>The backup could not be kept, so nothing was written: </source>
+      <translation>バックアップを保存できなかったため、何も書き込んでいません: </translation>
+    </message>
+    <message>
+      <source>Backup of the cartridge's save: </source>
+      <translation>カートリッジのセーブのバックアップ: </translation>
+    </message>
+    <message>
+      <source>The read-back differs; writing the bank again one command at a time from 0x</source>
+      <translation>警告: 読み戻しが一致しません。1コマンドずつバンクを書き直します: 0x</translation>
+    </message>
+    <message>
+      <source>The save memory does not hold the file: the read-back differs at 0x</source>
+      <translation>セーブメモリの内容がファイルと一致しません。読み戻しの相違位置: 0x</translation>
+    </message>
+    <message>
+      <source>The save that was there before is kept in </source>
+      <translation>以前のセーブの保存先: </translation>
+    </message>
+    <message>
+      <source>Written and read back: the save memory holds </source>
+      <translation>書き込みと読み戻しを確認しました。セーブメモリの内容: </translation>
+    </message>
+    <message>
+      <source>Can not read the save file: </source>
+      <translation>セーブファイルを読めません: </translation>
+    </message>
+    <message>
+      <source>The file holds %1 bytes, but this cartridge's save is %2 bytes%3. Nothing was written.</source>
+      <translation>ファイルは %1 バイトですが、このカートリッジのセーブは %2 バイトです%3。何も書き込んでいません。</translation>
+    </message>
+    <message>
+      <source> (or %1 with the clock)</source>
+      <translation>(時計付きなら %1)</translation>
+    </message>
+    <message>
+      <source>The backup file exists already; choose another: </source>
+      <translation>バックアップファイルは既に存在します。別の名前を選んでください: </translation>
+    </message>
+    <message>
+      <source>Nothing was written.</source>
+      <translation>何も書き込んでいません。</translation>
+    </message>
+    <message>
+      <source>Save memory: </source>
+      <translation>セーブメモリ: </translation>
+    </message>
+    <message>
+      <source>File layout: </source>
+      <translation>ファイルの形式: </translation>
+    </message>
+    <message>
+      <source>The save memory never appeared: the window shows the same bytes with the RAM mapped as without it. Nothing was saved.</source>
+      <translation>セーブメモリが現れませんでした。RAMを割り当てても表示が変わりません。何も保存していません。</translation>
+    </message>
+    <message>
+      <source>Save canceled.</source>
+      <translation>セーブ操作を中止しました。</translation>
+    </message>
+    <message>
+      <source>Read error at 0x</source>
+      <translation>読み取りエラー: アドレス 0x</translation>
+    </message>
+    <message>
+      <source>Device command error.</source>
+      <translation>デバイスのコマンドエラーです。</translation>
+    </message>
+    <message>
+      <source>The file exists; it is kept: </source>
+      <translation>ファイルは既に存在するため残します: </translation>
+    </message>
+    <message>
+      <source>Device not support:</source>
+      <translation>このデバイスは対応していません: </translation>
+    </message>
+    <message>
+      <source>Codemasters board, 8 KB RAM</source>
+      <translation>Codemasters ボード、8 KB RAM</translation>
+    </message>
+    <message>
+      <source>A Master System cartridge carries 8, 16 or 32 KB of RAM.</source>
+      <translation>マスターシステムのカートリッジのRAMは 8、16、32 KB のいずれかです。</translation>
+    </message>
+    <message>
+      <source>Sega mapper, %1 KB RAM</source>
+      <translation>セガマッパー、%1 KB RAM</translation>
     </message>
   </context>
 </TS>

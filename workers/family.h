@@ -11,6 +11,7 @@
 
 class InfoWorker;
 class DumpWorker;
+class SaveWorker;
 
 // Scoped, since the family namespaces carry the same names.
 enum class ConsoleCode : int {
@@ -54,6 +55,11 @@ struct Family {
     QString (*serialKey)(const QString &token);
     InfoWorker *(*makeInfo)();
     DumpWorker *(*makeDump)();
+    // Save memory: the dialog filter (translated in the TabGui context) and
+    // the workers that read and write it.
+    const char *sramFilter;
+    SaveWorker *(*makeReadSave)();
+    SaveWorker *(*makeWriteSave)();
 
     int code() const { return static_cast<int>(console); }
 };

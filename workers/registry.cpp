@@ -38,3 +38,9 @@ DumpWorker *make_dump_worker(int code)
     const Family *f = find_family(code);
     return f ? f->makeDump() : nullptr;
 }
+
+SaveWorker *make_save_worker(int code, bool write)
+{
+    const Family *f = find_family(code);
+    return f ? (write ? f->makeWriteSave() : f->makeReadSave()) : nullptr;
+}

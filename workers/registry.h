@@ -18,3 +18,6 @@ const Family *find_family_named(const QString &name);
 // parent; null for a code that names no family.
 InfoWorker *make_info_worker(int code);
 DumpWorker *make_dump_worker(int code);
+// A new worker that reads or writes the save memory of the family's
+// cartridge, without parent; null for a code that names no family.
+SaveWorker *make_save_worker(int code, bool write);

@@ -816,3 +816,11 @@ void DumpWorker::run()
     result_.outcome = judgeSaved(verified, headerDiffers || warnings_ > warningsBefore);
     end(true);
 }
+
+void track_partial_image(const QString &path)
+{
+    if (path.isEmpty())
+        partialSet = 0;
+    else
+        registerPartial(path);
+}

@@ -250,3 +250,7 @@ QStringList no_reader_guidance();
 // Removes the temporary file of a save in progress, if any. Safe to call
 // from a signal handler.
 void discard_partial_image();
+
+// Names the temporary file of another save in progress (a save memory
+// file), so that discard_partial_image() removes it too; empty: none.
+void track_partial_image(const QString &path);

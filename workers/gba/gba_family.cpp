@@ -1,4 +1,5 @@
 #include "workers/gba/gba_protocol.h"
+#include "workers/gba/gba_save.h"
 #include "workers/gba/gba_threads.h"
 #include "workers/verify/serials.h"
 
@@ -19,4 +20,7 @@ const Family gba_family = {
     [] (const QString &token) { return verify::game_code_key(token, false); },  // serial key
     [] () -> InfoWorker * { return new gbaThreadInfo; },
     [] () -> DumpWorker * { return new gbaThreadDump; },
+    QT_TRANSLATE_NOOP("TabGui", "GBA SRAM (*.sav)"),
+    [] () -> SaveWorker * { return new gbaThreadReadSave; },
+    [] () -> SaveWorker * { return new gbaThreadWriteSave; },
 };

@@ -1,4 +1,5 @@
 #include "workers/gbc/gbc_protocol.h"
+#include "workers/gbc/gbc_save.h"
 #include "workers/gbc/gbc_threads.h"
 #include "workers/verify/serials.h"
 
@@ -34,4 +35,7 @@ const Family gbc_family = {
     [] (const QString &token) { return verify::game_code_key(token, false); },  // serial key
     [] () -> InfoWorker * { return new gbcThreadInfo; },
     [] () -> DumpWorker * { return new gbcThreadDump; },
+    QT_TRANSLATE_NOOP("TabGui", "GB SRAM (*.sav)"),
+    [] () -> SaveWorker * { return new gbcThreadReadSave; },
+    [] () -> SaveWorker * { return new gbcThreadWriteSave; },
 };

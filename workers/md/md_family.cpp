@@ -1,4 +1,5 @@
 #include "workers/md/md_protocol.h"
+#include "workers/md/md_save.h"
 #include "workers/md/md_threads.h"
 
 #include <QRegularExpression>
@@ -33,4 +34,7 @@ const Family md_family = {
     serial_key,  // serial key
     [] () -> InfoWorker * { return new mdThreadInfo; },
     [] () -> DumpWorker * { return new mdThreadDump; },
+    QT_TRANSLATE_NOOP("TabGui", "MD SRAM (*.srm)"),
+    [] () -> SaveWorker * { return new mdThreadReadSave; },
+    [] () -> SaveWorker * { return new mdThreadWriteSave; },
 };

@@ -60,6 +60,7 @@ void mdThreadInfo::identify()
     QByteArray page(md::kHeaderPage, '\0');
     if (!infoRead(0, page.data(), md::kHeaderPage, 0) || !cartridgeAnswers(page.constData(), md::kHeaderPage))
         return;
+    presetSaveRows(page);
     const uint32_t key = crc32_buffer(page.constData(), md::kHeaderPage);
     const md::MdTitleRecord *hit = find_title(table, tableSize, &md::MdTitleRecord::crc, key);
     if (!hit) {
@@ -73,6 +74,27 @@ void mdThreadInfo::identify()
     note("Alt Title: ", gbk(hit->altTitle));
     note("Size: ", QString::number(hit->size / 1024) + QStringLiteral("KB"));
     selectRomSize(int(hit->size));
+}
+
+void mdThreadInfo::presetSaveRows(const QByteArray &page)
+{
+    const auto *p = reinterpret_cast<const uint8_t *>(page.constData());
+    if (page.size() < 0x1BC || p[0x1B0] != 'R' || p[0x1B1] != 'A')
+        return;
+    selectRamType(p[0x1B3] == 0x20 ? 0 : 1);   // SRAM, or a serial EEPROM
+    const auto be32 = [p](int at) {
+        return uint32_t(p[at]) << 24 | uint32_t(p[at + 1]) << 16 | uint32_t(p[at + 2]) << 8 | p[at + 3];
+    };
+    const uint32_t start = be32(0x1B4) & ~1u, end = be32(0x1B8);
+    if (end < start)
+        return;
+    // The row counts the address range, whichever byte lanes carry data.
+    const OptionEntry *list = option_list(code(ConsoleCode::md), 4);
+    for (int i = 0; list[i].index != -1; ++i)
+        if (uint32_t(list[i].value) >= end - start + 1) {
+            selectRamSize(list[i].value);
+            return;
+        }
 }
 
 void mdThreadInfo::identifyFromHeader(const QByteArray &page)

@@ -15,6 +15,8 @@ public:
 
 protected:
     void identify() override;
+    // RAM TYPE and RAM SIZE from the header's "RA" field, where it has one.
+    void presetSaveRows(const QByteArray &page);
 
 private:
     void identifyFromHeader(const QByteArray &page);

@@ -1,4 +1,5 @@
 #include "workers/msx/msx_threads.h"
+#include "workers/msx/msx_save.h"
 
 #include <QtGlobal>
 
@@ -30,4 +31,7 @@ const Family msx_family = {
     nullptr,  // serial key
     [] () -> InfoWorker * { return new msxThreadInfo; },
     [] () -> DumpWorker * { return new msxThreadDump; },
+    QT_TRANSLATE_NOOP("TabGui", "MSX SRAM (*.sav)"),
+    [] () -> SaveWorker * { return new msxThreadReadSave; },
+    [] () -> SaveWorker * { return new msxThreadWriteSave; },
 };

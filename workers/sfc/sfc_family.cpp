@@ -1,4 +1,5 @@
 #include "workers/sfc/sfc_protocol.h"
+#include "workers/sfc/sfc_save.h"
 #include "workers/sfc/sfc_threads.h"
 #include "workers/verify/serials.h"
 
@@ -19,4 +20,7 @@ const Family sfc_family = {
     [] (const QString &token) { return verify::game_code_key(token, true); },  // serial key
     [] () -> InfoWorker * { return new sfcThreadInfo; },
     [] () -> DumpWorker * { return new sfcThreadDump; },
+    QT_TRANSLATE_NOOP("TabGui", "SFC SRAM (*.srm)"),
+    [] () -> SaveWorker * { return new sfcThreadReadSave; },
+    [] () -> SaveWorker * { return new sfcThreadWriteSave; },
 };

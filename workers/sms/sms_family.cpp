@@ -1,4 +1,5 @@
 #include "workers/sms/sms_protocol.h"
+#include "workers/sms/sms_save.h"
 #include "workers/sms/sms_threads.h"
 
 #include <QRegularExpression>
@@ -32,4 +33,7 @@ const Family sms_family = {
     serial_key,  // serial key
     [] () -> InfoWorker * { return new smsThreadInfo; },
     [] () -> DumpWorker * { return new smsThreadDump; },
+    QT_TRANSLATE_NOOP("TabGui", "SMS SRAM (*.sav)"),
+    [] () -> SaveWorker * { return new smsThreadReadSave; },
+    [] () -> SaveWorker * { return new smsThreadWriteSave; },
 };
