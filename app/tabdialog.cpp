@@ -121,10 +121,12 @@ void TabDialog::keyPressEvent(QKeyEvent *event)
 
 void TabDialog::closeEvent(QCloseEvent *event)
 {
-    if (tabGui->dumpRunning()) {
+    if (tabGui->dumpRunning() || tabGui->saveRunning()) {
+        const QString question = tabGui->dumpRunning()
+                                     ? tr("A dump is running. Cancel it and close the window?")
+                                     : tr("A save memory operation is running. Cancel it and close the window?");
         const QMessageBox::StandardButton answer = QMessageBox::question(
-            this, windowTitle(), tr("A dump is running. Cancel it and close the window?"),
-            QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+            this, windowTitle(), question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
         if (answer != QMessageBox::Yes) {
             event->ignore();
             return;

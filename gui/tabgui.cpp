@@ -179,13 +179,21 @@ bool TabGui::dumpRunning() const
     return dump_ && dump_->isRunning();
 }
 
+bool TabGui::saveRunning() const
+{
+    return save_ && save_->isRunning();
+}
+
 void TabGui::cancelDump()
 {
-    if (!dump_)
-        return;
-    dump_->canceled();
-    // The frame removes its partial file before the thread ends.
-    dump_->wait();
+    // The frames remove their partial files, and a save run puts the board
+    // back, before the thread ends.
+    for (CartWorker *run : {static_cast<CartWorker *>(dump_), static_cast<CartWorker *>(save_)}) {
+        if (run) {
+            run->canceled();
+            run->wait();
+        }
+    }
 }
 
 InfoWorker *TabGui::infoWorkerFor(int code) const
@@ -292,6 +300,7 @@ void TabGui::print_error(int err)
                         LogTone::Progress);
     }
     dump_ = nullptr;
+    save_ = nullptr;
     // A saved image takes its outcome's colour: a suspect one is never good.
     const LogTone saved = outcomes_.contains(sender()) ? outcome_tone(DumpOutcome(outcomes_.take(sender())))
                                                        : LogTone::Good;
@@ -360,6 +369,7 @@ void TabGui::startSave(SaveWorker *worker, const QString &file)
     worker->ramSize = settings->ramSize;
     worker->mmcType = settings->mmcType;
     setButtonsEnabled(false);
+    save_ = worker;
     worker->start(QThread::NormalPriority);
 }
 

@@ -77,7 +77,10 @@ public:
 
     // A Dump run has started and not yet ended.
     bool dumpRunning() const;
-    // Cancels a Dump run and waits for its end: no partial file is left.
+    // A Read SRAM or Write SRAM run has started and not yet ended.
+    bool saveRunning() const;
+    // Cancels a Dump or save run and waits for its end: no partial file is
+    // left, and the cartridge's RAM is switched off again.
     void cancelDump();
 
 signals:
@@ -117,5 +120,6 @@ private:
     QHash<const QObject *, int> pendingTones_;   // by worker
     QElapsedTimer dumpClock;       // since the Dump run was started
     DumpWorker *dump_ = nullptr;   // the Dump run under way, until its status
+    SaveWorker *save_ = nullptr;   // the save run under way, until its status
     QHash<const QObject *, int> outcomes_;       // by worker, until its error()
 };

@@ -1,14 +1,17 @@
 // The main window with its console bar and tabs, and the settings panel's
 // select-by-value rules.
 #include "app/tabdialog.h"
+#include "device/cartridge_logos.h"
 #include "gui/console.h"
 #include "gui/settings.h"
 #include "gui/tababout.h"
 #include "gui/tabgui.h"
 #include "simulator/cartridge.h"
+#include "simulator/gbc_cartridge.h"
 #include "simulator/simulated_reader.h"
 #include "support/console_lines.h"
 #include "support/gate.h"
+#include "workers/save_frame.h"
 #include "workers/worker.h"
 
 #include <QApplication>
@@ -125,29 +128,46 @@ private slots:
     void closing_data()
     {
         QTest::addColumn<bool>("escape");   // else the window is asked to close
-        QTest::addColumn<bool>("dumping");
+        QTest::addColumn<int>("run");       // 0 none, 1 a dump, 2 a Read SRAM run
         QTest::addColumn<int>("answer");    // to the question, if asked
         QTest::addColumn<bool>("open");
         QTest::addColumn<bool>("asked");
         QTest::addColumn<bool>("saved");
         const int yes = QMessageBox::Yes, no = QMessageBox::No;
-        QTest::newRow("Escape, idle") << true << false << yes << true << false << false;
-        QTest::newRow("Escape during a dump") << true << true << yes << true << false << true;
-        QTest::newRow("close, idle") << false << false << yes << false << false << false;
-        QTest::newRow("close during a dump, kept") << false << true << no << true << true << true;
-        QTest::newRow("close during a dump, confirmed") << false << true << yes << false << true << false;
+        QTest::newRow("Escape, idle") << true << 0 << yes << true << false << false;
+        QTest::newRow("Escape during a dump") << true << 1 << yes << true << false << true;
+        QTest::newRow("close, idle") << false << 0 << yes << false << false << false;
+        QTest::newRow("close during a dump, kept") << false << 1 << no << true << true << true;
+        QTest::newRow("close during a dump, confirmed") << false << 1 << yes << false << true << false;
+        QTest::newRow("close during a save, kept") << false << 2 << no << true << true << true;
+        QTest::newRow("close during a save, confirmed") << false << 2 << yes << false << true << false;
     }
 
     void closing()
     {
         QFETCH(bool, escape);
-        QFETCH(bool, dumping);
+        QFETCH(int, run);
         QFETCH(int, answer);
-        reader_.insert(std::make_unique<sim::MdCartridge>(std::vector<uint8_t>(524288, 0x5A)));
+        const bool running = run != 0;
         Gate gate;
-        gate.install(reader_, 0x20000);
+        if (run == 2) {
+            std::vector<uint8_t> rom(65536, 0x5A);
+            std::copy(std::begin(kGameBoyLogo), std::end(kGameBoyLogo), rom.begin() + 0x104);
+            rom[0x147] = 0x03;   // MBC1 with battery RAM
+            rom[0x148] = 0x01;
+            rom[0x149] = 0x02;   // 8 KiB
+            reader_.insert(std::make_unique<sim::GbCartridge>(rom));
+            std::vector<uint8_t> save(8192);
+            for (size_t i = 0; i < save.size(); ++i)
+                save[i] = uint8_t(i * 7);
+            QVERIFY(reader_.load_save_ram(save));
+            gate.install(reader_);
+        } else {
+            reader_.insert(std::make_unique<sim::MdCartridge>(std::vector<uint8_t>(524288, 0x5A)));
+            gate.install(reader_, 0x20000);
+        }
         QTemporaryDir dir;
-        const QString target = dir.filePath(QStringLiteral("x.md"));
+        const QString target = dir.filePath(run == 2 ? QStringLiteral("x.sav") : QStringLiteral("x.md"));
         TabDialog window;
         window.tabGui->saveFileDialog = [&](QWidget *, const QString &, const QString &, const QString &) {
             return target;
@@ -155,18 +175,23 @@ private slots:
         window.show();
         QApplication::setActiveWindow(&window);
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        if (dumping) {
+        if (run == 1) {
             window.tabGui->settings->selectRomSize(524288);
             QTest::mouseClick(window.tabGui->dumpButton, Qt::LeftButton);
-            QVERIFY(gate.reached.tryAcquire(1, 120000));
+        } else if (run == 2) {
+            window.tabGui->selectConsole(2);
+            QTest::mouseClick(window.tabGui->readSramButton, Qt::LeftButton);
         }
+        if (running)
+            QVERIFY(gate.reached.tryAcquire(1, 120000));
         // The held read goes on once the run is canceled, or at once when
         // nothing cancels it.
-        DumpWorker *worker = window.tabGui->mdThreadDump;
+        CartWorker *worker = run == 2 ? static_cast<CartWorker *>(window.tabGui->saveWorkerFor(2, false))
+                                      : window.tabGui->mdThreadDump;
         std::thread releaser([&] {
             QElapsedTimer guard;
             guard.start();
-            if (dumping && !escape && answer == QMessageBox::Yes)
+            if (running && !escape && answer == QMessageBox::Yes)
                 while (!worker->cancelRequested && guard.elapsed() < 60000)
                     QThread::msleep(5);
             gate.go.release();
@@ -184,10 +209,10 @@ private slots:
             QTest::keyClick(&window, Qt::Key_Escape);
         else
             window.close();
-        if (dumping && !escape && answer == QMessageBox::No)
+        if (running && !escape && answer == QMessageBox::No)
             QTest::keyClick(window.tabGui->console, Qt::Key_Escape);   // inside the tab, too
         releaser.join();
-        QTRY_VERIFY_WITH_TIMEOUT(worker->isFinished() || !dumping, 120000);
+        QTRY_VERIFY_WITH_TIMEOUT(worker->isFinished() || !running, 120000);
         QCoreApplication::processEvents();
         QTEST(window.isVisible(), "open");
         QTEST(!question.isEmpty(), "asked");

@@ -172,6 +172,10 @@
       <source>A dump is running. Cancel it and close the window?</source>
       <translation>ダンプの実行中です。中止してウィンドウを閉じますか?</translation>
     </message>
+    <message>
+      <source>A save memory operation is running. Cancel it and close the window?</source>
+      <translation>セーブメモリーの操作を実行中です。中止してウィンドウを閉じますか?</translation>
+    </message>
   </context>
   <context>
     <name>TabGui</name>
