@@ -251,7 +251,7 @@ def main():
         # image, catalogue folder, dpi, language, shot taken half-way, shot after the dump
         (image, plain_home, 96, "en_US", "main-window-dumping.png", "main-window.png"),
         (image, dat_home, 96, "en_US", None, "main-window-verified.png"),
-        (spoiled, plain_home, 96, "en_US", None, "main-window-suspect.png"),
+        (spoiled, plain_home, 96, "en_US", None, "main-window-checksum-fails.png"),
         (image, plain_home, 96, "ja_JP", None, "main-window-ja.png"),
         (image, plain_home, 192, "en_US", None, "main-window-192dpi.png"),
     ]
