@@ -110,21 +110,17 @@ std::unique_ptr<sim::Cartridge> make(const QString &board)
 {
     using sim::GbCartridge;
     using sim::SmsCartridge;
-    const auto gb = [](uint8_t type, uint8_t code) { return std::make_unique<GbCartridge>(gb_rom(type, code)); };
-    if (board == "gb mbc1 8k") return gb(0x03, 2);
-    if (board == "gb mbc1 32k") return gb(0x03, 3);
-    if (board == "gb mbc2") return gb(0x06, 0);
-    if (board == "gb mbc3 32k") return gb(0x13, 3);
-    if (board == "gb mbc3 clock") return gb(0x10, 3);
-    if (board == "gb mbc5 128k") return gb(0x1B, 4);
-    if (board == "gb mbc5 rumble") return gb(0x1E, 3);
-    if (board == "gb huc1") return gb(0xFF, 3);
-    if (board == "gb mbc7") return gb(0x22, 0);
-    if (board == "gb mbc1 128k") return gb(0x03, 4);
+    // Game Boy boards: the header's cartridge type and RAM size code.
+    static const QHash<QString, QPair<int, int>> gb{
+        {"gb mbc1 8k", {0x03, 2}}, {"gb mbc1 32k", {0x03, 3}}, {"gb mbc2", {0x06, 0}}, {"gb mbc3 32k", {0x13, 3}},
+        {"gb mbc3 clock", {0x10, 3}}, {"gb mbc5 128k", {0x1B, 4}}, {"gb mbc5 rumble", {0x1E, 3}},
+        {"gb huc1", {0xFF, 3}}, {"gb mbc7", {0x22, 0}}, {"gb mbc1 128k", {0x03, 4}}};
+    if (gb.contains(board))
+        return std::make_unique<GbCartridge>(gb_rom(uint8_t(gb[board].first), uint8_t(gb[board].second)));
     if (board == "gb no ram") return std::make_unique<GbCartridge>(gb_rom(0x03, 2), -1, 0);
-    if (board == "sms 8k") return std::make_unique<SmsCartridge>(numbered(128 * K, 14), SmsCartridge::Board::Sega, 8 * K);
-    if (board == "sms 16k") return std::make_unique<SmsCartridge>(numbered(128 * K, 14), SmsCartridge::Board::Sega, 16 * K);
-    if (board == "sms 32k") return std::make_unique<SmsCartridge>(numbered(128 * K, 14), SmsCartridge::Board::Sega, 32 * K);
+    for (uint32_t kib : {8, 16, 32})
+        if (board == QStringLiteral("sms %1k").arg(kib))
+            return std::make_unique<SmsCartridge>(numbered(128 * K, 14), SmsCartridge::Board::Sega, kib * K);
     if (board == "sms codemasters")
         return std::make_unique<SmsCartridge>(codemasters_rom(), SmsCartridge::Board::Codemasters, 8 * K);
     if (board == "sfc lorom") return std::make_unique<sim::SfcCartridge>(sfc_rom(Mapping::LoRom, 0x20, 0x02, 3), Mapping::LoRom);
@@ -151,8 +147,6 @@ int console_of(const QString &board)
     const QString family = board.section(QLatin1Char(' '), 0, 0);
     return find_family_named(family == "gb" ? QStringLiteral("gb") : family)->code();
 }
-
-QByteArray bytes(const std::vector<uint8_t> &v) { return to_bytes(v); }
 
 struct Reader {
     explicit Reader(const QString &board) : cart(make(board).release())
@@ -287,10 +281,10 @@ private slots:
         QCOMPARE(rec.errors, QVector<int>{1});
         const QByteArray read = file_bytes(r.path("read.sav"));
         QCOMPARE(read.size(), fileSize);
-        QCOMPARE(read.left(int(size)), bytes(before));
+        QCOMPARE(read.left(int(size)), to_bytes(before));
 
         const std::vector<uint8_t> after = pattern(size, 2, uint8_t(mask));
-        QVERIFY(write_file(r.path("new.sav"), bytes(after) + read.mid(int(size))));
+        QVERIFY(write_file(r.path("new.sav"), to_bytes(after) + read.mid(int(size))));
         rec = run_save(board, true, r.path("new.sav"), mapper, r.path("backup.sav"));
         QCOMPARE(rec.errors, QVector<int>{writable ? 1 : 0});
         QCOMPARE(r.reader.save_ram(), writable ? after : before);
@@ -301,7 +295,7 @@ private slots:
 
         rec = run_save(board, false, r.path("again.sav"), mapper);
         QCOMPARE(rec.errors, QVector<int>{1});
-        QCOMPARE(file_bytes(r.path("again.sav")).left(int(size)), bytes(after));
+        QCOMPARE(file_bytes(r.path("again.sav")).left(int(size)), to_bytes(after));
     }
 
     // The clock footer carries the latched registers; written back only
@@ -338,7 +332,7 @@ private slots:
         QCOMPARE(int(gb->clock().minutes), 2);
 
         Reader rumble(QStringLiteral("gb mbc5 rumble"));
-        QVERIFY(write_file(rumble.path("r.sav"), bytes(pattern(32768, 3))));
+        QVERIFY(write_file(rumble.path("r.sav"), to_bytes(pattern(32768, 3))));
         QCOMPARE(run_save("gb mbc5 rumble", true, rumble.path("r.sav"), -1, rumble.path("b.sav")).errors, QVector<int>{1});
         QVERIFY(!static_cast<sim::GbCartridge *>(rumble.cart)->motor());
         for (const sim::SectorRecord &s : rumble.reader.commands())
@@ -419,7 +413,7 @@ private slots:
         QVERIFY(reader.load_save_ram(before));
         const std::vector<uint8_t> file = pattern(fault == "size" ? 8192 : 32768, 2);
         const QString input = dir.filePath("in.sav"), kept = dir.filePath("kept.sav");
-        QVERIFY(write_file(input, bytes(file)));
+        QVERIFY(write_file(input, to_bytes(file)));
         if (fault == "read")
             reader.fail_read(3);   // header, bank 0, then bank 1 of the first read
         if (fault == "exists")
@@ -433,7 +427,7 @@ private slots:
         if (fault == "exists")
             QCOMPARE(file_bytes(kept), QByteArray("mine"));
         else if (backup)
-            QCOMPARE(file_bytes(kept), bytes(before));
+            QCOMPARE(file_bytes(kept), to_bytes(before));
         if (status == 1 && backup)
             QVERIFY2(r.err.contains(kept), qPrintable(r.err));
         if (!changed) {
@@ -451,7 +445,7 @@ private slots:
         Reader r(QStringLiteral("gb mbc1 32k"));
         const std::vector<uint8_t> before = pattern(32768, 1);
         QVERIFY(r.reader.load_save_ram(before));
-        QVERIFY(write_file(r.path("in.sav"), bytes(pattern(32768, 2))));
+        QVERIFY(write_file(r.path("in.sav"), to_bytes(pattern(32768, 2))));
         std::unique_ptr<SaveWorker> worker(make_save_worker(code(ConsoleCode::gbc), true));
         int ramReads = 0;
         r.reader.set_read_hook([&](const sim::Event &e) {
@@ -466,7 +460,7 @@ private slots:
         QCOMPARE(r.reader.save_ram(), before);
         uint8_t shown[16];
         QCOMPARE(read_data_window(0xA000, shown, sizeof shown), uint32_t(sizeof shown));
-        QCOMPARE(bytes(std::vector<uint8_t>(shown, shown + 16)), QByteArray(16, '\xFF'));
+        QCOMPARE(to_bytes(std::vector<uint8_t>(shown, shown + 16)), QByteArray(16, '\xFF'));
         QCOMPARE(QDir(r.dir.path()).entryList(QDir::Files), QStringList{"in.sav"});
     }
 
@@ -482,7 +476,7 @@ private slots:
         QCOMPARE(file_bytes(r.path("out.sav")), QByteArray("old"));
         c = run_cli({"read-save", "--console", "gb", "--force", r.path("out.sav")});
         QCOMPARE(c.status, 0);
-        QCOMPARE(file_bytes(r.path("out.sav")), bytes(save));
+        QCOMPARE(file_bytes(r.path("out.sav")), to_bytes(save));
         QCOMPARE(QDir(r.dir.path()).entryList(QDir::Files), QStringList{"out.sav"});
     }
 
