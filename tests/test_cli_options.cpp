@@ -103,8 +103,6 @@ private slots:
                                         << QStringList{"no --size"};
         QTest::newRow("info reading twice") << QStringList{"info", "--console", "md", "--read-twice"}
                                             << QStringList{"no --read-twice"};
-        QTest::newRow("report over the image") << QStringList{"auto", "--console", "gb", "--report", "x.gb", "x.gb"}
-                                               << QStringList{"--report", "OUTPUT"};
         QTest::newRow("image named again as report") << QStringList{"auto", "x.gb", "--console", "gb", "--report", "./x.gb"}
                                                      << QStringList{"--report", "OUTPUT"};
         QTest::newRow("catalogue without action") << QStringList{"catalogue"} << QStringList{"import", "add"};

@@ -83,10 +83,8 @@ std::vector<uint8_t> md_rom(uint32_t romEnd, uint8_t lanes, uint8_t kind, uint32
 std::vector<uint8_t> codemasters_rom()
 {
     std::vector<uint8_t> rom = numbered(128 * K, 14);
-    rom[0x7FE6] = 0x34;
-    rom[0x7FE7] = 0x12;
-    rom[0x7FE8] = 0xCC;   // 0x10000 - 0x1234
-    rom[0x7FE9] = 0xED;
+    const uint8_t sums[] = {0x34, 0x12, 0xCC, 0xED};   // 0x1234, then 0x10000 - 0x1234
+    std::copy(sums, sums + 4, rom.begin() + 0x7FE6);
     return rom;
 }
 
@@ -142,17 +140,11 @@ std::unique_ptr<sim::Cartridge> make(const QString &board)
     return std::make_unique<sim::GbaCartridge>(numbered(1024 * K, 16));
 }
 
-int console_of(const QString &board)
-{
-    const QString family = board.section(QLatin1Char(' '), 0, 0);
-    return find_family_named(family == "gb" ? QStringLiteral("gb") : family)->code();
-}
+int console_of(const QString &board) { return find_family_named(board.section(QLatin1Char(' '), 0, 0))->code(); }
 
 struct Reader {
-    explicit Reader(const QString &board) : cart(make(board).release())
-    {
-        reader.insert(std::unique_ptr<sim::Cartridge>(cart));
-    }
+    explicit Reader(const QString &board) : Reader(make(board)) {}
+    explicit Reader(std::unique_ptr<sim::Cartridge> c) : cart(c.get()) { reader.insert(std::move(c)); }
     sim::Cartridge *cart;   // owned by the reader
     sim::SimulatedReader reader;
     sim::ScopedPlatform scope{reader};
@@ -405,10 +397,9 @@ private slots:
             cart = std::make_unique<Lossy>(std::move(cart), [](uint16_t, int) { return false; }, 6);
         if (fault == "lost")
             cart = std::make_unique<Lossy>(std::move(cart), [](uint16_t, int n) { return n >= 100 && n < 300; });
-        sim::SimulatedReader reader;
-        reader.insert(std::move(cart));
-        sim::ScopedPlatform scope(reader);
-        QTemporaryDir dir;
+        Reader rig(std::move(cart));
+        sim::SimulatedReader &reader = rig.reader;
+        const QTemporaryDir &dir = rig.dir;
         const std::vector<uint8_t> before = pattern(32768, 1);
         QVERIFY(reader.load_save_ram(before));
         const std::vector<uint8_t> file = pattern(fault == "size" ? 8192 : 32768, 2);
@@ -483,16 +474,13 @@ private slots:
     // Two reads that differ give no file.
     void readSaveReadsTwice()
     {
-        sim::SimulatedReader reader;
         // RAM reads: the probe without and with the RAM, then the two passes.
-        reader.insert(std::make_unique<Lossy>(make(QStringLiteral("gb mbc1 8k")), [](uint16_t, int) { return false; }, 4));
-        sim::ScopedPlatform scope(reader);
-        QVERIFY(reader.load_save_ram(pattern(8192, 6)));
-        QTemporaryDir dir;
-        const Cli c = run_cli({"read-save", "--console", "gb", dir.filePath("out.sav")});
+        Reader r(std::make_unique<Lossy>(make(QStringLiteral("gb mbc1 8k")), [](uint16_t, int) { return false; }, 4));
+        QVERIFY(r.reader.load_save_ram(pattern(8192, 6)));
+        const Cli c = run_cli({"read-save", "--console", "gb", r.path("out.sav")});
         QCOMPARE(c.status, 1);
         QVERIFY2(c.out.contains("two reads of the save memory differ at 0x100"), qPrintable(c.out));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList());
+        QCOMPARE(QDir(r.dir.path()).entryList(QDir::Files), QStringList());
     }
 
     void usage_data()
