@@ -99,14 +99,9 @@ public:
         std::strncpy(label, l == 'D' ? "SYSTEM" : "STICK", size - 1);
         return true;
     }
-    std::unique_ptr<platform::File> open_read(const char *path) override
-    {
-        return ours(path[0]) ? nullptr : reader_.open_read(path);
-    }
-    std::unique_ptr<platform::File> create_write(const char *path) override
-    {
-        return ours(path[0]) ? nullptr : reader_.create_write(path);
-    }
+    // The reader opens only paths on its own drive: D: and E: hold no files.
+    std::unique_ptr<platform::File> open_read(const char *path) override { return reader_.open_read(path); }
+    std::unique_ptr<platform::File> create_write(const char *path) override { return reader_.create_write(path); }
 
 private:
     static bool ours(char l) { return l == 'D' || l == 'E'; }

@@ -269,24 +269,21 @@ private slots:
         const std::vector<uint8_t> before = pattern(size, 1, uint8_t(mask));
         QVERIFY(r.reader.load_save_ram(before));
 
-        RunRecord rec = run_save(board, false, r.path("read.sav"), mapper);
-        QCOMPARE(rec.errors, QVector<int>{1});
+        QCOMPARE(run_save(board, false, r.path("read.sav"), mapper).errors, QVector<int>{1});
         const QByteArray read = file_bytes(r.path("read.sav"));
         QCOMPARE(read.size(), fileSize);
         QCOMPARE(read.left(int(size)), to_bytes(before));
 
         const std::vector<uint8_t> after = pattern(size, 2, uint8_t(mask));
         QVERIFY(write_file(r.path("new.sav"), to_bytes(after) + read.mid(int(size))));
-        rec = run_save(board, true, r.path("new.sav"), mapper, r.path("backup.sav"));
-        QCOMPARE(rec.errors, QVector<int>{writable ? 1 : 0});
+        QCOMPARE(run_save(board, true, r.path("new.sav"), mapper, r.path("backup.sav")).errors, QVector<int>{writable ? 1 : 0});
         QCOMPARE(r.reader.save_ram(), writable ? after : before);
         QCOMPARE(QFileInfo::exists(r.path("backup.sav")), writable);
         if (!writable)
             return;
         QCOMPARE(file_bytes(r.path("backup.sav")).left(int(size)), read.left(int(size)));
 
-        rec = run_save(board, false, r.path("again.sav"), mapper);
-        QCOMPARE(rec.errors, QVector<int>{1});
+        QCOMPARE(run_save(board, false, r.path("again.sav"), mapper).errors, QVector<int>{1});
         QCOMPARE(file_bytes(r.path("again.sav")).left(int(size)), to_bytes(after));
     }
 
