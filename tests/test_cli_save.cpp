@@ -479,29 +479,6 @@ private slots:
         QVERIFY2(c.out.contains("two reads of the save memory differ at 0x100"), qPrintable(c.out));
         QCOMPARE(QDir(r.dir.path()).entryList(QDir::Files), QStringList());
     }
-
-    void usage_data()
-    {
-        QTest::addColumn<QStringList>("args");
-        QTest::addColumn<QString>("says");
-        QTest::newRow("no output") << QStringList{"read-save", "--console", "gb"} << "needs the OUTPUT";
-        QTest::newRow("standard output") << QStringList{"read-save", "--console", "gb", "-"} << "\"-\" is not one";
-        QTest::newRow("no input") << QStringList{"write-save", "--console", "gb"} << "needs the INPUT";
-        QTest::newRow("backup on read") << QStringList{"read-save", "--console", "gb", "--backup", "b", "o"} << "takes no --backup";
-        QTest::newRow("ram size on dump") << QStringList{"dump", "--console", "gb", "--size", "32K", "--ram-size", "8K", "o"}
-                                          << "takes no --ram-size";
-        QTest::newRow("bad ram size") << QStringList{"read-save", "--console", "sms", "--ram-size", "9M", "o"} << "not a save size";
-        QTest::newRow("backup is input") << QStringList{"write-save", "--console", "gb", "--backup", "x.sav", "x.sav"}
-                                         << "another file than INPUT";
-    }
-    void usage()
-    {
-        QFETCH(QStringList, args);
-        QFETCH(QString, says);
-        const Cli c = run_cli(args);
-        QCOMPARE(c.status, 2);
-        QVERIFY2(c.err.contains(says), qPrintable(c.err));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestCliSave)
