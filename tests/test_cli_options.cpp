@@ -103,8 +103,6 @@ private slots:
                                         << QStringList{"no --size"};
         QTest::newRow("info reading twice") << QStringList{"info", "--console", "md", "--read-twice"}
                                             << QStringList{"no --read-twice"};
-        QTest::newRow("report over the image") << QStringList{"auto", "--console", "gb", "--report", "x.gb", "x.gb"}
-                                               << QStringList{"--report", "OUTPUT"};
         QTest::newRow("image named again as report") << QStringList{"auto", "x.gb", "--console", "gb", "--report", "./x.gb"}
                                                      << QStringList{"--report", "OUTPUT"};
         QTest::newRow("catalogue without action") << QStringList{"catalogue"} << QStringList{"import", "add"};
@@ -112,6 +110,15 @@ private slots:
         QTest::newRow("catalogue add without name") << QStringList{"catalogue", "add", "x.gba"} << QStringList{"--name"};
         QTest::newRow("catalogue list with console") << QStringList{"catalogue", "list", "--console", "md"}
                                                      << QStringList{"no options"};
+        QTest::newRow("read-save without output") << QStringList{"read-save", "--console", "gb"} << QStringList{"needs the OUTPUT"};
+        QTest::newRow("read-save to standard output") << QStringList{"read-save", "--console", "gb", "-"} << QStringList{"\"-\" is not one"};
+        QTest::newRow("write-save without input") << QStringList{"write-save", "--console", "gb"} << QStringList{"needs the INPUT"};
+        QTest::newRow("backup on read-save") << QStringList{"read-save", "--console", "gb", "--backup", "b", "o"} << QStringList{"takes no --backup"};
+        QTest::newRow("ram size on dump") << QStringList{"dump", "--console", "gb", "--size", "32K", "--ram-size", "8K", "o"}
+                                          << QStringList{"takes no --ram-size"};
+        QTest::newRow("bad ram size") << QStringList{"read-save", "--console", "sms", "--ram-size", "9M", "o"} << QStringList{"not a save size"};
+        QTest::newRow("backup is input") << QStringList{"write-save", "--console", "gb", "--backup", "x.sav", "x.sav"}
+                                         << QStringList{"another file than INPUT"};
         QTest::newRow("name outside catalogue add") << QStringList{"info", "--console", "md", "--name", "x"}
                                                     << QStringList{"--name", "catalogue add"};
     }
