@@ -163,11 +163,14 @@ private slots:
 
     // Each mapper's reader restores the image exactly. The FM-PAC's registers
     // read back over two bytes of every bank: this ROM holds what they show,
-    // and the run must warn that a real image does not.
+    // and the run must warn that a real image does not. Boards keep their
+    // banks across start commands: a dump reads the same whatever an earlier
+    // run left in the registers, and leaves power-on banks.
     void roundTrip_data()
     {
         QTest::addColumn<int>("mapper");
         QTest::addColumn<int>("size");
+        QTest::addColumn<bool>("leftBanks");
         const struct { const char *name; int mapper, kib; } rows[] = {
             {"msx-dos 2", 1, 64}, {"konami5 with SCC", 2, 512}, {"konami4", 3, 128}, {"ascii8", 4, 256},
             {"ascii16", 5, 128}, {"game master 2", 6, 128}, {"ascii8 with SRAM", 7, 128}, {"ascii16 with SRAM", 8, 128},
@@ -175,19 +178,31 @@ private slots:
             {"cross blaim", 14, 64}, {"korean 80-in-1", 16, 512}, {"korean 126-in-1", 17, 256}, {"harry fox", 128, 64},
         };
         for (const auto &r : rows)
-            QTest::newRow(r.name) << r.mapper << int(r.kib * K);
+            QTest::newRow(r.name) << r.mapper << int(r.kib * K) << false;
+        QTest::newRow("konami4 32 KiB after left banks, read from the pages") << 3 << int(32 * K) << true;
+        QTest::newRow("konami SCC 32 KiB after left banks, read from the pages") << 2 << int(32 * K) << true;
+        QTest::newRow("ascii16 64 KiB after left banks, through the registers") << 5 << int(64 * K) << true;
     }
     void roundTrip()
     {
         QFETCH(int, mapper);
         QFETCH(int, size);
+        QFETCH(bool, leftBanks);
         std::vector<uint8_t> rom = banked_image(uint32_t(size), 8 * K, uint32_t(mapper));
         for (uint32_t bank = 0; mapper == 11 && bank < 4; ++bank)   // enable register 0, bank register
             rom[bank * 16 * K + 0x3FF6] = 0, rom[bank * 16 * K + 0x3FF7] = uint8_t(bank);
-        Bench bench(std::make_unique<sim::MsxCartridge>(rom, mapper));
+        auto owned = std::make_unique<sim::MsxCartridge>(rom, mapper);
+        sim::MsxCartridge *cart = owned.get();
+        Bench bench(std::move(owned));
+        for (uint16_t r : {0x5000, 0x6000, 0x7000, 0x8000, 0x9000, 0xA000, 0xB000})
+            if (leftBanks)
+                cart->write(r, 3);
         const RunRecord rec = bench.dump<msxThreadDump>(size, mapper);
         QCOMPARE(rec.errors, QVector<int>{1});
         QCOMPARE(bench.saved(), to_bytes(rom));
+        const sim::MsxCartridge fresh(rom, mapper);
+        for (uint32_t a = 0x4000; a < 0xC000 && leftBanks; a += 0x800)
+            QCOMPARE(cart->peek(uint16_t(a)), fresh.peek(uint16_t(a)));
         QStringList tail = savedLines(bench.path(), rom, 21);
         if (mapper == 11)
             tail << "Warning: the FM-PAC board reads back its registers at 0x7FF6 and 0x7FF7, so bytes 0x3FF6 and "
@@ -199,34 +214,6 @@ private slots:
     // pages are read unless the board does not show them as they are; an
     // empty first page sends the read to the upper page. Sizes that are not
     // whole banks stay inside the buffer.
-    // Boards keep their banks across start commands: a dump reads the same
-    // whatever an earlier run left in the registers, and leaves power-on banks.
-    void dumpAfterLeftBanks_data()
-    {
-        QTest::addColumn<int>("mapper");
-        QTest::addColumn<int>("size");
-        QTest::newRow("konami4 32 KiB, read from the pages") << 3 << int(32 * K);
-        QTest::newRow("konami SCC 32 KiB, read from the pages") << 2 << int(32 * K);
-        QTest::newRow("ascii16 64 KiB, read through the registers") << 5 << int(64 * K);
-    }
-    void dumpAfterLeftBanks()
-    {
-        QFETCH(int, mapper);
-        QFETCH(int, size);
-        const std::vector<uint8_t> rom = banked_image(uint32_t(size), 8 * K, 3);
-        auto owned = std::make_unique<sim::MsxCartridge>(rom, mapper);
-        sim::MsxCartridge *cart = owned.get();
-        Bench bench(std::move(owned));
-        for (uint16_t r : {0x5000, 0x6000, 0x7000, 0x8000, 0x9000, 0xA000, 0xB000})
-            cart->write(r, 3);
-        const RunRecord rec = bench.dump<msxThreadDump>(size, mapper);
-        QCOMPARE(rec.errors, QVector<int>{1});
-        QCOMPARE(bench.saved(), to_bytes(rom));
-        const sim::MsxCartridge fresh(rom, mapper);
-        for (uint32_t a = 0x4000; a < 0xC000; a += 0x800)
-            QCOMPARE(cart->peek(uint16_t(a)), fresh.peek(uint16_t(a)));
-    }
-
     void dumps_data()
     {
         QTest::addColumn<int>("mapper");
