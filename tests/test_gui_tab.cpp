@@ -105,15 +105,6 @@ private slots:
         reader_.reset();
     }
 
-    void logShowsTextLiterally()
-    {
-        const QStringList lines{"Title: Tom & Jerry <Beta>", "<b>Save</b> file success./tmp/<dump>.md"};
-        tab_->console->clear();
-        for (const QString &line : lines)
-            tab_->info(line);
-        QCOMPARE(shown(tab_->console), lines);
-    }
-
     // The start state, which Flash, and the SRAM buttons and a Dump whose
     // file dialog is cancelled leave as it is; a size the mapper cannot address
     // is refused before the save dialog.
@@ -164,7 +155,8 @@ private slots:
         reader_->unplug();   // the run ends at once without touching anything
         TabGui &tab = *tab_;
         auto *worker = static_cast<sfcThreadDump *>(tab.sfcThreadDump);
-        dialogAnswer_ = dir_->filePath(QStringLiteral("ünïcode dump ✓"));
+        // The log shows the path as it is: no markup, no lost characters.
+        dialogAnswer_ = dir_->filePath(QStringLiteral("ünïcode <b>dump</b> & ✓"));
         tab.selectConsole(15);
         tab.settings->selectRomSize(1048576);
         tab.settings->selectMMCType(2);
@@ -180,8 +172,6 @@ private slots:
         QCOMPARE(worker->romSize, 1048576);
         QCOMPARE(worker->mmcType, 2);
         QCOMPARE(shown(tab.console), (QStringList{"Reading data from ROM to file:", dialogAnswer_}));
-        QCOMPARE(enabledActions(tab), 0);
-        QVERIFY(tab.cancelButton->isEnabled());
 
         // Changing the panel during the run reaches the worker no more.
         tab.settings->setConsole(3);
