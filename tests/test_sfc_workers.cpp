@@ -7,7 +7,6 @@
 #include "workers/sfc/sfc_threads.h"
 
 #include <QFile>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <cstring>
 #include <memory>
