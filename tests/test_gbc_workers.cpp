@@ -95,16 +95,13 @@ private slots:
         QFETCH(int, board);
         QFETCH(int, chosen);
         std::vector<uint8_t> rom = randomRom(0x100000, 0x01, 77);
-        const auto copy = [&rom](uint32_t from, uint32_t to, uint32_t len) {
-            std::copy_n(rom.begin() + from, len, rom.begin() + to);
-        };
         if (kind == "multicart")
             std::copy(gbc::kLogo, gbc::kLogo + gbc::kLogoSize, rom.begin() + 0x40000 + gbc::kLogoOffset);
         if (kind == "repeats")
             for (uint32_t at = 0x40000; at < rom.size(); at += 0x40000)
-                copy(0, at, 0x40000);
+                std::copy_n(rom.begin(), 0x40000, rom.begin() + at);
         if (kind == "unsure")
-            copy(0, 0x40000, 0x4000);
+            std::copy_n(rom.begin(), 0x4000, rom.begin() + 0x40000);
         Bench bench(std::make_unique<sim::GbCartridge>(rom, board));
 
         gbcThreadInfo info;

@@ -348,7 +348,6 @@ private slots:
         // the click back until the first run ends.
         const QString second = dir_->filePath(QStringLiteral("second.md"));
         QSemaphore answered, started;
-        const auto saveDialog = tab.saveFileDialog;
         tab.saveFileDialog = [&](QWidget *, const QString &, const QString &, const QString &) {
             answered.release();
             return second;
@@ -368,7 +367,6 @@ private slots:
         started.release();
         releaser.join();
         disconnect(reading);
-        tab.saveFileDialog = saveDialog;
         waitIdle(tab, tab.mdThreadDump);
 
         for (const char *name : {"first.md", "second.md"})
