@@ -6,7 +6,6 @@
 #include "workers/msx/msx_threads.h"
 
 #include <QFile>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 #include <vector>
@@ -31,53 +30,43 @@ private slots:
         QTest::addColumn<QList<int>>("stores");   // register addresses stored to by the code
         QTest::addColumn<QStringList>("logs");    // after the device lines
         QTest::addColumn<QStringList>("presets");
-        const auto found = [](int kib, int mapper) {
-            return QStringList{"Not in the title table: the size and mapper come from the cartridge itself.",
-                               QStringLiteral("ROM SIZE: %1 KB").arg(kib), QStringLiteral("Mapper: %1").arg(mapper)};
-        };
-        const auto preset = [](int kib, int mapper) {
-            return QStringList{QStringLiteral("selectRomSize %1").arg(kib * 1024),
-                               QStringLiteral("selectMMCType %1").arg(mapper)};
-        };
         const QStringList notFound{"Can not auto detect cartridge information",
                                    "Please set ROM SIZE by yourself to dump the ROM", "\r\n"};
+        // `named`: the mapper Info settles on, when not the board's own.
+        const auto measured = [](const char *name, int board, int kib, const QList<int> &stores,
+                                 const QStringList &said = {}, int named = -1, const char *setup = "AB") {
+            const int mapper = named < 0 ? board : named;
+            QTest::newRow(name) << board << int(kib * K) << QString(setup) << stores
+                << said + QStringList{"Not in the title table: the size and mapper come from the cartridge itself.",
+                                      QStringLiteral("ROM SIZE: %1 KB").arg(kib), QStringLiteral("Mapper: %1").arg(mapper)}
+                << QStringList{QStringLiteral("selectRomSize %1").arg(kib * 1024), QStringLiteral("selectMMCType %1").arg(mapper)};
+        };
         QTest::newRow("r-type") << 9 << int(384 * K) << "key" << QList<int>{}
-            << QStringList{"Name: R-Type", "Company: Irem", "Year: 1988", "Mapper: 9"} << preset(384, 9);
+            << QStringList{"Name: R-Type", "Company: Irem", "Year: 1988", "Mapper: 9"}
+            << QStringList{"selectRomSize 393216", "selectMMCType 9"};
         QTest::newRow("eagle fighter") << 0 << int(16 * K) << "eagle" << QList<int>{}
-            << QStringList{"Name: Eagle Fighter", "Company: Casio", "Year: 1985", "Mapper: 0"} << preset(32, 0);
-        QTest::newRow("plain 8 KiB") << 0 << int(8 * K) << "AB" << QList<int>{} << found(8, 0) << preset(8, 0);
-        QTest::newRow("plain 16 KiB") << 0 << int(16 * K) << "AB" << QList<int>{} << found(16, 0) << preset(16, 0);
-        QTest::newRow("plain 32 KiB") << 0 << int(32 * K) << "AB" << QList<int>{} << found(32, 0) << preset(32, 0);
-        QTest::newRow("ascii8 256 KiB") << 4 << int(256 * K) << "AB" << QList<int>{0x6000, 0x6800, 0x7000, 0x7800}
-                                        << found(256, 4) << preset(256, 4);
-        QTest::newRow("konami4 512 KiB") << 3 << int(512 * K) << "AB" << QList<int>{0x6000, 0x8000, 0xA000}
-                                         << found(512, 3) << preset(512, 3);
+            << QStringList{"Name: Eagle Fighter", "Company: Casio", "Year: 1985", "Mapper: 0"}
+            << QStringList{"selectRomSize 32768", "selectMMCType 0"};
+        measured("plain 8 KiB", 0, 8, {});
+        measured("plain 16 KiB", 0, 16, {});
+        measured("plain 32 KiB", 0, 32, {});
+        const QList<int> ascii8{0x6000, 0x6800, 0x7000, 0x7800};
+        measured("ascii8 256 KiB", 4, 256, ascii8);
+        measured("konami4 512 KiB", 3, 512, {0x6000, 0x8000, 0xA000});
         // An ASCII board starts with bank 0 in every page: even 32 KiB needs the mapper.
-        QTest::newRow("ascii8 32 KiB") << 4 << int(32 * K) << "AB" << QList<int>{0x6000, 0x6800, 0x7000, 0x7800}
-                                       << found(32, 4) << preset(32, 4);
-        QTest::newRow("cross blaim") << 14 << int(64 * K) << "AB" << QList<int>{0x4045} << found(64, 14)
-                                     << preset(64, 14);
+        measured("ascii8 32 KiB", 4, 32, ascii8);
+        measured("cross blaim", 14, 64, {0x4045});
         // The stores leave it open; the registers that answer settle it.
-        QTest::newRow("page 2 only") << 5 << int(128 * K) << "AB" << QList<int>{0x7000}
-            << QStringList{"Mapper candidates, by bank register stores: konami5 with SCC (1), Ascii/8kb (1), Ascii/16kb (1)",
-                           "The bank registers that answer are those of mapper 5"} + found(128, 5)
-            << preset(128, 5);
+        measured("page 2 only", 5, 128, {0x7000},
+                 {"Mapper candidates, by bank register stores: konami5 with SCC (1), Ascii/8kb (1), Ascii/16kb (1)",
+                  "The bank registers that answer are those of mapper 5"});
         // The registers that answer, not the stores, name the board.
-        QTest::newRow("ascii8 storing to two registers") << 4 << int(256 * K) << "AB" << QList<int>{0x6000, 0x7000}
-            << QStringList{"The board switches banks through other registers than the code suggests: mapper 4"} +
-                   found(256, 4)
-            << preset(256, 4);
-        QTest::newRow("ascii8 with SRAM, stores like konami4") << 7 << int(256 * K) << "AB"
-            << QList<int>{0x6000, 0x8000, 0xA000}
-            << QStringList{"The board switches banks through other registers than the code suggests: mapper 4"} +
-                   found(256, 4)
-            << preset(256, 4);
-        QTest::newRow("ascii16 switched through ld (hl),a") << 5 << int(128 * K) << "hl" << QList<int>{0x6000, 0x7000}
-            << found(128, 5) << preset(128, 5);
-        QTest::newRow("stray stores on a plain ROM") << 0 << int(32 * K) << "AB"
-            << QList<int>{0x6000, 0x6800, 0x7000, 0x7800}
-            << QStringList{"No bank register answers: the stores are not bank switching."} + found(32, 0)
-            << preset(32, 0);
+        const QString other = "The board switches banks through other registers than the code suggests: mapper 4";
+        measured("ascii8 storing to two registers", 4, 256, {0x6000, 0x7000}, {other});
+        measured("ascii8 with SRAM, stores like konami4", 7, 256, {0x6000, 0x8000, 0xA000}, {other}, 4);
+        measured("ascii16 switched through ld (hl),a", 5, 128, {0x6000, 0x7000}, {}, -1, "hl");
+        measured("stray stores on a plain ROM", 0, 32, ascii8,
+                 {"No bank register answers: the stores are not bank switching."});
         QTest::newRow("no AB header") << 5 << int(128 * K) << "bare" << QList<int>{} << notFound << QStringList{};
         QTest::newRow("empty slot") << 0 << int(32 * K) << "blank" << QList<int>{}
                                     << QStringList{"No cartridge answers."} << QStringList{};
@@ -163,11 +152,14 @@ private slots:
 
     // Each mapper's reader restores the image exactly. The FM-PAC's registers
     // read back over two bytes of every bank: this ROM holds what they show,
-    // and the run must warn that a real image does not.
+    // and the run must warn that a real image does not. Boards keep their
+    // banks across start commands: a dump reads the same whatever an earlier
+    // run left in the registers, and leaves power-on banks.
     void roundTrip_data()
     {
         QTest::addColumn<int>("mapper");
         QTest::addColumn<int>("size");
+        QTest::addColumn<bool>("leftBanks");
         const struct { const char *name; int mapper, kib; } rows[] = {
             {"msx-dos 2", 1, 64}, {"konami5 with SCC", 2, 512}, {"konami4", 3, 128}, {"ascii8", 4, 256},
             {"ascii16", 5, 128}, {"game master 2", 6, 128}, {"ascii8 with SRAM", 7, 128}, {"ascii16 with SRAM", 8, 128},
@@ -175,19 +167,31 @@ private slots:
             {"cross blaim", 14, 64}, {"korean 80-in-1", 16, 512}, {"korean 126-in-1", 17, 256}, {"harry fox", 128, 64},
         };
         for (const auto &r : rows)
-            QTest::newRow(r.name) << r.mapper << int(r.kib * K);
+            QTest::newRow(r.name) << r.mapper << int(r.kib * K) << false;
+        QTest::newRow("konami4 32 KiB after left banks, read from the pages") << 3 << int(32 * K) << true;
+        QTest::newRow("konami SCC 32 KiB after left banks, read from the pages") << 2 << int(32 * K) << true;
+        QTest::newRow("ascii16 64 KiB after left banks, through the registers") << 5 << int(64 * K) << true;
     }
     void roundTrip()
     {
         QFETCH(int, mapper);
         QFETCH(int, size);
+        QFETCH(bool, leftBanks);
         std::vector<uint8_t> rom = banked_image(uint32_t(size), 8 * K, uint32_t(mapper));
         for (uint32_t bank = 0; mapper == 11 && bank < 4; ++bank)   // enable register 0, bank register
             rom[bank * 16 * K + 0x3FF6] = 0, rom[bank * 16 * K + 0x3FF7] = uint8_t(bank);
-        Bench bench(std::make_unique<sim::MsxCartridge>(rom, mapper));
+        auto owned = std::make_unique<sim::MsxCartridge>(rom, mapper);
+        sim::MsxCartridge *cart = owned.get();
+        Bench bench(std::move(owned));
+        for (uint16_t r : {0x5000, 0x6000, 0x7000, 0x8000, 0x9000, 0xA000, 0xB000})
+            if (leftBanks)
+                cart->write(r, 3);
         const RunRecord rec = bench.dump<msxThreadDump>(size, mapper);
         QCOMPARE(rec.errors, QVector<int>{1});
         QCOMPARE(bench.saved(), to_bytes(rom));
+        const sim::MsxCartridge fresh(rom, mapper);
+        for (uint32_t a = 0x4000; a < 0xC000 && leftBanks; a += 0x800)
+            QCOMPARE(cart->peek(uint16_t(a)), fresh.peek(uint16_t(a)));
         QStringList tail = savedLines(bench.path(), rom, 21);
         if (mapper == 11)
             tail << "Warning: the FM-PAC board reads back its registers at 0x7FF6 and 0x7FF7, so bytes 0x3FF6 and "
@@ -199,34 +203,6 @@ private slots:
     // pages are read unless the board does not show them as they are; an
     // empty first page sends the read to the upper page. Sizes that are not
     // whole banks stay inside the buffer.
-    // Boards keep their banks across start commands: a dump reads the same
-    // whatever an earlier run left in the registers, and leaves power-on banks.
-    void dumpAfterLeftBanks_data()
-    {
-        QTest::addColumn<int>("mapper");
-        QTest::addColumn<int>("size");
-        QTest::newRow("konami4 32 KiB, read from the pages") << 3 << int(32 * K);
-        QTest::newRow("konami SCC 32 KiB, read from the pages") << 2 << int(32 * K);
-        QTest::newRow("ascii16 64 KiB, read through the registers") << 5 << int(64 * K);
-    }
-    void dumpAfterLeftBanks()
-    {
-        QFETCH(int, mapper);
-        QFETCH(int, size);
-        const std::vector<uint8_t> rom = banked_image(uint32_t(size), 8 * K, 3);
-        auto owned = std::make_unique<sim::MsxCartridge>(rom, mapper);
-        sim::MsxCartridge *cart = owned.get();
-        Bench bench(std::move(owned));
-        for (uint16_t r : {0x5000, 0x6000, 0x7000, 0x8000, 0x9000, 0xA000, 0xB000})
-            cart->write(r, 3);
-        const RunRecord rec = bench.dump<msxThreadDump>(size, mapper);
-        QCOMPARE(rec.errors, QVector<int>{1});
-        QCOMPARE(bench.saved(), to_bytes(rom));
-        const sim::MsxCartridge fresh(rom, mapper);
-        for (uint32_t a = 0x4000; a < 0xC000; a += 0x800)
-            QCOMPARE(cart->peek(uint16_t(a)), fresh.peek(uint16_t(a)));
-    }
-
     void dumps_data()
     {
         QTest::addColumn<int>("mapper");

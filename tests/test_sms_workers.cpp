@@ -6,7 +6,6 @@
 #include "workers/sms/sms_threads.h"
 
 #include <QFile>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 #include <vector>
