@@ -1,6 +1,7 @@
 // The import of a generated DAT of 100,000 entries through the headless
 // program's `catalogue import`, and one verification against the imported
 // catalogues afterwards, as a dump makes it. Prints figures, never fails.
+#include "bench/bench_usage.h"
 #include "cli/app.h"
 #include "device/checksum.h"
 #include "workers/verify/user_catalogues.h"
@@ -14,25 +15,10 @@
 
 #include <cstdio>
 #include <random>
-#include <sys/resource.h>
 
 namespace {
 
 constexpr int kEntries = 100000;
-
-double cpu_seconds()
-{
-    rusage u{};
-    getrusage(RUSAGE_SELF, &u);
-    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) + double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
-}
-
-long peak_rss_kib()
-{
-    rusage u{};
-    getrusage(RUSAGE_SELF, &u);
-    return u.ru_maxrss;
-}
 
 QString hex(const QByteArray &b)
 {

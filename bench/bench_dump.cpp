@@ -7,6 +7,7 @@
 //
 // Each timed dump runs in a fresh process, so start-up work (the catalogue)
 // counts as it does for a user.
+#include "bench/bench_usage.h"
 #include "cli/app.h"
 #include "device/platform.h"
 
@@ -25,7 +26,6 @@
 #include <memory>
 #include <random>
 #include <string>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -51,20 +51,6 @@ const Case kCases[] = {
     {"MD 4 MiB", "md", "4M", nullptr, 4u << 20},
     {"SFC 6 MiB", "sfc", "48Mbit", "EX-HIROM", 6u << 20},
 };
-
-double cpu_seconds(int who)
-{
-    rusage u{};
-    getrusage(who, &u);
-    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) + double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
-}
-
-long peak_rss_kib()
-{
-    rusage u{};
-    getrusage(RUSAGE_SELF, &u);
-    return u.ru_maxrss;
-}
 
 long rss_kib()
 {

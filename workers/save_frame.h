@@ -11,6 +11,7 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <utility>
 #include <vector>
 
 // One stretch of the RAM as one window shows it.
@@ -23,6 +24,16 @@ struct SaveBank {
     // windowOffset + i * step.
     uint32_t step = 1;
 };
+
+// A bank whose bytes show in the data window at their own cartridge address.
+inline SaveBank bank_at(uint32_t address, uint32_t length, std::vector<CommandSector> select = {})
+{
+    SaveBank bank;
+    bank.select = std::move(select);
+    bank.windowOffset = bank.address = address;
+    bank.length = length;
+    return bank;
+}
 
 // The MBC3 clock: latched, then each register selected and read at one place.
 struct SaveClock {

@@ -33,10 +33,7 @@ bool msxSave::describeSave(SavePlan *plan)
         // 2 KiB through the 0x7000 register, where page 2 can write it.
         plan->size = 0x800;
         plan->enable.push_back(reg(0x7000, 0x10));
-        SaveBank bank;
-        bank.windowOffset = bank.address = 0x8000;
-        bank.length = 0x800;
-        plan->banks.push_back(bank);
+        plan->banks.push_back(bank_at(0x8000, 0x800));
         plan->restore.push_back(reg(0x7000, 0));
         return true;
     }
@@ -44,11 +41,7 @@ bool msxSave::describeSave(SavePlan *plan)
         // Two 4 KiB halves, written only at 0xB000-0xBFFF.
         plan->size = 0x2000;
         for (uint32_t half = 0; half < 2; ++half) {
-            SaveBank bank;
-            bank.select.push_back(reg(0xA000, half ? 0x30 : 0x10));
-            bank.windowOffset = bank.address = 0xB000;
-            bank.length = 0x1000;
-            plan->banks.push_back(bank);
+            plan->banks.push_back(bank_at(0xB000, 0x1000, {reg(0xA000, half ? 0x30 : 0x10)}));
         }
         plan->restore.push_back(reg(0xA000, 3));
         return true;
@@ -79,10 +72,7 @@ bool msxSave::describeSave(SavePlan *plan)
     plan->size = kPage8;
     plan->board += say(", SRAM at bank 0x%1").arg(bit, 2, 16, QLatin1Char('0'));
     plan->enable.push_back(reg(0x7000, bit));
-    SaveBank bank;
-    bank.windowOffset = bank.address = 0x8000;
-    bank.length = kPage8;
-    plan->banks.push_back(bank);
+    plan->banks.push_back(bank_at(0x8000, kPage8));
     plan->restore.push_back(reg(0x7000, 0));
     return true;
 }

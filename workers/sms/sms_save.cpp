@@ -56,10 +56,7 @@ bool smsSave::describeSave(SavePlan *plan)
         plan->board = say("Codemasters board, 8 KB RAM");
         plan->size = kEightK;
         plan->enable.push_back(reg(0x4000, 0x81));
-        SaveBank bank;
-        bank.windowOffset = bank.address = 0xA000;
-        bank.length = kEightK;
-        plan->banks.push_back(bank);
+        plan->banks.push_back(bank_at(0xA000, kEightK));
         plan->restore.push_back(reg(0x4000, 0x01));
         return true;
     }
@@ -88,11 +85,7 @@ bool smsSave::describeSave(SavePlan *plan)
     plan->board = say("Sega mapper, %1 KB RAM").arg(size / 1024);
     plan->size = size;
     for (uint32_t b = 0; b < (size > kSixteenK ? 2u : 1u); ++b) {
-        SaveBank bank;
-        bank.select.push_back(reg(sms::kControl, kRamEnable | (b ? kRamBank1 : 0)));
-        bank.windowOffset = bank.address = kSlot2;
-        bank.length = std::min(size, kSixteenK);
-        plan->banks.push_back(bank);
+        plan->banks.push_back(bank_at(kSlot2, std::min(size, kSixteenK), {reg(sms::kControl, kRamEnable | (b ? kRamBank1 : 0))}));
     }
     plan->restore.push_back(reg(sms::kControl, 0));
     return true;
