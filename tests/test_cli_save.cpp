@@ -426,8 +426,18 @@ private slots:
     }
 
     // A cancel during the backup leaves the RAM as it was and disabled.
+    void cancelDisablesRam_data()
+    {
+        QTest::addColumn<int>("cancelAt");   // the RAM read during which Cancel comes
+        QTest::addColumn<bool>("written");   // the writes had begun
+        QTest::newRow("while the save is read") << 3 << false;
+        QTest::newRow("once it is written") << 9 << true;
+    }
+
     void cancelDisablesRam()
     {
+        QFETCH(int, cancelAt);
+        QFETCH(bool, written);
         Reader r(QStringLiteral("gb mbc1 32k"));
         const std::vector<uint8_t> before = pattern(32768, 1);
         QVERIFY(r.reader.load_save_ram(before));
@@ -435,19 +445,27 @@ private slots:
         std::unique_ptr<SaveWorker> worker(make_save_worker(code(ConsoleCode::gbc), true));
         int ramReads = 0;
         r.reader.set_read_hook([&](const sim::Event &e) {
-            if (e.offset == 0xA000 && ++ramReads == 3)
+            if (e.offset == 0xA000 && ++ramReads == cancelAt)
                 worker->canceled();
         });
         worker->fileName = r.path("in.sav");
+        const QString backup = r.path("backup.sav");
+        worker->backupPath = backup;
         const RunRecord rec = runWorker(*worker);
         r.reader.set_read_hook(nullptr);
         QCOMPARE(rec.errors, QVector<int>{0});
         QVERIFY(rec.logs.contains("Save canceled."));
-        QCOMPARE(r.reader.save_ram(), before);
+        if (written) {
+            // The old save stays at hand, and the log says where.
+            QCOMPARE(file_bytes(backup), to_bytes(before));
+            QVERIFY2(rec.logs.last().endsWith(backup), qPrintable(rec.logs.join('\n')));
+        } else {
+            QCOMPARE(r.reader.save_ram(), before);
+            QCOMPARE(QDir(r.dir.path()).entryList(QDir::Files), QStringList{"in.sav"});
+        }
         uint8_t shown[16];
         QCOMPARE(read_data_window(0xA000, shown, sizeof shown), uint32_t(sizeof shown));
         QCOMPARE(to_bytes(std::vector<uint8_t>(shown, shown + 16)), QByteArray(16, '\xFF'));
-        QCOMPARE(QDir(r.dir.path()).entryList(QDir::Files), QStringList{"in.sav"});
     }
 
     // read-save keeps an existing OUTPUT without --force and replaces it with.

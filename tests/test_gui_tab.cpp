@@ -280,6 +280,13 @@ private slots:
         QTest::mouseClick(tab_->infoButton, Qt::LeftButton);
         waitIdle(*tab_, tab_->mdThreadInfo);
         QCOMPARE(shown(tab_->console), noReaderLines());
+        // A save run says the same.
+        dialogAnswer_ = dir_->filePath(QStringLiteral("x.srm"));
+        tab_->console->clear();
+        QTest::mouseClick(tab_->readSramButton, Qt::LeftButton);
+        waitIdle(*tab_, tab_->saveWorkerFor(code(ConsoleCode::md), false));
+        QCOMPARE(shown(tab_->console), QStringList({"Reading save memory to file:", dialogAnswer_}) + noReaderLines()
+                                           + QStringList({">Operation failure.", kRule}));
     }
 
     // A GBA code whose title rows give 4 and 8 MiB, on a cartridge whose bus

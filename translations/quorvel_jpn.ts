@@ -693,6 +693,10 @@ Its current save is kept first as a backup beside the file.</source>
       <translation>デバイスのコマンドエラーです。</translation>
     </message>
     <message>
+      <source>The save memory may be partly written; the save that was there before is kept in </source>
+      <translation>セーブメモリーは途中まで書き込まれている可能性があります。元のセーブは次の場所に保存されています: </translation>
+    </message>
+    <message>
       <source>The file exists; it is kept: </source>
       <translation>ファイルは既に存在するため残します: </translation>
     </message>
@@ -816,6 +820,10 @@ Its current save is kept first as a backup beside the file.</source>
     <message>
       <source>Device command error.</source>
       <translation>デバイスのコマンドエラーです。</translation>
+    </message>
+    <message>
+      <source>The save memory may be partly written; the save that was there before is kept in </source>
+      <translation>セーブメモリーは途中まで書き込まれている可能性があります。元のセーブは次の場所に保存されています: </translation>
     </message>
     <message>
       <source>The file exists; it is kept: </source>
@@ -1149,6 +1157,10 @@ Its current save is kept first as a backup beside the file.</source>
       <translation>デバイスのコマンドエラーです。</translation>
     </message>
     <message>
+      <source>The save memory may be partly written; the save that was there before is kept in </source>
+      <translation>セーブメモリーは途中まで書き込まれている可能性があります。元のセーブは次の場所に保存されています: </translation>
+    </message>
+    <message>
       <source>The file exists; it is kept: </source>
       <translation>ファイルは既に存在するため残します: </translation>
     </message>
@@ -1304,6 +1316,10 @@ Its current save is kept first as a backup beside the file.</source>
     <message>
       <source>Device command error.</source>
       <translation>デバイスのコマンドエラーです。</translation>
+    </message>
+    <message>
+      <source>The save memory may be partly written; the save that was there before is kept in </source>
+      <translation>セーブメモリーは途中まで書き込まれている可能性があります。元のセーブは次の場所に保存されています: </translation>
     </message>
     <message>
       <source>The file exists; it is kept: </source>
@@ -1673,6 +1689,10 @@ Its current save is kept first as a backup beside the file.</source>
       <translation>デバイスのコマンドエラーです。</translation>
     </message>
     <message>
+      <source>The save memory may be partly written; the save that was there before is kept in </source>
+      <translation>セーブメモリーは途中まで書き込まれている可能性があります。元のセーブは次の場所に保存されています: </translation>
+    </message>
+    <message>
       <source>The file exists; it is kept: </source>
       <translation>ファイルは既に存在するため残します: </translation>
     </message>
@@ -1832,6 +1852,10 @@ Its current save is kept first as a backup beside the file.</source>
     <message>
       <source>Device command error.</source>
       <translation>デバイスのコマンドエラーです。</translation>
+    </message>
+    <message>
+      <source>The save memory may be partly written; the save that was there before is kept in </source>
+      <translation>セーブメモリーは途中まで書き込まれている可能性があります。元のセーブは次の場所に保存されています: </translation>
     </message>
     <message>
       <source>The file exists; it is kept: </source>
@@ -2229,6 +2253,10 @@ Its current save is kept first as a backup beside the file.</source>
       <translation>デバイスのコマンドエラーです。</translation>
     </message>
     <message>
+      <source>The save memory may be partly written; the save that was there before is kept in </source>
+      <translation>セーブメモリーは途中まで書き込まれている可能性があります。元のセーブは次の場所に保存されています: </translation>
+    </message>
+    <message>
       <source>The file exists; it is kept: </source>
       <translation>ファイルは既に存在するため残します: </translation>
     </message>
@@ -2364,6 +2392,10 @@ Its current save is kept first as a backup beside the file.</source>
     <message>
       <source>Device command error.</source>
       <translation>デバイスのコマンドエラーです。</translation>
+    </message>
+    <message>
+      <source>The save memory may be partly written; the save that was there before is kept in </source>
+      <translation>セーブメモリーは途中まで書き込まれている可能性があります。元のセーブは次の場所に保存されています: </translation>
     </message>
     <message>
       <source>The file exists; it is kept: </source>
@@ -2701,6 +2733,10 @@ Its current save is kept first as a backup beside the file.</source>
       <translation>デバイスのコマンドエラーです。</translation>
     </message>
     <message>
+      <source>The save memory may be partly written; the save that was there before is kept in </source>
+      <translation>セーブメモリーは途中まで書き込まれている可能性があります。元のセーブは次の場所に保存されています: </translation>
+    </message>
+    <message>
       <source>The file exists; it is kept: </source>
       <translation>ファイルは既に存在するため残します: </translation>
     </message>
@@ -2840,6 +2876,10 @@ Its current save is kept first as a backup beside the file.</source>
     <message>
       <source>Device command error.</source>
       <translation>デバイスのコマンドエラーです。</translation>
+    </message>
+    <message>
+      <source>The save memory may be partly written; the save that was there before is kept in </source>
+      <translation>セーブメモリーは途中まで書き込まれている可能性があります。元のセーブは次の場所に保存されています: </translation>
     </message>
     <message>
       <source>The file exists; it is kept: </source>
@@ -3193,6 +3233,10 @@ Its current save is kept first as a backup beside the file.</source>
       <translation>デバイスのコマンドエラーです。</translation>
     </message>
     <message>
+      <source>The save memory may be partly written; the save that was there before is kept in </source>
+      <translation>セーブメモリーは途中まで書き込まれている可能性があります。元のセーブは次の場所に保存されています: </translation>
+    </message>
+    <message>
       <source>The file exists; it is kept: </source>
       <translation>ファイルは既に存在するため残します: </translation>
     </message>
@@ -3328,6 +3372,10 @@ Its current save is kept first as a backup beside the file.</source>
     <message>
       <source>Device command error.</source>
       <translation>デバイスのコマンドエラーです。</translation>
+    </message>
+    <message>
+      <source>The save memory may be partly written; the save that was there before is kept in </source>
+      <translation>セーブメモリーは途中まで書き込まれている可能性があります。元のセーブは次の場所に保存されています: </translation>
     </message>
     <message>
       <source>The file exists; it is kept: </source>

@@ -407,6 +407,10 @@ void SaveWorker::logFailure()
     case Failure::None:
         break;   // logged where it happened
     }
+    // Stopped once the writes may have begun: say where the old save is.
+    if (failure_ != Failure::None && !backupWritten_.isEmpty())
+        noteWarn("The save memory may be partly written; the save that was there before is kept in ",
+                 backupWritten_);
 }
 
 void SaveWorker::end(bool ok)
@@ -422,7 +426,7 @@ void SaveWorker::run()
     backupWritten_.clear();
     cartridgeName.clear();
     if (!find_reader_drive(current_drive_letter)) {
-        noteFail("Can not open dump device.");
+        noteNoReader();
         end(false);
         return;
     }
